@@ -1,0 +1,43 @@
+// Shell launching and the small file and path helpers every program uses.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Shows ShellExe's one failure message; tests and programs with their own dialog seam pass theirs.
+using ShellFailureReport = std::function<void(QWidget *owner, const QString &title, const QString &text)>;
+
+// Opens file through the desktop: an executable file starts as a detached process with parameters
+// as its one argument (in folder when given); anything else (a web address, a picture, a document)
+// goes to the desktop's default handler. A failure shows the "ShellExe()" message once.
+// Returns whether the launch worked; callers may ignore it.
+bool ShellExe(const QString &file, const QString &parameters, QWidget *owner = nullptr,
+              int showCommand = 1, const QString &folder = QString(),
+              const ShellFailureReport &report = ShellFailureReport());
+
+// The text of ShellExe's failure message.
+QString ShellExeFailureTitle();
+QString ShellExeFailureText();
+
+int MaxOf(int a, int b);
+
+// The text after the last separator; without one, "" when emptyIfNone, else the text.
+QString TextAfterLast(const QString &text, const QString &separator, bool emptyIfNone);
+
+// True when the file's length can be read (an existing file, not a folder).
+bool FileExists(const QString &path);
+
+// Deletes the file, ignoring every error.
+void DeleteFileQuietly(const QString &path);
+
+// Appends "/" unless path already ends in one; updates path and returns it.
+QString AddTrailingSeparator(QString &path);
+
+// name + extension unless name already ends with it (case-insensitive); then every "//" becomes "/".
+QString EnsureExtension(const QString &name, const QString &extension);
+
+// The whole file as text (UTF-8, or Windows-1252 when not valid UTF-8); "" on any error.
+QString ReadWholeFile(const QString &path);

@@ -1,0 +1,110 @@
+// Decoding and encoding of UTF-8 and Windows-1252 text.
+#include "text_codec.h"
+
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F; the five undefined ones map to the C1 control of the same value.
+constexpr char16_t high1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+} // namespace
+
+namespace TextCodec {
+
+bool isValidUtf8(const QByteArray &bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *end = p + bytes.size();
+    while (p < end) {
+        // Skip ASCII quickly: most script text is plain ASCII.
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        int extra;
+        unsigned int code;
+        if ((*p & 0xE0) == 0xC0) {
+            extra = 1;
+            code = *p & 0x1F;
+        } else if ((*p & 0xF0) == 0xE0) {
+            extra = 2;
+            code = *p & 0x0F;
+        } else if ((*p & 0xF8) == 0xF0) {
+            extra = 3;
+            code = *p & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p <= extra)
+            return false;
+        for (int i = 1; i <= extra; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        static constexpr unsigned int minimum[4] = {0, 0x80, 0x800, 0x10000};
+        if (code < minimum[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        p += extra + 1;
+    }
+    return true;
+}
+
+bool hasUtf8Bom(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF");
+}
+
+QString decodeWindows1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(high1252[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+QByteArray encodeWindows1252(const QString &text, bool *ok)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    bool all = true;
+    for (QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *out++ = static_cast<char>(u);
+            continue;
+        }
+        char byte = '?';
+        bool found = false;
+        for (int i = 0; i < 32; ++i) {
+            if (high1252[i] == u) {
+                byte = static_cast<char>(0x80 + i);
+                found = true;
+                break;
+            }
+        }
+        all = all && found;
+        *out++ = byte;
+    }
+    if (ok)
+        *ok = all;
+    return bytes;
+}
+
+QString decode(const QByteArray &bytes)
+{
+    if (hasUtf8Bom(bytes))
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    if (isValidUtf8(bytes))
+        return QString::fromUtf8(bytes);
+    return decodeWindows1252(bytes);
+}
+
+} // namespace TextCodec

@@ -1,0 +1,22 @@
+// 8-bit text as our files hold it: UTF-8 when the bytes are valid UTF-8, Windows-1252 otherwise.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace TextCodec {
+
+// True when the bytes form valid UTF-8 (overlong forms and surrogates are invalid).
+bool isValidUtf8(const QByteArray &bytes);
+
+bool hasUtf8Bom(const QByteArray &bytes);
+
+QString decodeWindows1252(const QByteArray &bytes);
+
+// Characters without a Windows-1252 byte become '?'; ok tells whether that happened.
+QByteArray encodeWindows1252(const QString &text, bool *ok = nullptr);
+
+// UTF-8 (a byte-order mark is dropped) when valid, else Windows-1252.
+QString decode(const QByteArray &bytes);
+
+} // namespace TextCodec

@@ -1,0 +1,32 @@
+// File, colour and font questions as the editor's commands ask them, over the dialog seam.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class DialogSeam;
+class QWidget;
+
+// The filter every caller passes.
+QString AllFilesFilter();
+
+// Turns a "¬"-separated description/pattern list into a Qt file dialog filter
+// ("(*.*) All Files¬*.*" becomes "(*.*) All Files (*)"; ";" separates several patterns).
+QString QtFileFilter(const QString &filter);
+
+// Full path of the chosen file, "" when cancelled; save is 0 for an open dialog.
+QString ShowFileDialog(DialogSeam &seam, QWidget *owner, int save, const QString &title,
+                       const QString &initialName, const QString &filter,
+                       const QString &initialFolder, const QString &defaultExtension);
+
+// On OK sets target to the chosen colour and returns true; otherwise target is untouched.
+bool ShowColourDialog(DialogSeam &seam, QWidget *owner, QColor &target, const QColor &initialColour);
+
+// Opens on target; on OK sets target's face, styles and size (rounded to a whole point,
+// halves to even) and returns true; otherwise target is untouched.
+bool ShowFontDialog(DialogSeam &seam, QWidget *owner, QFont &target);
+
+// Colours as the script format and older settings hold them: 0x00BBGGRR.
+QColor ColourFromBgr(quint32 bgr);
+quint32 ColourToBgr(const QColor &colour);

@@ -1,0 +1,144 @@
+// EditControl: the editor's text area. The only code that talks to QScintilla.
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QString>
+
+#include <memory>
+
+#include "finder.h"
+#include "language_registry.h"
+
+class FindDialog;
+class ReplaceDialog;
+class GoToLineDialog;
+
+enum class TextEncoding { Utf8, Utf8WithBom, Windows1252 };
+enum class LineBreakStyle { CrLf, Lf, Cr };
+
+// Outcome of a file operation; error is a sentence for the user when ok is false.
+struct FileResult
+{
+    bool ok = true;
+    QString error;
+    explicit operator bool() const { return ok; }
+};
+
+// Switches applied once at start (see InitEditorControl for how they come about).
+struct EditorOptions
+{
+    bool wordWrap = false;
+    bool overtype = false;
+    bool lineNumbers = true;
+    int braceMatching = 1;          // 0 none, 1 strict, 2 sloppy
+    bool highlightCurrentLine = true;
+    bool enabled = true;
+    bool autoIndent = true;
+    int tabWidth = 4;
+};
+
+// Element indexes for colours and font styles of the text area.
+namespace EditorElement {
+enum : int {
+    // Colours
+    OperatorText = 10,
+    NumberText = 14,
+    CommentText = 16,
+    KeywordText = 20,
+    ScopeKeywordText = 22,
+    StringText = 24,
+    LineNumberText = 26,
+    CurrentLineBackground = 27,
+    // Font styles (0 normal, 1 bold, 2 italic, 3 bold italic)
+    KeywordStyle = 2,
+    CommentStyle = 5,
+    OperatorStyle = 9,
+};
+}
+
+class EditControl : public QsciScintilla
+{
+    Q_OBJECT
+
+public:
+    explicit EditControl(QWidget *parent = nullptr);
+    ~EditControl() override;
+
+    // Largest file openFile accepts.
+    static constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
+
+    // Replaces the whole text with the file's; detects UTF-8 (with or without a byte-order mark)
+    // or Windows-1252 and the line-break style. Not modified afterwards. Undo history cleared.
+    FileResult openFile(const QString &path);
+    // Writes the whole text atomically, in the document's encoding and line-break style.
+    // Afterwards not modified; modificationChanged reports it.
+    FileResult saveFile(const QString &path);
+    // Inserts the file's content at line/column, its line breaks converted to the document's.
+    FileResult insertFile(const QString &path, int line, int column);
+
+    // Replaces the selection, or inserts at the caret, with text whose line breaks are
+    // converted to the document's style; the caret ends after the inserted text.
+    void replaceSelectedText(const QString &text);
+
+    void clearUndoHistory();
+    // Starts an empty untitled document: no text, no history, UTF-8 and CR LF.
+    void resetDocument();
+
+    bool canUndo() const;
+    bool canRedo() const;
+    bool canCut() const;
+    bool canCopy() const;
+    bool canPaste() const;
+
+    // The control's own dialogs; they do not block the caller.
+    void showFindDialog();
+    void findNextMatch();      // opens the find dialog when there is nothing to look for yet
+    void findPreviousMatch();
+    void showReplaceDialog();
+    void showGoToLineDialog();
+    Finder &finder();
+
+    void setWhitespaceVisible(bool visible);
+    bool isWhitespaceVisible() const;
+
+    // Selects a language by name; "" switches highlighting off. False for an unknown name.
+    bool setLanguage(const QString &name);
+    QString language() const;
+    LanguageRegistry &languages();
+
+    void applyOptions(const EditorOptions &options);
+    void setEditorFont(const QFont &font);
+    QFont editorFont() const;
+    void setElementColour(int element, const QColor &colour);
+    QColor elementColour(int element) const;
+    void setElementFontStyle(int element, int style);
+    int elementFontStyle(int element) const;
+
+    TextEncoding encoding() const;
+    LineBreakStyle lineBreakStyle() const;
+    QString lineBreak() const;
+
+    // Searching primitive for Finder: position (byte offset) of the first match of text in
+    // [from, to) (to < from searches backwards), or -1; length receives the match length.
+    int findInRange(const QString &text, int from, int to, const FindOptions &options, int *length) const;
+
+private:
+    void applyElementStyles();
+
+    LanguageRegistry m_languages;
+    QString m_language;
+    QFont m_font;
+    QHash<int, QColor> m_colours;
+    QHash<int, int> m_fontStyles;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+    LineBreakStyle m_lineBreaks = LineBreakStyle::CrLf;
+    bool m_whitespaceVisible = false;
+    Finder m_finder;
+    FindDialog *m_findDialog = nullptr;
+    ReplaceDialog *m_replaceDialog = nullptr;
+    GoToLineDialog *m_goToLineDialog = nullptr;
+};

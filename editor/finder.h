@@ -1,0 +1,45 @@
+// Searching and replacing in an edit control, without any dialog.
+#pragma once
+
+#include <QString>
+
+class EditControl;
+
+struct FindOptions
+{
+    bool matchCase = false;
+    bool wholeWord = false;
+    bool wrapAround = true;
+    bool forward = true;
+};
+
+class Finder
+{
+public:
+    explicit Finder(EditControl &control);
+
+    void setSearchText(const QString &text);
+    QString searchText() const;
+    void setReplaceText(const QString &text);
+    QString replaceText() const;
+    void setOptions(const FindOptions &options);
+    FindOptions options() const;
+
+    // Finds the next match from the caret in the search direction (or against it for
+    // findPrevious) and selects it; wraps around when allowed. False when nothing matches.
+    bool findNext();
+    bool findPrevious();
+    // Replaces the selection when it is a match, then selects the next match.
+    bool replace();
+    // Replaces every match in one undo step; returns the count.
+    int replaceAll();
+
+private:
+    bool find(bool forward);
+    bool selectionMatches() const;
+
+    EditControl &m_control;
+    QString m_searchText;
+    QString m_replaceText;
+    FindOptions m_options;
+};

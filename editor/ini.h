@@ -1,0 +1,17 @@
+// Reading and writing INI files in the private-profile format, keeping the file's own lines.
+#pragma once
+
+#include <QString>
+
+// Longest value ReadIni gives back; longer values are cut.
+inline constexpr int IniValueLimit = 59999;
+
+// The value of key in section (names compared without regard to case; blanks around "=" and the
+// value trimmed; matching quotes removed; the first matching key wins), or defaultValue when the
+// file, section or key is missing.
+QString ReadIni(const QString &section, const QString &key, const QString &defaultValue,
+                const QString &file);
+
+// Creates or replaces key in section, creating the file and section when missing (never the
+// folder). Every other line stays as it was. Written atomically. Returns false on failure.
+bool WriteIni(const QString &section, const QString &key, const QString &value, const QString &file);

@@ -1,0 +1,41 @@
+// Highlighting languages by name: seven built-in ones and any registered list-driven language.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QObject;
+class QsciLexer;
+class EditControl;
+
+// A language whose colours follow the control's element colours and font styles
+// (the list-driven languages do; QScintilla's own lexers keep their own colours).
+class ElementStyledLanguage
+{
+public:
+    virtual ~ElementStyledLanguage() = default;
+    virtual void applyElementStyles(const EditControl &control) = 0;
+};
+
+using LexerFactory = std::function<QsciLexer *(QObject *parent)>;
+
+class LanguageRegistry
+{
+public:
+    // Knows "C/C++", "Basic", "Java", "Pascal", "SQL", "HTML" and "XML" from the start.
+    LanguageRegistry();
+
+    // Registers (or replaces) a language under name.
+    void registerLanguage(const QString &name, LexerFactory factory);
+    bool contains(const QString &name) const;
+    QStringList names() const;
+
+    // A new lexer for name, owned by parent; nullptr for an unknown name.
+    QsciLexer *create(const QString &name, QObject *parent) const;
+
+private:
+    QHash<QString, LexerFactory> m_factories;
+};

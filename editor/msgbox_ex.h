@@ -1,0 +1,79 @@
+// MsgBoxEx: the editor's own message box with icons, button sets, positions and auto close.
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include "dialog_seam.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+class QFrame;
+
+// What the placeholders of a message stand for.
+struct MsgBoxExContext
+{
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+    QString path;   // the program's folder
+    QString title;  // the program's title
+    QString exe;    // the program's file name without extension
+
+    static MsgBoxExContext forRunningProgram();
+};
+
+namespace MsgBoxExRules {
+// Index of the button frame for a button set (3 Okay, 0 Okay/Cancel, 2 Retry/Cancel, 1 Yes/No).
+int frameForButtons(int buttons);
+// "|" becomes a line break, then %maj%, %min%, %rev%, %path%, %title%, %exe% (case-sensitive).
+QString expandText(const QString &text, const MsgBoxExContext &context);
+// More than 7 "|" or forceScrollingText == -1 selects the scrolling text box.
+bool usesScrollingText(const QString &text, int forceScrollingText);
+int clampAutoClose(int seconds);
+// Top-left corner for a position code; values outside 0-5 give previous.
+QPoint position(int code, const QRect &screen, const QSize &box, const QPoint &own, const QPoint &previous);
+}
+
+// The form itself (objectName "wMsgBoxEx"). Tests drive it without exec().
+class MsgBoxExDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit MsgBoxExDialog(QWidget *parent = nullptr);
+
+    // Sets icon, buttons, text, caption, position and timer for the request.
+    void prepare(const MsgBoxExRequest &request, const MsgBoxExContext &context,
+                 const QPoint &previousPosition = QPoint());
+
+    // The code of the button that closed the box, -1 when closed without one.
+    int resultCode() const;
+    QPoint boxPosition() const;
+    bool usingScrollingText() const;
+    QPlainTextEdit *textBox() const;
+    QTimer *autoCloseTimer() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void finishWith(int code);
+
+    int m_result = -1;
+    QPoint m_position;
+    QLabel *m_icon = nullptr;
+    QPlainTextEdit *m_text[2] = {nullptr, nullptr};
+    QFrame *m_frames[4] = {nullptr, nullptr, nullptr, nullptr};
+    QTimer *m_timer = nullptr;
+};
+
+// Shows the box modally through the seam and returns the pressed button's code (-1: none).
+int MsgBoxEx(DialogSeam &seam, const QString &text, int icon, int buttons, const QString &title,
+             int autoCloseSeconds = 0, int position = 0, int alwaysOnTop = 0,
+             int forceScrollingText = 0);

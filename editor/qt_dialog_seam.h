@@ -1,0 +1,22 @@
+// The program's dialog seam: Qt's file, colour, font and input dialogs and our message box.
+#pragma once
+
+#include <QPoint>
+
+#include "dialog_seam.h"
+
+class QtDialogSeam : public DialogSeam
+{
+public:
+    QString fileName(const FileDialogRequest &request) override;
+    std::optional<QColor> colour(QWidget *owner, const QColor &initial) override;
+    std::optional<QFont> font(QWidget *owner, const QFont &initial) override;
+    int msgBoxEx(const MsgBoxExRequest &request) override;
+    std::optional<QString> inputText(QWidget *owner, const QString &title, const QString &prompt,
+                                     const QString &initial) override;
+    bool launch(QWidget *owner, const QString &file, const QString &parameters) override;
+
+private:
+    // Where the previous message box stood, for position codes outside 0 to 5.
+    QPoint m_lastBoxPosition;
+};
