@@ -1,0 +1,147 @@
+// New, open, insert, save and the unsaved-changes question for the open script.
+#include "document.h"
+
+#include "common_dialogs.h"
+#include "dialog_seam.h"
+#include "edit_control.h"
+#include "msgbox_ex.h"
+#include "shell_helpers.h"
+
+namespace {
+constexpr int AnswerYes = 2;
+constexpr int AnswerNo = 3;
+}
+
+Document::Document(EditControl &control, DialogSeam &dialogs, QWidget *owner, QObject *parent)
+    : QObject(parent)
+    , m_control(control)
+    , m_dialogs(dialogs)
+    , m_owner(owner)
+{
+    // The control tells us when its text departs from or returns to the saved state.
+    connect(&m_control, &EditControl::modificationChanged, this, [this] {
+        SetModified(m_control.isModified());
+    });
+}
+
+QString Document::scriptFileName() const
+{
+    return m_fileName;
+}
+
+bool Document::scriptModified() const
+{
+    return m_modified;
+}
+
+void Document::SetModified(bool modified)
+{
+    m_modified = modified;
+    Q_EMIT modifiedChanged(modified);
+}
+
+void Document::ResetScript()
+{
+    m_fileName.clear();
+    SetModified(false);
+}
+
+QString Document::askFileName(bool save, const QString &title)
+{
+    return ShowFileDialog(m_dialogs, m_owner, save ? 1 : 0, title, QString(), AllFilesFilter(),
+                          QString(), QString());
+}
+
+bool Document::NewScript()
+{
+    if (!PromptSaveModified())
+        return false;
+    m_control.resetDocument();
+    ResetScript();
+    Q_EMIT statusText(QStringLiteral("Script has been cleared."));
+    return true;
+}
+
+bool Document::OpenScript()
+{
+    // Asked before the dialog, so the user's changes are never dropped by a load.
+    if (!PromptSaveModified())
+        return false;
+    const QString path = askFileName(false, QStringLiteral("Select an NPC Script to open.."));
+    if (path.isEmpty())
+        return false;
+    return OpenScriptFile(path, false);
+}
+
+bool Document::OpenScriptFile(const QString &path, bool quiet)
+{
+    const QString previousName = m_fileName;
+    const bool previousModified = m_modified;
+    m_fileName = path;
+    SetModified(false);
+    const FileResult result = m_control.openFile(path);
+    if (!result) {
+        // The text is untouched, so name and flag go back to what they described.
+        m_fileName = previousName;
+        SetModified(previousModified);
+        Q_EMIT statusText(QStringLiteral("There was an error trying to open the selected file: ")
+                          + result.error);
+        return false;
+    }
+    if (!quiet)
+        Q_EMIT statusText(QStringLiteral("The selected script has been loaded successfully."));
+    return true;
+}
+
+bool Document::InsertFile()
+{
+    const QString path = askFileName(false, QStringLiteral("Select file to insert.."));
+    if (!FileExists(path))
+        return false;
+    int line = 0;
+    int column = 0;
+    m_control.getCursorPosition(&line, &column);
+    const FileResult result = m_control.insertFile(path, line, column);
+    if (!result) {
+        Q_EMIT statusText(QStringLiteral("There was an error trying to open the selected file: ")
+                          + result.error);
+        return false;
+    }
+    return true;
+}
+
+bool Document::SaveScript()
+{
+    if (m_fileName.isEmpty())
+        return SaveScriptAs();
+    const FileResult result = m_control.saveFile(m_fileName);
+    if (!result) {
+        Q_EMIT statusText(QStringLiteral("There was an error trying to save the script: ") + result.error);
+        return false;
+    }
+    Q_EMIT statusText(QStringLiteral("The script has been saved successfully."));
+    return true;
+}
+
+bool Document::SaveScriptAs()
+{
+    const QString path = askFileName(true, QStringLiteral("Enter filename for this script.."));
+    if (path.isEmpty()) {
+        Q_EMIT statusText(QStringLiteral("Script saving cancelled - no filename entered."));
+        return false;
+    }
+    m_fileName = path;
+    return SaveScript();
+}
+
+bool Document::PromptSaveModified()
+{
+    if (!m_modified)
+        return true;
+    const int answer = MsgBoxEx(m_dialogs,
+                                QStringLiteral("The current script has been modified. Would you like to save it?"),
+                                1, 3, QStringLiteral("Modified script.."));
+    if (answer == AnswerYes)
+        return SaveScript();
+    return answer == AnswerNo;
+}

@@ -1,0 +1,96 @@
+// Edit, Search, Options and View commands.
+#include "edit_commands.h"
+
+#include "common_dialogs.h"
+#include "edit_control.h"
+
+EditCommands::EditCommands(EditControl &control, DialogSeam &dialogs, QWidget *owner, QObject *parent)
+    : QObject(parent)
+    , m_control(control)
+    , m_dialogs(dialogs)
+    , m_owner(owner)
+{
+}
+
+void EditCommands::undo()
+{
+    if (m_control.canUndo())
+        m_control.undo();
+    else
+        Q_EMIT statusText(QStringLiteral("Cannot Undo; currently at end of undo buffer."));
+}
+
+void EditCommands::redo()
+{
+    if (m_control.canRedo())
+        m_control.redo();
+    else
+        Q_EMIT statusText(QStringLiteral("Cannot Redo; currently at end of redo buffer."));
+}
+
+void EditCommands::cut()
+{
+    if (m_control.canCut())
+        m_control.cut();
+}
+
+void EditCommands::copy()
+{
+    if (m_control.canCopy())
+        m_control.copy();
+}
+
+void EditCommands::paste()
+{
+    if (m_control.canPaste())
+        m_control.paste();
+}
+
+void EditCommands::selectAll()
+{
+    m_control.selectAll(true);
+}
+
+void EditCommands::find()
+{
+    m_control.showFindDialog();
+}
+
+void EditCommands::findNext()
+{
+    m_control.findNextMatch();
+}
+
+void EditCommands::findPrevious()
+{
+    m_control.findPreviousMatch();
+}
+
+void EditCommands::replace()
+{
+    m_control.showReplaceDialog();
+}
+
+void EditCommands::goToLine()
+{
+    m_control.showGoToLineDialog();
+}
+
+void EditCommands::setReadOnly(bool readOnly)
+{
+    m_control.setReadOnly(readOnly);
+}
+
+void EditCommands::setWhitespaceVisible(bool visible)
+{
+    m_control.setWhitespaceVisible(visible);
+}
+
+bool EditCommands::setFont()
+{
+    QFont font = m_control.editorFont();
+    if (!ShowFontDialog(m_dialogs, m_owner, font))
+        return false;
+    m_control.setEditorFont(font);
+    return true;
+}

@@ -1,0 +1,6 @@
+// The editor's start-up look: switches, font, colours and font styles of the text area.
+#pragma once
+
+class EditControl;
+
+void InitEditorControl(EditControl &control);

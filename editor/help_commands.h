@@ -1,0 +1,21 @@
+// The Help menu: our web pages and the About box.
+#pragma once
+
+#include <QString>
+
+class DialogSeam;
+class QWidget;
+
+namespace HelpAddress {
+QString website();
+QString forum();
+QString tamrinTopic();
+}
+
+// The main window's title for a version, e.g. "Quillmere v0.10, build#0026".
+QString FormatTitle(int major, int minor, int revision);
+
+void OpenWebsite(DialogSeam &dialogs, QWidget *owner);
+void OpenForum(DialogSeam &dialogs, QWidget *owner);
+void OpenTamrinTopic(DialogSeam &dialogs, QWidget *owner);
+void ShowAbout(DialogSeam &dialogs);

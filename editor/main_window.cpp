@@ -1,0 +1,387 @@
+// wMain: builds the editor's window and connects its menus and toolbar to the commands.
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "dialog_seam.h"
+#include "document.h"
+#include "edit_commands.h"
+#include "edit_control.h"
+#include "editor_defaults.h"
+#include "help_commands.h"
+#include "menu_table.h"
+#include "rule_line.h"
+#include "status_bar.h"
+#include "version.h"
+#include "window_layout.h"
+#include "window_metrics.h"
+
+namespace {
+
+int toPixels(int twips)
+{
+    return qRound(twips / double(TwipsPerPixel));
+}
+
+QRect toPixels(const QRect &twips)
+{
+    return QRect(toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),
+                 toPixels(twips.height()));
+}
+
+struct ToolbarButton
+{
+    const char *key;
+    const char *tooltip;
+    const char *themeIcon;
+};
+
+// In toolbar order; an empty key is the separator.
+const ToolbarButton toolbarButtons[] = {
+    {"_newfile", "Clears the current script.", "document-new"},
+    {"_openfile", "Opens an existing script.", "document-open"},
+    {"_savefile", "Saves the current script.", "document-save"},
+    {"", "", ""},
+    {"_insertnpc", "Displays the Create Folkmint.", "contact-new"},
+    {"_saymark", "Displays the Saymark wizard.", "mail-message-new"},
+    {"_insertcolour", "Inserts a HEX colour code into the script.", "color-picker"},
+};
+
+void nameForScreenReaders(QWidget *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    widget->setAccessibleName(name);
+}
+
+} // namespace
+
+MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, QWidget *parent)
+    : QMainWindow(parent)
+    , m_paths(paths)
+    , m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("wMain"));
+    createControls();
+    createMenus();
+
+    // The load sequence, in the order the window has always loaded.
+    setWindowTitle(FormatTitle(Version::major, Version::minor, Version::revision));
+    m_highlightingItems.value(0)->setChecked(true);
+    resize(toPixels(MainWindowDesign::ClientWidth),
+           toPixels(MainWindowDesign::ClientHeight) + menuBar()->sizeHint().height());
+    LoadWindowMetrics(this, m_paths.SettingsIniFile);
+    createToolbar();
+    m_projectSelector->addItems({QStringLiteral("Recent Files"), QStringLiteral("Project Files")});
+    m_projectSelector->setCurrentIndex(1);
+    SetProjectMenus(false);
+    InitEditorControl(*m_editor);
+    m_npcList->addItem(QStringLiteral("NPC Selection List.."));
+    m_npcList->setCurrentIndex(0);
+    m_unusedList->addItem(QStringLiteral("Unused Selection List.."));
+    m_unusedList->setCurrentIndex(0);
+
+    connectCommands();
+    m_document->ResetScript();
+    layoutClient();
+}
+
+void MainWindow::createControls()
+{
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+    m_client->installEventFilter(this);
+
+    m_toolbar = new QToolBar(m_client);
+    nameForScreenReaders(m_toolbar, QStringLiteral("tbrMain"));
+    m_toolbar->setIconSize(QSize(16, 16));
+    m_toolbar->setMovable(false);
+    m_toolbar->setGeometry(toPixels(MainWindowDesign::Toolbar));
+
+    m_rule = new MultiRule(m_client);
+    nameForScreenReaders(m_rule, QStringLiteral("HRule"));
+    m_rule->setGeometry(toPixels(MainWindowDesign::Rule));
+
+    m_projectSelector = new QComboBox(m_client);
+    nameForScreenReaders(m_projectSelector, QStringLiteral("cboProject"));
+    m_projectSelector->setGeometry(toPixels(MainWindowDesign::ProjectSelector));
+
+    m_projectList = new QTreeWidget(m_client);
+    nameForScreenReaders(m_projectList, QStringLiteral("lvwProject"));
+    m_projectList->setHeaderLabels({QStringLiteral("Project Files")});
+    m_projectList->setRootIsDecorated(false);
+    m_projectList->setGeometry(toPixels(MainWindowDesign::ProjectList));
+
+    // The two selection lists have no function yet: shown, greyed.
+    m_npcList = new QComboBox(m_client);
+    nameForScreenReaders(m_npcList, QStringLiteral("cboNPC"));
+    m_npcList->setGeometry(toPixels(MainWindowDesign::NpcList));
+    m_npcList->setEnabled(false);
+    m_unusedList = new QComboBox(m_client);
+    nameForScreenReaders(m_unusedList, QStringLiteral("cboUnused"));
+    m_unusedList->setGeometry(toPixels(MainWindowDesign::UnusedList));
+    m_unusedList->setEnabled(false);
+
+    m_editor = new EditControl(m_client);
+    nameForScreenReaders(m_editor, QStringLiteral("maxEdit"));
+    m_editor->setGeometry(toPixels(MainWindowDesign::Editor));
+
+    m_status = new StatusBar(m_client);
+    m_status->setGeometry(toPixels(MainWindowDesign::StatusBar));
+
+    // The command box the wizard modules write into; never shown.
+    m_commandBox = new QPlainTextEdit(m_client);
+    nameForScreenReaders(m_commandBox, QStringLiteral("txtMiscFunctions"));
+    m_commandBox->setGeometry(toPixels(MainWindowDesign::CommandBox));
+    m_commandBox->hide();
+
+    setTabOrder(m_projectSelector, m_projectList);
+    setTabOrder(m_projectList, m_editor);
+
+    m_document = new Document(*m_editor, m_dialogs, this, this);
+    m_editCommands = new EditCommands(*m_editor, m_dialogs, this, this);
+}
+
+void MainWindow::createMenus()
+{
+    QSet<QString> submenus;
+    for (const MenuEntry &entry : MainMenuTable())
+        submenus.insert(QLatin1String(entry.parent));
+
+    QHash<QString, QMenu *> menus;
+    for (const MenuEntry &entry : MainMenuTable()) {
+        const QString name = QLatin1String(entry.name);
+        const QString caption = QLatin1String(entry.caption);
+        const bool topLevel = !*entry.parent;
+        QMenu *parentMenu = menus.value(QLatin1String(entry.parent));
+        QAction *action = nullptr;
+        if (topLevel || submenus.contains(name)) {
+            // Top-level menus open with Alt and their first letter.
+            QMenu *menu = topLevel ? menuBar()->addMenu(QLatin1Char('&') + caption)
+                                   : parentMenu->addMenu(caption);
+            menu->setObjectName(name);
+            menus.insert(name, menu);
+            action = menu->menuAction();
+        } else if (caption == QLatin1String("-")) {
+            action = parentMenu->addSeparator();
+        } else {
+            action = parentMenu->addAction(caption);
+            if (*entry.shortcut)
+                action->setShortcut(QKeySequence(QLatin1String(entry.shortcut), QKeySequence::PortableText));
+        }
+        action->setObjectName(name);
+        m_actions.insert(name, action);
+    }
+
+    for (const MenuArray &array : MainMenuArrays()) {
+        QMenu *menu = menus.value(QLatin1String(array.parent));
+        for (int i = 0; i < array.captions.size(); ++i) {
+            const QString caption = QLatin1String(array.captions.at(i));
+            QAction *action = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
+            action->setObjectName(QLatin1String(array.prefix) + QLatin1Char('_') + QString::number(i));
+            m_actions.insert(action->objectName(), action);
+            if (qstrcmp(array.prefix, "mHIGHLIGHTINGTYPE") == 0) {
+                action->setCheckable(true);
+                m_highlightingItems.append(action);
+            }
+        }
+    }
+
+    action(QStringLiteral("mSEPARATOR17"))->setEnabled(false); // "Print..": no function
+    action(QStringLiteral("mOPTIONSREADONLY"))->setCheckable(true);
+    action(QStringLiteral("mVIEWSHOWWHITESPACE"))->setCheckable(true);
+}
+
+void MainWindow::createToolbar()
+{
+    for (const ToolbarButton &button : toolbarButtons) {
+        const QString key = QLatin1String(button.key);
+        if (key.isEmpty()) {
+            m_toolbar->addSeparator();
+            continue;
+        }
+        // The desktop's picture where its theme has one; ours otherwise.
+        const QIcon icon = QIcon::fromTheme(QLatin1String(button.themeIcon),
+                                            QIcon(QStringLiteral(":/images/%1.png").arg(key)));
+        QAction *action = m_toolbar->addAction(icon, QString());
+        action->setObjectName(key);
+        action->setToolTip(QLatin1String(button.tooltip));
+        connect(action, &QAction::triggered, this, [this, key] { toolbarButtonClicked(key); });
+        if (auto *toolButton = qobject_cast<QToolButton *>(m_toolbar->widgetForAction(action))) {
+            nameForScreenReaders(toolButton, key);
+            toolButton->setAccessibleDescription(action->toolTip());
+            toolButton->setFocusPolicy(Qt::TabFocus);
+        }
+    }
+}
+
+void MainWindow::connectAction(const char *name, void (MainWindow::*handler)())
+{
+    connect(action(QLatin1String(name)), &QAction::triggered, this, handler);
+}
+
+template<typename Receiver, typename Handler>
+void MainWindow::connectAction(const char *name, Receiver *receiver, Handler handler)
+{
+    connect(action(QLatin1String(name)), &QAction::triggered, receiver, handler);
+}
+
+void MainWindow::connectCommands()
+{
+    connect(m_document, &Document::statusText, this, &MainWindow::SetStatusText);
+    connect(m_document, &Document::modifiedChanged, this, &MainWindow::SetModified);
+    connect(m_editCommands, &EditCommands::statusText, this, &MainWindow::SetStatusText);
+
+    connectAction("mNEWFILE", m_document, &Document::NewScript);
+    connectAction("mOPENFILE", m_document, &Document::OpenScript);
+    connectAction("mFILEINSERTFILE", m_document, &Document::InsertFile);
+    connectAction("mSAVEFILE", m_document, &Document::SaveScript);
+    connectAction("mSAVEAS", m_document, &Document::SaveScriptAs);
+    connectAction("mQUIT", this, &QWidget::close);
+
+    connectAction("mEDITUNDO", m_editCommands, &EditCommands::undo);
+    connectAction("mEDITREDO", m_editCommands, &EditCommands::redo);
+    connectAction("mEDITCUT", m_editCommands, &EditCommands::cut);
+    connectAction("mEDITCOPY", m_editCommands, &EditCommands::copy);
+    connectAction("mEDITPASTE", m_editCommands, &EditCommands::paste);
+    connectAction("mEDITSELECTALL", m_editCommands, &EditCommands::selectAll);
+    connectAction("mSEARCHFIND", m_editCommands, &EditCommands::find);
+    connectAction("mSEARCHFINDNEXT", m_editCommands, &EditCommands::findNext);
+    connectAction("mSEARCHFINDPREVIOUS", m_editCommands, &EditCommands::findPrevious);
+    connectAction("mSEARCHREPLACE", m_editCommands, &EditCommands::replace);
+    connectAction("mSEARCHGOTOLINE", m_editCommands, &EditCommands::goToLine);
+    connect(action(QStringLiteral("mOPTIONSREADONLY")), &QAction::toggled, m_editCommands,
+            &EditCommands::setReadOnly);
+    connectAction("mVIEWSETFONT", m_editCommands, &EditCommands::setFont);
+    connect(action(QStringLiteral("mVIEWSHOWWHITESPACE")), &QAction::toggled, m_editCommands,
+            &EditCommands::setWhitespaceVisible);
+    for (int i = 0; i < m_highlightingItems.size(); ++i)
+        connect(m_highlightingItems.at(i), &QAction::triggered, this, [this, i] { highlightingTypeChosen(i); });
+
+    connectAction("mHELPGOTOWEBSITE", this, [this] { OpenWebsite(m_dialogs, nullptr); });
+    connectAction("mHELPGOTOVEXLOFORUM", this, [this] { OpenForum(m_dialogs, nullptr); });
+    connectAction("mHELPGOTOTAMRINFORUM", this, [this] { OpenTamrinTopic(m_dialogs, nullptr); });
+    connectAction("mHELPABOUT", this, [this] { ShowAbout(m_dialogs); });
+}
+
+void MainWindow::SetStatusText(const QString &text)
+{
+    m_status->setGeneralText(text);
+}
+
+void MainWindow::SetModified(bool modified)
+{
+    m_status->setModifiedText(modified ? QStringLiteral("Modified") : QString());
+}
+
+void MainWindow::SetProjectMenus(bool enabled)
+{
+    action(QStringLiteral("mCLOSEPROJECT"))->setEnabled(enabled);
+    action(QStringLiteral("mPROJECTPROPERTIES"))->setEnabled(enabled);
+}
+
+void MainWindow::toolbarButtonClicked(const QString &key)
+{
+    if (key == QLatin1String("_newfile"))
+        m_document->NewScript();
+    else if (key == QLatin1String("_openfile"))
+        m_document->OpenScript();
+    else if (key == QLatin1String("_savefile"))
+        m_document->SaveScript();
+}
+
+void MainWindow::highlightingTypeChosen(int index)
+{
+    for (QAction *item : std::as_const(m_highlightingItems))
+        item->setChecked(false);
+    QAction *chosen = m_highlightingItems.value(index);
+    if (!chosen)
+        return;
+    chosen->setChecked(true);
+    if (index == 1)
+        return;
+    m_editor->setLanguage(index == 2 ? QString() : chosen->text());
+}
+
+void MainWindow::layoutClient()
+{
+    const int clientWidth = m_client->width() * TwipsPerPixel;
+    const int clientHeight = m_client->height() * TwipsPerPixel;
+    const QRect editor = m_editor->geometry();
+    const MainLayout layout = ComputeMainLayout(clientWidth, clientHeight, editor.x() * TwipsPerPixel,
+                                                editor.width() * TwipsPerPixel);
+
+    m_npcList->resize(toPixels(layout.npcListWidth), m_npcList->height());
+    m_unusedList->setGeometry(toPixels(layout.unusedListLeft), m_unusedList->y(),
+                              toPixels(layout.unusedListWidth), m_unusedList->height());
+    m_projectList->resize(m_projectList->width(), toPixels(layout.projectListHeight));
+    m_rule->resize(toPixels(layout.ruleWidth), m_rule->height());
+    m_editor->resize(toPixels(layout.editorWidth), toPixels(layout.editorHeight));
+
+    // Toolbar and status bar are docked: full width, at the top and the bottom.
+    m_toolbar->setGeometry(0, 0, m_client->width(), toPixels(MainWindowDesign::Toolbar.height()));
+    const int statusHeight = toPixels(MainWindowDesign::StatusBar.height());
+    m_status->setGeometry(0, m_client->height() - statusHeight, m_client->width(), statusHeight);
+}
+
+QAction *MainWindow::action(const QString &name) const
+{
+    return m_actions.value(name);
+}
+
+EditControl *MainWindow::editControl() const
+{
+    return m_editor;
+}
+
+Document *MainWindow::document() const
+{
+    return m_document;
+}
+
+EditCommands *MainWindow::editCommands() const
+{
+    return m_editCommands;
+}
+
+StatusBar *MainWindow::statusPanels() const
+{
+    return m_status;
+}
+
+QWidget *MainWindow::clientArea() const
+{
+    return m_client;
+}
+
+const AppPaths &MainWindow::paths() const
+{
+    return m_paths;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    SaveWindowMetrics(this, m_paths.SettingsIniFile);
+    if (!m_document->PromptSaveModified()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_client && event->type() == QEvent::Resize)
+        layoutClient();
+    return QMainWindow::eventFilter(watched, event);
+}

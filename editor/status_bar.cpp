@@ -1,0 +1,98 @@
+// The main window's status bar and the lock-key query behind its last two panels.
+#include "status_bar.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+
+StatusBar::StatusBar(QWidget *parent)
+    : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("stbStatus"));
+    setAccessibleName(objectName());
+    setSizeGripEnabled(false);
+    m_general = addPanel(QStringLiteral("_general"), QStringLiteral("Welcome to the Quillmere ..."), 1);
+    m_modified = addPanel(QStringLiteral("_modified"), QString(), 0);
+    m_capsLock = addPanel(QStringLiteral("_capslock"), QStringLiteral("CAPS"), 0);
+    m_numLock = addPanel(QStringLiteral("_numlock"), QStringLiteral("NUM"), 0);
+    m_modified->setMinimumWidth(m_modified->fontMetrics().horizontalAdvance(QStringLiteral("Modified")) + 12);
+    refreshLockKeys();
+    if (qApp)
+        qApp->installEventFilter(this);
+}
+
+QLabel *StatusBar::addPanel(const QString &key, const QString &text, int stretch)
+{
+    auto *panel = new QLabel(text, this);
+    panel->setObjectName(key);
+    panel->setAccessibleName(key);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setContentsMargins(4, 0, 4, 0);
+    // A focusable panel lets keyboard users and screen readers reach the message.
+    panel->setFocusPolicy(Qt::TabFocus);
+    panel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    addPermanentWidget(panel, stretch);
+    return panel;
+}
+
+QString StatusBar::generalText() const
+{
+    return m_general->text();
+}
+
+void StatusBar::setGeneralText(const QString &text)
+{
+    m_general->setText(text);
+}
+
+QString StatusBar::modifiedText() const
+{
+    return m_modified->text();
+}
+
+void StatusBar::setModifiedText(const QString &text)
+{
+    m_modified->setText(text);
+}
+
+void StatusBar::showLockKeys(const LockKeys &keys)
+{
+    const auto show = [](QLabel *panel, const std::optional<bool> &on) {
+        // Unknown: the caption greyed. Known: the caption while on, nothing while off.
+        panel->setEnabled(on.has_value());
+        const QString caption = panel->objectName() == QLatin1String("_capslock")
+            ? QStringLiteral("CAPS") : QStringLiteral("NUM");
+        panel->setText(!on.has_value() || *on ? caption : QString());
+        panel->setAccessibleDescription(!on.has_value() ? QStringLiteral("unknown")
+                                        : *on ? QStringLiteral("on") : QStringLiteral("off"));
+    };
+    show(m_capsLock, keys.capsLock);
+    show(m_numLock, keys.numLock);
+}
+
+void StatusBar::refreshLockKeys()
+{
+    showLockKeys(QueryLockKeys());
+}
+
+bool StatusBar::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        // A key event may pass several widgets on its way up; refresh once, at the first.
+        if (watched == QApplication::focusWidget()
+            || (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()
+                && !QApplication::focusWidget()))
+            refreshLockKeys();
+        break;
+    case QEvent::ApplicationStateChange:
+    case QEvent::WindowActivate:
+    case QEvent::FocusIn:
+        refreshLockKeys();
+        break;
+    default:
+        break;
+    }
+    return QStatusBar::eventFilter(watched, event);
+}

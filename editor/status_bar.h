@@ -1,0 +1,44 @@
+// The main window's status bar: general message, modified flag and the two lock keys.
+#pragma once
+
+#include <QStatusBar>
+
+#include <optional>
+
+class QLabel;
+
+// The state of the lock keys as the platform reports it; nothing where it cannot tell.
+struct LockKeys
+{
+    std::optional<bool> capsLock;
+    std::optional<bool> numLock;
+};
+LockKeys QueryLockKeys();
+
+class StatusBar : public QStatusBar
+{
+    Q_OBJECT
+
+public:
+    explicit StatusBar(QWidget *parent = nullptr);
+
+    QString generalText() const;
+    void setGeneralText(const QString &text);
+    QString modifiedText() const;
+    void setModifiedText(const QString &text);
+
+    // Shows the lock keys; a key the platform cannot report shows its caption greyed.
+    void showLockKeys(const LockKeys &keys);
+    void refreshLockKeys();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *addPanel(const QString &key, const QString &text, int stretch);
+
+    QLabel *m_general = nullptr;
+    QLabel *m_modified = nullptr;
+    QLabel *m_capsLock = nullptr;
+    QLabel *m_numLock = nullptr;
+};
