@@ -61,11 +61,15 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void finishWith(int code);
+    void layOut(int textIndex, int frameIndex);
+    bool copySelectionToClipboard(QPlainTextEdit *box);
 
     int m_result = -1;
+    int m_positionCode = 0;
     QPoint m_position;
     QLabel *m_icon = nullptr;
     QPlainTextEdit *m_text[2] = {nullptr, nullptr};
