@@ -1,0 +1,114 @@
+// MultiRule: lays out and paints the etched separator line.
+#include "rule_line.h"
+
+#include <QPainter>
+#include <QPalette>
+#include <QResizeEvent>
+
+namespace {
+
+// Line positions are kept in twips; 15 twips are one pixel.
+constexpr int TwipsPerPixelOfRule = 15;
+
+} // namespace
+
+MultiRule::MultiRule(QWidget *parent)
+    : QWidget(parent)
+{
+    // A rule is decoration: nothing to type into, so it never takes the focus.
+    setFocusPolicy(Qt::NoFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // It has no caption, so assistive tools hear its name.
+    connect(this, &QObject::objectNameChanged, this, &QWidget::setAccessibleName);
+}
+
+int MultiRule::orientation() const
+{
+    return m_orientation;
+}
+
+void MultiRule::setOrientation(int orientation)
+{
+    m_orientation = orientation;
+    layoutLines(width() * TwipsPerPixelOfRule, height() * TwipsPerPixelOfRule);
+}
+
+QLine MultiRule::loLite() const
+{
+    return m_loLite;
+}
+
+QLine MultiRule::hiLite() const
+{
+    return m_hiLite;
+}
+
+void MultiRule::layoutLines(int innerWidthTwips, int innerHeightTwips)
+{
+    switch (m_orientation) {
+    case Automatic:
+        if (innerWidthTwips > innerHeightTwips)
+            layoutHorizontal(innerWidthTwips);
+        else
+            layoutVertical(innerHeightTwips);
+        break;
+    case Horizontal:
+        layoutHorizontal(innerWidthTwips);
+        break;
+    case Vertical:
+        layoutVertical(innerHeightTwips);
+        break;
+    default:
+        return;
+    }
+    update();
+}
+
+QSize MultiRule::sizeHint() const
+{
+    return QSize(280, 6);
+}
+
+void MultiRule::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutLines(event->size().width() * TwipsPerPixelOfRule,
+                event->size().height() * TwipsPerPixelOfRule);
+}
+
+void MultiRule::paintEvent(QPaintEvent *)
+{
+    const auto toPixels = [](const QLine &twips) {
+        return QLine(twips.x1() / TwipsPerPixelOfRule, twips.y1() / TwipsPerPixelOfRule,
+                     twips.x2() / TwipsPerPixelOfRule, twips.y2() / TwipsPerPixelOfRule);
+    };
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Light), 0));
+    painter.drawLine(toPixels(m_hiLite));
+    painter.setPen(QPen(palette().color(QPalette::Dark), 0));
+    painter.drawLine(toPixels(m_loLite));
+}
+
+// The order of assignments and the coordinates left alone are as forms laid out by earlier
+// versions expect: the shadow line's X1 is not reset here.
+void MultiRule::layoutHorizontal(int width)
+{
+    m_hiLite.setP1(QPoint(m_hiLite.x1(), 20));
+    m_loLite.setP1(QPoint(m_loLite.x1(), 0));
+    m_hiLite.setP2(QPoint(m_hiLite.x2(), m_hiLite.y1()));
+    m_loLite.setP2(QPoint(m_loLite.x2(), m_loLite.y1()));
+    m_hiLite.setP1(QPoint(0, m_hiLite.y1()));
+    m_hiLite.setP2(QPoint(width, m_hiLite.y2()));
+    m_loLite.setP2(QPoint(width, m_loLite.y2()));
+}
+
+// Likewise the shadow line's Y1 keeps its previous value.
+void MultiRule::layoutVertical(int height)
+{
+    m_hiLite.setP1(QPoint(20, 30));
+    m_hiLite.setP2(QPoint(20, m_hiLite.y2()));
+    m_loLite.setP1(QPoint(2, m_loLite.y1()));
+    m_loLite.setP2(QPoint(2, m_loLite.y2()));
+    m_hiLite.setP2(QPoint(m_hiLite.x2(), height));
+    m_loLite.setP2(QPoint(m_loLite.x2(), height));
+}

@@ -1,0 +1,132 @@
+// Opening files, addresses and programs through the desktop, and the small file and path helpers.
+#include "shell_helpers.h"
+
+#include "text_codec.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+namespace {
+
+// A scheme of two letters or more ("https:", "mailto:", "file:"); one letter would be a drive.
+bool hasUrlScheme(const QString &text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    return url.isValid() && url.scheme().size() > 1;
+}
+
+// Carries out the launch; false when nothing could be started or opened.
+bool launch(const QString &file, const QString &parameters, const QString &folder)
+{
+    if (file.isEmpty())
+        return false;
+
+    const QFileInfo info(file);
+    if (info.exists()) {
+        if (info.isFile() && info.isExecutable()) {
+            const QStringList arguments = parameters.isEmpty() ? QStringList() : QStringList{parameters};
+            return QProcess::startDetached(info.absoluteFilePath(), arguments,
+                                           folder.isEmpty() ? QString() : folder);
+        }
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    }
+
+    if (hasUrlScheme(file)) {
+        const QUrl url(file);
+        // A file address is only worth handing on when the file is there.
+        if (url.isLocalFile())
+            return QFileInfo::exists(url.toLocalFile()) && QDesktopServices::openUrl(url);
+        return QDesktopServices::openUrl(url);
+    }
+
+    // A bare host name such as "www.example.com"; anything else was meant as a local file.
+    if (file.startsWith(QLatin1String("www."), Qt::CaseInsensitive)) {
+        const QUrl url = QUrl::fromUserInput(file);
+        return url.isValid() && !url.isLocalFile() && QDesktopServices::openUrl(url);
+    }
+    return false;
+}
+
+} // namespace
+
+QString ShellExeFailureTitle()
+{
+    return QStringLiteral("ShellExe()");
+}
+
+QString ShellExeFailureText()
+{
+    return QStringLiteral("An unexpected error occured:\r\n    Maybe file doesn't exist?");
+}
+
+bool ShellExe(const QString &file, const QString &parameters, QWidget *owner, int showCommand,
+              const QString &folder, const ShellFailureReport &report)
+{
+    // The desktop decides how a started program shows itself.
+    Q_UNUSED(showCommand);
+
+    if (launch(file, parameters, folder))
+        return true;
+
+    if (report)
+        report(owner, ShellExeFailureTitle(), ShellExeFailureText());
+    else
+        QMessageBox::critical(owner, ShellExeFailureTitle(), ShellExeFailureText());
+    return false;
+}
+
+int MaxOf(int a, int b)
+{
+    return a > b ? a : b;
+}
+
+QString TextAfterLast(const QString &text, const QString &separator, bool emptyIfNone)
+{
+    const qsizetype at = separator.isEmpty() ? -1 : text.lastIndexOf(separator);
+    if (at < 0)
+        return emptyIfNone ? QString() : text;
+    return text.mid(at + separator.size());
+}
+
+bool FileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+void DeleteFileQuietly(const QString &path)
+{
+    if (!path.isEmpty())
+        QFile::remove(path);
+}
+
+QString AddTrailingSeparator(QString &path)
+{
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+QString EnsureExtension(const QString &name, const QString &extension)
+{
+    QString result = name.endsWith(extension, Qt::CaseInsensitive) ? name : name + extension;
+    // Scans left to right without overlap, so "///" becomes "//".
+    result.replace(QLatin1String("//"), QLatin1String("/"));
+    return result;
+}
+
+QString ReadWholeFile(const QString &path)
+{
+    if (!FileExists(path))
+        return QString();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return QString();
+    return TextCodec::decode(bytes);
+}

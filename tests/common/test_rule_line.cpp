@@ -1,0 +1,144 @@
+// Tests of MultiRule's line layouts, its orientation property and its painting.
+#include "rule_line.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QTest>
+
+class TestRuleLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void designPositions();
+    void layout_data();
+    void layout();
+    void unknownOrientationKeepsLines();
+    void verticalThenHorizontalKeepsShadowX1();
+    void horizontalThenVerticalKeepsShadowY1();
+    void resizeLaysOutInTwips();
+    void orientationProperty();
+    void accessibleNameFollowsObjectName();
+    void paintsShadowAboveHighlight();
+};
+
+void TestRuleLine::designPositions()
+{
+    MultiRule rule;
+    QCOMPARE(rule.orientation(), 0);
+    QCOMPARE(rule.loLite(), QLine(0, 45, 4200, 45));
+    QCOMPARE(rule.hiLite(), QLine(0, 60, 4200, 60));
+}
+
+void TestRuleLine::layout_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QLine>("loLite");
+    QTest::addColumn<QLine>("hiLite");
+
+    const QLine flatLo(0, 0, 4000, 0), flatHi(0, 20, 4000, 20);
+    QTest::newRow("auto, wide") << 0 << 4000 << 100 << flatLo << flatHi;
+    QTest::newRow("auto, tall") << 0 << 100 << 4000 << QLine(2, 45, 2, 4000) << QLine(20, 30, 20, 4000);
+    QTest::newRow("auto, square") << 0 << 500 << 500 << QLine(2, 45, 2, 500) << QLine(20, 30, 20, 500);
+    QTest::newRow("horizontal, tall") << 1 << 100 << 4000 << QLine(0, 0, 100, 0) << QLine(0, 20, 100, 20);
+    QTest::newRow("vertical, wide") << 2 << 4000 << 100 << QLine(2, 45, 2, 100) << QLine(20, 30, 20, 100);
+}
+
+void TestRuleLine::layout()
+{
+    QFETCH(int, orientation);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QLine, loLite);
+    QFETCH(QLine, hiLite);
+
+    MultiRule rule;
+    // Writing the property lays out at once, so the automatic rows keep the design positions.
+    if (orientation != MultiRule::Automatic)
+        rule.setOrientation(orientation);
+    rule.layoutLines(width, height);
+    QCOMPARE(rule.loLite(), loLite);
+    QCOMPARE(rule.hiLite(), hiLite);
+}
+
+void TestRuleLine::unknownOrientationKeepsLines()
+{
+    MultiRule rule;
+    rule.layoutLines(4000, 100);
+    const QLine lo = rule.loLite(), hi = rule.hiLite();
+    rule.setOrientation(3);
+    QCOMPARE(rule.orientation(), 3);
+    rule.layoutLines(100, 4000);
+    rule.resize(10, 300);
+    QCOMPARE(rule.loLite(), lo);
+    QCOMPARE(rule.hiLite(), hi);
+}
+
+void TestRuleLine::verticalThenHorizontalKeepsShadowX1()
+{
+    MultiRule rule;
+    rule.layoutLines(100, 4000);
+    rule.layoutLines(4000, 100);
+    QCOMPARE(rule.loLite(), QLine(2, 0, 4000, 0));
+    QCOMPARE(rule.hiLite(), QLine(0, 20, 4000, 20));
+}
+
+void TestRuleLine::horizontalThenVerticalKeepsShadowY1()
+{
+    MultiRule rule;
+    rule.layoutLines(4000, 100);
+    rule.layoutLines(100, 4000);
+    QCOMPARE(rule.loLite(), QLine(2, 0, 2, 4000));
+}
+
+void TestRuleLine::resizeLaysOutInTwips()
+{
+    MultiRule rule;
+    rule.resize(300, 5);
+    rule.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rule));
+    QCOMPARE(rule.loLite(), QLine(0, 0, 4500, 0));
+    rule.resize(4, 200);
+    QCOMPARE(rule.hiLite(), QLine(20, 30, 20, 3000));
+}
+
+void TestRuleLine::orientationProperty()
+{
+    MultiRule rule;
+    rule.resize(300, 5);
+    QVERIFY(rule.setProperty("Orientation", 2));
+    QCOMPARE(rule.property("Orientation").toInt(), 2);
+    // Writing the property lays the lines out again at once.
+    QCOMPARE(rule.hiLite(), QLine(20, 30, 20, 75));
+    QVERIFY(rule.sizeHint().width() > rule.sizeHint().height());
+}
+
+void TestRuleLine::accessibleNameFollowsObjectName()
+{
+    MultiRule rule;
+    rule.setObjectName("HRule");
+    QCOMPARE(rule.accessibleName(), QString("HRule"));
+    QCOMPARE(rule.focusPolicy(), Qt::NoFocus);
+}
+
+void TestRuleLine::paintsShadowAboveHighlight()
+{
+    MultiRule rule;
+    QPalette palette = rule.palette();
+    palette.setColor(QPalette::Dark, Qt::red);
+    palette.setColor(QPalette::Light, Qt::green);
+    palette.setColor(QPalette::Window, Qt::blue);
+    rule.setPalette(palette);
+    rule.setAutoFillBackground(true);
+    rule.resize(40, 6);
+
+    const QImage image = rule.grab().toImage();
+    QCOMPARE(image.pixelColor(10, 0), QColor(Qt::red));
+    QCOMPARE(image.pixelColor(10, 1), QColor(Qt::green));
+    QCOMPARE(image.pixelColor(10, 3), QColor(Qt::blue));
+}
+
+QTEST_MAIN(TestRuleLine)
+#include "test_rule_line.moc"

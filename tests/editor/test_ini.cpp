@@ -1,0 +1,310 @@
+// Tests of ReadIni and WriteIni on files written by hand and on files they write themselves.
+#include "ini.h"
+
+#include "temp_tree.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QByteArray HandWritten =
+    "Orphan=before any section\r\n"
+    "; a comment line\r\n"
+    "[Window Metrics]\r\n"
+    "wMain X=1200\r\n"
+    "  wMain Y   =   -60  \r\n"
+    "wMain Width=\"9315\"\r\n"
+    "wMain Height='6405'\r\n"
+    "this line is malformed\r\n"
+    "[Broken\r\n"
+    "Quote=\"half\r\n"
+    "Empty=\r\n"
+    "Mixed=\"a'\r\n"
+    "Inner=\"a\" b\"\r\n"
+    "Dup=first\r\n"
+    "dup=second\r\n"
+    "Spaced = \" padded \" \r\n"
+    ";Commented=yes\r\n"
+    "\r\n"
+    "[ Other ]\r\n"
+    "wMain X=99\r\n"
+    "[window metrics]\r\n"
+    "Later=found in the repeated section\r\n";
+
+} // namespace
+
+class TestIni : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readHandWritten_data();
+    void readHandWritten();
+    void readMissingFile();
+    void readEncodings_data();
+    void readEncodings();
+    void readCutsLongValue();
+    void readLineBreakStyles_data();
+    void readLineBreakStyles();
+    void writeReplacesInPlace();
+    void writeKeepsLfStyle();
+    void writeAddsKeyToSection();
+    void writeAddsSection();
+    void writeAppendsAfterLastLineWithoutBreak();
+    void writeCreatesFile();
+    void writeReplacesFirstDuplicateOnly();
+    void writeWindows1252AsUtf8();
+    void writeKeepsByteOrderMark();
+    void writeRoundTrip_data();
+    void writeRoundTrip();
+    void writeFailures();
+    void writeReadOnlyFolder();
+};
+
+void TestIni::readHandWritten_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("plain") << "Window Metrics" << "wMain X" << "1200";
+    QTest::newRow("blanks around = and value") << "Window Metrics" << "wMain Y" << "-60";
+    QTest::newRow("double quotes") << "Window Metrics" << "wMain Width" << "9315";
+    QTest::newRow("single quotes") << "Window Metrics" << "wMain Height" << "6405";
+    QTest::newRow("names ignore case") << "WINDOW METRICS" << "WMAIN x" << "1200";
+    QTest::newRow("unmatched quote kept") << "Window Metrics" << "Quote" << "\"half";
+    QTest::newRow("empty value is a value") << "Window Metrics" << "Empty" << "";
+    QTest::newRow("mixed quotes kept") << "Window Metrics" << "Mixed" << "\"a'";
+    QTest::newRow("outer quotes only") << "Window Metrics" << "Inner" << "a\" b";
+    QTest::newRow("first duplicate wins") << "Window Metrics" << "Dup" << "first";
+    QTest::newRow("first duplicate wins over case") << "Window Metrics" << "DUP" << "first";
+    QTest::newRow("blanks inside quotes kept") << "Window Metrics" << "Spaced" << " padded ";
+    QTest::newRow("commented key") << "Window Metrics" << "Commented" << "<default>";
+    QTest::newRow("comment text") << "Window Metrics" << "; a comment line" << "<default>";
+    QTest::newRow("malformed line") << "Window Metrics" << "this line is malformed" << "<default>";
+    QTest::newRow("blanks in header") << "Other" << "wMain X" << "99";
+    QTest::newRow("repeated section") << "Window Metrics" << "Later" << "found in the repeated section";
+    QTest::newRow("key outside sections") << "" << "Orphan" << "<default>";
+    QTest::newRow("missing section") << "Definition" << "wMain X" << "<default>";
+    QTest::newRow("missing key") << "Window Metrics" << "wMain Z" << "<default>";
+    QTest::newRow("malformed header") << "Broken" << "Quote" << "<default>";
+}
+
+void TestIni::readHandWritten()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    TempTree tree;
+    const QString file = tree.write("Data/Settings.ini", HandWritten);
+    QCOMPARE(ReadIni(section, key, "<default>", file), expected);
+}
+
+void TestIni::readMissingFile()
+{
+    TempTree tree;
+    QCOMPARE(ReadIni("Window Metrics", "wMain X", "7", tree.path("Data/Settings.ini")), QString("7"));
+    QCOMPARE(ReadIni("Window Metrics", "wMain X", "7", tree.path("Data")), QString("7"));
+    QCOMPARE(ReadIni("Window Metrics", "wMain X", "7", QString()), QString("7"));
+}
+
+void TestIni::readEncodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("utf-8") << QByteArray("[Definition]\nSep=\xC2\xAC\nName=Caf\xC3\xA9\n") << "Caf\u00E9";
+    QTest::newRow("windows-1252") << QByteArray("[Definition]\nSep=\xAC\nName=Caf\xE9\n") << "Caf\u00E9";
+    QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF[Definition]\nName=Caf\xC3\xA9\n") << "Caf\u00E9";
+}
+
+void TestIni::readEncodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    TempTree tree;
+    const QString file = tree.write("Data/NPC Script.ini", bytes);
+    QCOMPARE(ReadIni("Definition", "Name", QString(), file), expected);
+    if (!bytes.startsWith("\xEF"))
+        QCOMPARE(ReadIni("Definition", "Sep", QString(), file), QString("\u00AC"));
+}
+
+void TestIni::readCutsLongValue()
+{
+    TempTree tree;
+    QByteArray value(70000, 'x');
+    value[IniValueLimit - 1] = 'y';
+    const QString file = tree.write("long.ini", "[S]\r\nLong=" + value + "\r\nNext=1\r\n");
+    const QString read = ReadIni("S", "Long", QString(), file);
+    QCOMPARE(read.size(), 59999);
+    QVERIFY(read.endsWith('y'));
+    QCOMPARE(ReadIni("S", "Next", QString(), file), QString("1"));
+}
+
+void TestIni::readLineBreakStyles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("CR LF") << QByteArray("[S]\r\nA=1\r\nB=2\r\n");
+    QTest::newRow("LF") << QByteArray("[S]\nA=1\nB=2\n");
+    QTest::newRow("CR") << QByteArray("[S]\rA=1\rB=2\r");
+    QTest::newRow("no final break") << QByteArray("[S]\nA=1\nB=2");
+}
+
+void TestIni::readLineBreakStyles()
+{
+    QFETCH(QByteArray, bytes);
+    TempTree tree;
+    const QString file = tree.write("a.ini", bytes);
+    QCOMPARE(ReadIni("S", "A", QString(), file), QString("1"));
+    QCOMPARE(ReadIni("S", "B", QString(), file), QString("2"));
+}
+
+void TestIni::writeReplacesInPlace()
+{
+    TempTree tree;
+    const QString file = tree.write("Data/Settings.ini", HandWritten);
+    QVERIFY(WriteIni("window metrics", "WMAIN Y", "345", file));
+    QByteArray expected = HandWritten;
+    expected.replace("  wMain Y   =   -60  \r\n", "  wMain Y   =   345\r\n");
+    QCOMPARE(tree.read("Data/Settings.ini"), expected);
+    QCOMPARE(ReadIni("Window Metrics", "wMain Y", QString(), file), QString("345"));
+}
+
+void TestIni::writeKeepsLfStyle()
+{
+    TempTree tree;
+    const QString file = tree.write("a.ini", "; settings\n[S]\nA=1\n\n[T]\nB=2\n");
+    QVERIFY(WriteIni("S", "A", "one", file));
+    QVERIFY(WriteIni("T", "C", "3", file));
+    QCOMPARE(tree.read("a.ini"), QByteArray("; settings\n[S]\nA=one\n\n[T]\nB=2\nC=3\n"));
+}
+
+void TestIni::writeAddsKeyToSection()
+{
+    TempTree tree;
+    const QString file = tree.write("a.ini", "[S]\r\nA=1\r\n\r\n[T]\r\nB=2\r\n");
+    QVERIFY(WriteIni("s", "New Key", "v", file));
+    QCOMPARE(tree.read("a.ini"), QByteArray("[S]\r\nA=1\r\nNew Key=v\r\n\r\n[T]\r\nB=2\r\n"));
+}
+
+void TestIni::writeAddsSection()
+{
+    TempTree tree;
+    const QString file = tree.write("a.ini", "[S]\r\nA=1\r\n");
+    QVERIFY(WriteIni("Window Metrics", "wMain X", "1200", file));
+    QCOMPARE(tree.read("a.ini"), QByteArray("[S]\r\nA=1\r\n\r\n[Window Metrics]\r\nwMain X=1200\r\n"));
+}
+
+void TestIni::writeAppendsAfterLastLineWithoutBreak()
+{
+    TempTree tree;
+    const QString file = tree.write("a.ini", "[S]\nA=1");
+    QVERIFY(WriteIni("S", "B", "2", file));
+    QCOMPARE(tree.read("a.ini"), QByteArray("[S]\nA=1\nB=2\n"));
+
+    // Replacing in place keeps a missing final line break missing.
+    const QString other = tree.write("b.ini", "[S]\nA=1");
+    QVERIFY(WriteIni("S", "A", "2", other));
+    QCOMPARE(tree.read("b.ini"), QByteArray("[S]\nA=2"));
+}
+
+void TestIni::writeCreatesFile()
+{
+    TempTree tree;
+    const QString file = tree.path("Data/Settings.ini");
+    QVERIFY(WriteIni("Window Metrics", "wMain X", "1200", file));
+    QVERIFY(WriteIni("Window Metrics", "wMain Y", "-60", file));
+    QCOMPARE(tree.read("Data/Settings.ini"),
+             QByteArray("[Window Metrics]\r\nwMain X=1200\r\nwMain Y=-60\r\n"));
+
+    const QString empty = tree.write("empty.ini", QByteArray());
+    QVERIFY(WriteIni("S", "A", "1", empty));
+    QCOMPARE(tree.read("empty.ini"), QByteArray("[S]\r\nA=1\r\n"));
+}
+
+void TestIni::writeReplacesFirstDuplicateOnly()
+{
+    TempTree tree;
+    const QString file = tree.write("a.ini", "[S]\nA=1\na=2\n");
+    QVERIFY(WriteIni("S", "A", "3", file));
+    QCOMPARE(tree.read("a.ini"), QByteArray("[S]\nA=3\na=2\n"));
+}
+
+void TestIni::writeWindows1252AsUtf8()
+{
+    TempTree tree;
+    const QString file = tree.write("a.ini", "[Definition]\r\nName=Caf\xE9\r\nSep=\xAC\r\n");
+    QVERIFY(WriteIni("Definition", "Sep", "\u00AC\u00AC", file));
+    QCOMPARE(tree.read("a.ini"), QByteArray("[Definition]\r\nName=Caf\xC3\xA9\r\nSep=\xC2\xAC\xC2\xAC\r\n"));
+    QCOMPARE(ReadIni("Definition", "Name", QString(), file), QString("Caf\u00E9"));
+}
+
+void TestIni::writeKeepsByteOrderMark()
+{
+    TempTree tree;
+    const QString file = tree.write("a.ini", "\xEF\xBB\xBF[S]\r\nA=1\r\n");
+    QVERIFY(WriteIni("S", "A", "2", file));
+    QCOMPARE(tree.read("a.ini"), QByteArray("\xEF\xBB\xBF[S]\r\nA=2\r\n"));
+}
+
+void TestIni::writeRoundTrip_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("number") << "-60";
+    QTest::newRow("parameter string") << "FILENAME=/home/u/a b.txt\u00ACFILEPART=a b.txt";
+    QTest::newRow("equals inside") << "a=b=c";
+    QTest::newRow("empty") << "";
+    QTest::newRow("semicolon") << "x;y";
+    QTest::newRow("brackets") << "[not a section]";
+}
+
+void TestIni::writeRoundTrip()
+{
+    QFETCH(QString, value);
+    TempTree tree;
+    const QString file = tree.path("p.prj");
+    QVERIFY(WriteIni("Project", "File 1", value, file));
+    QVERIFY(WriteIni("Project", "Total Files", "1", file));
+    QCOMPARE(ReadIni("Project", "File 1", "<none>", file), value);
+    QCOMPARE(ReadIni("Project", "Total Files", "<none>", file), QString("1"));
+}
+
+void TestIni::writeFailures()
+{
+    TempTree tree;
+    const QString inMissingFolder = tree.path("NoSuchFolder/Settings.ini");
+    QVERIFY(!WriteIni("S", "A", "1", inMissingFolder));
+    QVERIFY(!QFileInfo::exists(tree.path("NoSuchFolder")));
+
+    QVERIFY(!WriteIni("S", "A", "1", tree.path("Data")));      // a folder, not a file
+    QVERIFY(!WriteIni("", "A", "1", tree.path("a.ini")));
+    QVERIFY(!WriteIni("S", "", "1", tree.path("a.ini")));
+    QVERIFY(!QFileInfo::exists(tree.path("a.ini")));
+}
+
+void TestIni::writeReadOnlyFolder()
+{
+    if (geteuid() == 0)
+        QSKIP("root writes into read-only folders anyway");
+    TempTree tree;
+    const QByteArray before = "[S]\r\nA=1\r\n";
+    const QString file = tree.write("Data/a.ini", before);
+    const QString folder = tree.path("Data");
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+
+    const bool replaced = WriteIni("S", "A", "2", file);
+    const bool created = WriteIni("S", "A", "2", tree.path("Data/new.ini"));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QVERIFY(!replaced);
+    QVERIFY(!created);
+    QCOMPARE(tree.read("Data/a.ini"), before);
+    QVERIFY(!QFileInfo::exists(tree.path("Data/new.ini")));
+}
+
+QTEST_GUILESS_MAIN(TestIni)
+#include "test_ini.moc"
