@@ -105,3 +105,5 @@ const char *BasicLexer::wordCharacters() const
 {
     return "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_$";
 }
+
+#include "moc_basic_lexer.cpp"

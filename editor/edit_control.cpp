@@ -4,10 +4,11 @@
 #include "find_dialogs.h"
 #include "text_codec.h"
 
-#include <QDir>
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QSaveFile>
 
 #include <Qsci/qscilexer.h>
@@ -285,7 +286,9 @@ bool EditControl::canCopy() const
 
 bool EditControl::canPaste() const
 {
-    return SendScintilla(SCI_CANPASTE) != 0;
+    // Scintilla only knows about read-only and protected text; the clipboard is asked here.
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    return SendScintilla(SCI_CANPASTE) != 0 && clipboard && !clipboard->text().isEmpty();
 }
 
 void EditControl::showFindDialog()
@@ -552,3 +555,5 @@ void EditControl::updateLineNumberMargin(bool force)
     else
         setMarginWidth(0, 0);
 }
+
+#include "moc_edit_control.cpp"

@@ -280,3 +280,5 @@ void GoToLineDialog::goToLine()
 {
     m_control.goToLine(m_line->value());
 }
+
+#include "moc_find_dialogs.cpp"
