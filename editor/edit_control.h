@@ -126,8 +126,24 @@ public:
     // [from, to) (to < from searches backwards), or -1; length receives the match length.
     int findInRange(const QString &text, int from, int to, const FindOptions &options, int *length) const;
 
+    // Byte positions for Finder and the dialogs.
+    int textLength() const;
+    int selectionStartPosition() const;
+    int selectionEndPosition() const;
+    // Selects [from, to) (an empty range just moves the caret) and scrolls it into view.
+    void selectRange(int from, int to);
+    // Replaces [from, to) with text as it is; returns the end of the new text, or -1 when read-only.
+    int replaceRange(int from, int to, const QString &text);
+    // Moves the caret to the start of a line counted from 1, clamped to the text, and shows it.
+    void goToLine(int line);
+
 private:
     void applyElementStyles();
+    void applyChrome();
+    void updateLineNumberMargin(bool force = false);
+    void loadUtf8(const QByteArray &utf8);
+    QByteArray toDocumentLineBreaks(const QByteArray &utf8) const;
+    int positionAt(int line, int column) const;
 
     LanguageRegistry m_languages;
     QString m_language;
@@ -137,6 +153,8 @@ private:
     TextEncoding m_encoding = TextEncoding::Utf8;
     LineBreakStyle m_lineBreaks = LineBreakStyle::CrLf;
     bool m_whitespaceVisible = false;
+    bool m_lineNumbers = false;
+    int m_marginDigits = 0;
     Finder m_finder;
     FindDialog *m_findDialog = nullptr;
     ReplaceDialog *m_replaceDialog = nullptr;

@@ -38,4 +38,5 @@ public:
 
 private:
     QHash<QString, LexerFactory> m_factories;
+    QStringList m_names;    // in order of registration
 };

@@ -1,0 +1,559 @@
+// The editor's text area: files, line breaks, options, languages and dialogs on top of QScintilla.
+#include "edit_control.h"
+
+#include "find_dialogs.h"
+#include "text_codec.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+#include <Qsci/qscilexer.h>
+
+#include <new>
+
+namespace {
+
+const QByteArray utf8Bom("\xEF\xBB\xBF");
+
+// Reads a whole file, or says in a sentence why it cannot be read.
+FileResult readFileBytes(const QString &path, QByteArray *bytes)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return {false, QStringLiteral("The file does not exist.")};
+    if (info.isDir())
+        return {false, QStringLiteral("The path is a folder, not a file.")};
+    if (info.size() > EditControl::MaxFileSize)
+        return {false, QStringLiteral("The file is too large to open.")};
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (file.error() == QFileDevice::PermissionsError || !info.isReadable())
+            return {false, QStringLiteral("You do not have permission to read the file.")};
+        return {false, QStringLiteral("The file could not be read.")};
+    }
+    try {
+        *bytes = file.readAll();
+    } catch (const std::bad_alloc &) {
+        return {false, QStringLiteral("The file is too large to open.")};
+    }
+    if (file.error() != QFileDevice::NoError)
+        return {false, QStringLiteral("The file could not be read.")};
+    return {};
+}
+
+// The style of the first line break; a text without one gets the script format's CR LF.
+LineBreakStyle detectLineBreaks(const QByteArray &bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes.at(i) == '\n')
+            return LineBreakStyle::Lf;
+        if (bytes.at(i) == '\r')
+            return (i + 1 < bytes.size() && bytes.at(i + 1) == '\n') ? LineBreakStyle::CrLf : LineBreakStyle::Cr;
+    }
+    return LineBreakStyle::CrLf;
+}
+
+int scintillaEolMode(LineBreakStyle style)
+{
+    switch (style) {
+    case LineBreakStyle::Lf: return QsciScintillaBase::SC_EOL_LF;
+    case LineBreakStyle::Cr: return QsciScintillaBase::SC_EOL_CR;
+    case LineBreakStyle::CrLf: break;
+    }
+    return QsciScintillaBase::SC_EOL_CRLF;
+}
+
+FileResult saveError(const QString &path, const QSaveFile &file)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {false, QStringLiteral("The path is a folder, not a file.")};
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.exists() || !folder.isDir())
+        return {false, QStringLiteral("The folder for the file does not exist.")};
+    if (file.error() == QFileDevice::PermissionsError || !folder.isWritable()
+        || (info.exists() && !info.isWritable()))
+        return {false, QStringLiteral("You do not have permission to write the file.")};
+    return {false, QStringLiteral("The file could not be written; the disk may be full.")};
+}
+
+} // namespace
+
+EditControl::EditControl(QWidget *parent)
+    : QsciScintilla(parent)
+    , m_finder(*this)
+{
+    setObjectName(QStringLiteral("maxEdit"));
+    setAccessibleName(QStringLiteral("maxEdit"));
+    setUtf8(true);
+    // Margin 1 (symbols) is not used: no bookmarks or folding.
+    setMarginWidth(1, 0);
+    setMarginType(0, QsciScintilla::NumberMargin);
+    SendScintilla(SCI_SETEOLMODE, scintillaEolMode(m_lineBreaks));
+
+    m_font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    setEditorFont(m_font);
+    applyOptions(EditorOptions());
+
+    connect(this, &QsciScintilla::linesChanged, this, [this] { updateLineNumberMargin(); });
+}
+
+EditControl::~EditControl() = default;
+
+FileResult EditControl::openFile(const QString &path)
+{
+    QByteArray bytes;
+    const FileResult read = readFileBytes(path, &bytes);
+    if (!read)
+        return read;
+
+    if (TextCodec::hasUtf8Bom(bytes)) {
+        m_encoding = TextEncoding::Utf8WithBom;
+        bytes.remove(0, utf8Bom.size());
+    } else if (TextCodec::isValidUtf8(bytes)) {
+        m_encoding = TextEncoding::Utf8;
+    } else {
+        m_encoding = TextEncoding::Windows1252;
+        bytes = TextCodec::decodeWindows1252(bytes).toUtf8();
+    }
+    m_lineBreaks = detectLineBreaks(bytes);
+    loadUtf8(bytes);
+    return {};
+}
+
+void EditControl::loadUtf8(const QByteArray &utf8)
+{
+    // Loading replaces the document even when the user has made it read-only.
+    const bool readOnly = isReadOnly();
+    setReadOnly(false);
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + 1024));
+    // Raw bytes with a length: line breaks stay as they are and NUL bytes survive.
+    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    SendScintilla(SCI_SETEOLMODE, scintillaEolMode(m_lineBreaks));
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_GOTOPOS, 0UL);
+    setReadOnly(readOnly);
+    setModified(false);
+    updateLineNumberMargin();
+}
+
+FileResult EditControl::saveFile(const QString &path)
+{
+    const auto *text = static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    const qint64 length = SendScintilla(SCI_GETLENGTH);
+
+    TextEncoding encoding = m_encoding;
+    QByteArray converted;
+    if (encoding == TextEncoding::Windows1252) {
+        bool complete = false;
+        converted = TextCodec::encodeWindows1252(QString::fromUtf8(text, length), &complete);
+        // A character Windows-1252 cannot hold would become '?': keep it by writing UTF-8.
+        if (!complete) {
+            encoding = TextEncoding::Utf8;
+            converted.clear();
+        }
+    }
+
+    QSaveFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly))
+        return saveError(path, file);
+    bool written = true;
+    if (encoding == TextEncoding::Windows1252) {
+        written = file.write(converted) == converted.size();
+    } else {
+        if (encoding == TextEncoding::Utf8WithBom)
+            written = file.write(utf8Bom) == utf8Bom.size();
+        written = written && file.write(text, length) == length;
+    }
+    if (!written || !file.commit()) {
+        file.cancelWriting();
+        return saveError(path, file);
+    }
+    m_encoding = encoding;
+    setModified(false);
+    return {};
+}
+
+FileResult EditControl::insertFile(const QString &path, int line, int column)
+{
+    if (isReadOnly())
+        return {false, QStringLiteral("The text is read-only.")};
+    QByteArray bytes;
+    const FileResult read = readFileBytes(path, &bytes);
+    if (!read)
+        return read;
+    const QByteArray utf8 = toDocumentLineBreaks(TextCodec::decode(bytes).toUtf8());
+    const int position = positionAt(line, column);
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(position), static_cast<long>(position));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    SendScintilla(SCI_ENDUNDOACTION);
+    return {};
+}
+
+void EditControl::replaceSelectedText(const QString &text)
+{
+    if (isReadOnly())
+        return;
+    const QByteArray utf8 = toDocumentLineBreaks(text.toUtf8());
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_TARGETFROMSELECTION);
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    const long end = SendScintilla(SCI_GETTARGETEND);
+    SendScintilla(SCI_ENDUNDOACTION);
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(end));
+}
+
+QByteArray EditControl::toDocumentLineBreaks(const QByteArray &utf8) const
+{
+    // CR and LF never occur inside a multi-byte UTF-8 sequence, so bytes can be scanned directly.
+    const QByteArray lineBreak = this->lineBreak().toLatin1();
+    QByteArray result;
+    result.reserve(utf8.size() + utf8.size() / 16);
+    const char *p = utf8.constData();
+    const char *end = p + utf8.size();
+    while (p < end) {
+        if (*p == '\r') {
+            result.append(lineBreak);
+            if (p + 1 < end && p[1] == '\n')
+                ++p;
+        } else if (*p == '\n') {
+            result.append(lineBreak);
+        } else {
+            result.append(*p);
+        }
+        ++p;
+    }
+    return result;
+}
+
+int EditControl::positionAt(int line, int column) const
+{
+    const int lineCount = static_cast<int>(SendScintilla(SCI_GETLINECOUNT));
+    if (line < 0)
+        return 0;
+    if (line >= lineCount)
+        return textLength();
+    const long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long lineEnd = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    if (column <= 0)
+        return static_cast<int>(start);
+    // Columns count characters; a column past the line's end means its end.
+    const long position = SendScintilla(SCI_POSITIONRELATIVE, static_cast<unsigned long>(start),
+                                        static_cast<long>(column));
+    if (position <= start || position > lineEnd)
+        return static_cast<int>(lineEnd);
+    return static_cast<int>(position);
+}
+
+void EditControl::clearUndoHistory()
+{
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+}
+
+void EditControl::resetDocument()
+{
+    m_encoding = TextEncoding::Utf8;
+    m_lineBreaks = LineBreakStyle::CrLf;
+    loadUtf8(QByteArray());
+}
+
+bool EditControl::canUndo() const
+{
+    return SendScintilla(SCI_CANUNDO) != 0;
+}
+
+bool EditControl::canRedo() const
+{
+    return SendScintilla(SCI_CANREDO) != 0;
+}
+
+bool EditControl::canCut() const
+{
+    return hasSelectedText() && !isReadOnly();
+}
+
+bool EditControl::canCopy() const
+{
+    return hasSelectedText();
+}
+
+bool EditControl::canPaste() const
+{
+    // Scintilla only knows about read-only and protected text; the clipboard is asked here.
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    return SendScintilla(SCI_CANPASTE) != 0 && clipboard && !clipboard->text().isEmpty();
+}
+
+void EditControl::showFindDialog()
+{
+    if (!m_findDialog)
+        m_findDialog = new FindDialog(*this, this);
+    m_findDialog->start();
+}
+
+void EditControl::findNextMatch()
+{
+    if (m_finder.searchText().isEmpty())
+        showFindDialog();
+    else
+        m_finder.findNext();
+}
+
+void EditControl::findPreviousMatch()
+{
+    if (m_finder.searchText().isEmpty())
+        showFindDialog();
+    else
+        m_finder.findPrevious();
+}
+
+void EditControl::showReplaceDialog()
+{
+    if (!m_replaceDialog)
+        m_replaceDialog = new ReplaceDialog(*this, this);
+    m_replaceDialog->start();
+}
+
+void EditControl::showGoToLineDialog()
+{
+    if (!m_goToLineDialog)
+        m_goToLineDialog = new GoToLineDialog(*this, this);
+    m_goToLineDialog->start();
+}
+
+Finder &EditControl::finder()
+{
+    return m_finder;
+}
+
+void EditControl::setWhitespaceVisible(bool visible)
+{
+    m_whitespaceVisible = visible;
+    setWhitespaceVisibility(visible ? QsciScintilla::WsVisible : QsciScintilla::WsInvisible);
+}
+
+bool EditControl::isWhitespaceVisible() const
+{
+    return m_whitespaceVisible;
+}
+
+bool EditControl::setLanguage(const QString &name)
+{
+    QsciLexer *previous = lexer();
+    if (name.isEmpty()) {
+        setLexer(nullptr);
+        delete previous;
+        m_language.clear();
+        setEditorFont(m_font);
+        return true;
+    }
+    QsciLexer *next = m_languages.create(name, this);
+    if (!next)
+        return false;
+    next->setFont(m_font);
+    setLexer(next);
+    delete previous;
+    m_language = name;
+    applyElementStyles();
+    applyChrome();
+    return true;
+}
+
+QString EditControl::language() const
+{
+    return m_language;
+}
+
+LanguageRegistry &EditControl::languages()
+{
+    return m_languages;
+}
+
+void EditControl::applyOptions(const EditorOptions &options)
+{
+    setWrapMode(options.wordWrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+    setOverwriteMode(options.overtype);
+    m_lineNumbers = options.lineNumbers;
+    setMarginLineNumbers(0, m_lineNumbers);
+    updateLineNumberMargin(true);
+    switch (options.braceMatching) {
+    case 0: setBraceMatching(QsciScintilla::NoBraceMatch); break;
+    case 2: setBraceMatching(QsciScintilla::SloppyBraceMatch); break;
+    default: setBraceMatching(QsciScintilla::StrictBraceMatch); break;
+    }
+    setCaretLineVisible(options.highlightCurrentLine);
+    setEnabled(options.enabled);
+    setAutoIndent(options.autoIndent);
+    setTabWidth(qMax(1, options.tabWidth));
+}
+
+void EditControl::setEditorFont(const QFont &font)
+{
+    m_font = font;
+    if (QsciLexer *current = lexer())
+        current->setFont(font);
+    else
+        QsciScintilla::setFont(font);
+    applyElementStyles();
+    applyChrome();
+}
+
+QFont EditControl::editorFont() const
+{
+    return m_font;
+}
+
+void EditControl::setElementColour(int element, const QColor &colour)
+{
+    if (colour.isValid())
+        m_colours.insert(element, colour);
+    else
+        m_colours.remove(element);
+    if (element == EditorElement::CurrentLineBackground || element == EditorElement::LineNumberText)
+        applyChrome();
+    else
+        applyElementStyles();
+}
+
+QColor EditControl::elementColour(int element) const
+{
+    return m_colours.value(element);
+}
+
+void EditControl::setElementFontStyle(int element, int style)
+{
+    m_fontStyles.insert(element, style);
+    applyElementStyles();
+}
+
+int EditControl::elementFontStyle(int element) const
+{
+    return m_fontStyles.value(element, 0);
+}
+
+TextEncoding EditControl::encoding() const
+{
+    return m_encoding;
+}
+
+LineBreakStyle EditControl::lineBreakStyle() const
+{
+    return m_lineBreaks;
+}
+
+QString EditControl::lineBreak() const
+{
+    switch (m_lineBreaks) {
+    case LineBreakStyle::Lf: return QStringLiteral("\n");
+    case LineBreakStyle::Cr: return QStringLiteral("\r");
+    case LineBreakStyle::CrLf: break;
+    }
+    return QStringLiteral("\r\n");
+}
+
+int EditControl::findInRange(const QString &text, int from, int to, const FindOptions &options, int *length) const
+{
+    const QByteArray needle = text.toUtf8();
+    if (needle.isEmpty())
+        return -1;
+    const int size = textLength();
+    from = qBound(0, from, size);
+    to = qBound(0, to, size);
+    int flags = 0;
+    if (options.matchCase)
+        flags |= SCFIND_MATCHCASE;
+    if (options.wholeWord)
+        flags |= SCFIND_WHOLEWORD;
+    SendScintilla(SCI_SETSEARCHFLAGS, static_cast<unsigned long>(flags));
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
+    const long found = SendScintilla(SCI_SEARCHINTARGET, static_cast<uintptr_t>(needle.size()), needle.constData());
+    if (found < 0)
+        return -1;
+    if (length)
+        *length = static_cast<int>(SendScintilla(SCI_GETTARGETEND) - found);
+    return static_cast<int>(found);
+}
+
+int EditControl::textLength() const
+{
+    return static_cast<int>(SendScintilla(SCI_GETLENGTH));
+}
+
+int EditControl::selectionStartPosition() const
+{
+    return static_cast<int>(SendScintilla(SCI_GETSELECTIONSTART));
+}
+
+int EditControl::selectionEndPosition() const
+{
+    return static_cast<int>(SendScintilla(SCI_GETSELECTIONEND));
+}
+
+void EditControl::selectRange(int from, int to)
+{
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(from));
+    SendScintilla(SCI_ENSUREVISIBLEENFORCEPOLICY, static_cast<unsigned long>(line));
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(from), static_cast<long>(to));
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+int EditControl::replaceRange(int from, int to, const QString &text)
+{
+    if (isReadOnly())
+        return -1;
+    const QByteArray utf8 = text.toUtf8();
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    return static_cast<int>(SendScintilla(SCI_GETTARGETEND));
+}
+
+void EditControl::goToLine(int line)
+{
+    const int last = static_cast<int>(SendScintilla(SCI_GETLINECOUNT));
+    const int index = qBound(1, line, qMax(1, last)) - 1;
+    ensureLineVisible(index);
+    setCursorPosition(index, 0);
+    SendScintilla(SCI_SCROLLCARET);
+    setFocus();
+}
+
+void EditControl::applyElementStyles()
+{
+    if (auto *styled = dynamic_cast<ElementStyledLanguage *>(lexer()))
+        styled->applyElementStyles(*this);
+}
+
+void EditControl::applyChrome()
+{
+    // Changing the font or the lexer resets the margin's style, so margin and caret line are redone.
+    setMarginsFont(m_font);
+    const QColor lineNumbers = m_colours.value(EditorElement::LineNumberText);
+    if (lineNumbers.isValid())
+        setMarginsForegroundColor(lineNumbers);
+    const QColor currentLine = m_colours.value(EditorElement::CurrentLineBackground);
+    if (currentLine.isValid())
+        setCaretLineBackgroundColor(currentLine);
+    updateLineNumberMargin(true);
+}
+
+void EditControl::updateLineNumberMargin(bool force)
+{
+    const int digits = QString::number(qMax(1, lines())).size();
+    if (!force && digits == m_marginDigits)
+        return;
+    m_marginDigits = digits;
+    // One spare digit keeps the numbers off the text.
+    if (m_lineNumbers)
+        setMarginWidth(0, QString(qMax(digits, 2) + 1, QLatin1Char('9')));
+    else
+        setMarginWidth(0, 0);
+}
+
+#include "moc_edit_control.cpp"

@@ -1,0 +1,284 @@
+// Find, replace and go-to-line dialogs of the edit control.
+#include "find_dialogs.h"
+
+#include "edit_control.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+QString withoutMnemonic(QString caption)
+{
+    return caption.remove(QLatin1Char('&'));
+}
+
+// Every control gets a name for tests and a caption-based name for screen readers.
+template <typename Widget>
+Widget *named(Widget *widget, const QString &objectName, const QString &caption = QString())
+{
+    widget->setObjectName(objectName);
+    widget->setAccessibleName(caption.isEmpty() ? objectName : withoutMnemonic(caption));
+    return widget;
+}
+
+} // namespace
+
+SearchDialog::SearchDialog(EditControl &control, bool withReplace, QWidget *parent)
+    : QDialog(parent)
+    , m_control(control)
+{
+    const QString findCaption = tr("Fi&nd what:");
+    auto *findLabel = named(new QLabel(findCaption, this), QStringLiteral("labFind"), findCaption);
+    m_findText = named(new QLineEdit(this), QStringLiteral("txtFind"), findCaption);
+    findLabel->setBuddy(m_findText);
+
+    auto *fields = new QGridLayout;
+    fields->addWidget(findLabel, 0, 0);
+    fields->addWidget(m_findText, 0, 1);
+    if (withReplace) {
+        const QString replaceCaption = tr("Re&place with:");
+        auto *replaceLabel = named(new QLabel(replaceCaption, this), QStringLiteral("labReplace"), replaceCaption);
+        m_replaceText = named(new QLineEdit(this), QStringLiteral("txtReplace"), replaceCaption);
+        replaceLabel->setBuddy(m_replaceText);
+        fields->addWidget(replaceLabel, 1, 0);
+        fields->addWidget(m_replaceText, 1, 1);
+    }
+
+    const QString matchCase = tr("Match &case");
+    const QString wholeWord = tr("W&hole word");
+    const QString wrapAround = tr("Wrap ar&ound");
+    m_matchCase = named(new QCheckBox(matchCase, this), QStringLiteral("chkMatchCase"), matchCase);
+    m_wholeWord = named(new QCheckBox(wholeWord, this), QStringLiteral("chkWholeWord"), wholeWord);
+    m_wrapAround = named(new QCheckBox(wrapAround, this), QStringLiteral("chkWrapAround"), wrapAround);
+    auto *switches = new QVBoxLayout;
+    switches->addWidget(m_matchCase);
+    switches->addWidget(m_wholeWord);
+    switches->addWidget(m_wrapAround);
+
+    const QString direction = tr("Direction");
+    const QString up = tr("&Up");
+    const QString down = tr("&Down");
+    auto *directionBox = named(new QGroupBox(direction, this), QStringLiteral("fraDirection"), direction);
+    m_up = named(new QRadioButton(up, directionBox), QStringLiteral("optUp"), up);
+    m_down = named(new QRadioButton(down, directionBox), QStringLiteral("optDown"), down);
+    auto *directionLayout = new QHBoxLayout(directionBox);
+    directionLayout->addWidget(m_up);
+    directionLayout->addWidget(m_down);
+
+    auto *options = new QHBoxLayout;
+    options->addLayout(switches);
+    options->addWidget(directionBox);
+
+    m_status = named(new QLabel(this), QStringLiteral("labStatus"));
+    m_status->setWordWrap(true);
+
+    const QString findNext = tr("&Find Next");
+    const QString close = tr("C&lose");
+    m_findNext = named(new QPushButton(findNext, this), QStringLiteral("cmdFindNext"), findNext);
+    m_findNext->setDefault(true);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(m_findNext);
+    if (withReplace) {
+        const QString replace = tr("&Replace");
+        const QString replaceAll = tr("Replace &All");
+        m_replace = named(new QPushButton(replace, this), QStringLiteral("cmdReplace"), replace);
+        m_replaceAll = named(new QPushButton(replaceAll, this), QStringLiteral("cmdReplaceAll"), replaceAll);
+        buttons->addWidget(m_replace);
+        buttons->addWidget(m_replaceAll);
+        connect(m_replace, &QPushButton::clicked, this, &SearchDialog::replace);
+        connect(m_replaceAll, &QPushButton::clicked, this, &SearchDialog::replaceAll);
+    }
+    auto *closeButton = named(new QPushButton(close, this), QStringLiteral("cmdClose"), close);
+    buttons->addWidget(closeButton);
+    buttons->addStretch();
+
+    auto *left = new QVBoxLayout;
+    left->addLayout(fields);
+    left->addLayout(options);
+    left->addWidget(m_status);
+    left->addStretch();
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+
+    connect(m_findNext, &QPushButton::clicked, this, &SearchDialog::findNext);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_findText, &QLineEdit::textChanged, this, &SearchDialog::updateButtons);
+    updateButtons();
+}
+
+void SearchDialog::start()
+{
+    Finder &finder = m_control.finder();
+    const QString selected = m_control.selectedText();
+    if (!selected.isEmpty() && !selected.contains(QLatin1Char('\n')) && !selected.contains(QLatin1Char('\r')))
+        m_findText->setText(selected);
+    else
+        m_findText->setText(finder.searchText());
+    if (m_replaceText)
+        m_replaceText->setText(finder.replaceText());
+    const FindOptions options = finder.options();
+    m_matchCase->setChecked(options.matchCase);
+    m_wholeWord->setChecked(options.wholeWord);
+    m_wrapAround->setChecked(options.wrapAround);
+    m_up->setChecked(!options.forward);
+    m_down->setChecked(options.forward);
+    m_status->clear();
+    show();
+    raise();
+    activateWindow();
+    m_findText->setFocus();
+    m_findText->selectAll();
+}
+
+QString SearchDialog::statusText() const
+{
+    return m_status->text();
+}
+
+void SearchDialog::passToFinder()
+{
+    Finder &finder = m_control.finder();
+    finder.setSearchText(m_findText->text());
+    if (m_replaceText)
+        finder.setReplaceText(m_replaceText->text());
+    FindOptions options;
+    options.matchCase = m_matchCase->isChecked();
+    options.wholeWord = m_wholeWord->isChecked();
+    options.wrapAround = m_wrapAround->isChecked();
+    options.forward = !m_up->isChecked();
+    finder.setOptions(options);
+}
+
+QString SearchDialog::notFoundText() const
+{
+    return tr("\"%1\" was not found.").arg(m_findText->text());
+}
+
+void SearchDialog::findNext()
+{
+    passToFinder();
+    m_status->setText(m_control.finder().findNext() ? QString() : notFoundText());
+}
+
+void SearchDialog::replace()
+{
+    passToFinder();
+    if (m_control.isReadOnly()) {
+        m_status->setText(tr("The text is read-only."));
+        return;
+    }
+    if (!m_control.finder().replace())
+        m_status->setText(notFoundText());
+    else if (!m_control.hasSelectedText())
+        m_status->setText(tr("No more matches of \"%1\".").arg(m_findText->text()));
+    else
+        m_status->clear();
+}
+
+void SearchDialog::replaceAll()
+{
+    passToFinder();
+    if (m_control.isReadOnly()) {
+        m_status->setText(tr("The text is read-only."));
+        return;
+    }
+    const int count = m_control.finder().replaceAll();
+    if (count == 0)
+        m_status->setText(notFoundText());
+    else if (count == 1)
+        m_status->setText(tr("Replaced 1 occurrence."));
+    else
+        m_status->setText(tr("Replaced %1 occurrences.").arg(count));
+}
+
+void SearchDialog::updateButtons()
+{
+    const bool hasText = !m_findText->text().isEmpty();
+    m_findNext->setEnabled(hasText);
+    if (m_replace)
+        m_replace->setEnabled(hasText);
+    if (m_replaceAll)
+        m_replaceAll->setEnabled(hasText);
+}
+
+FindDialog::FindDialog(EditControl &control, QWidget *parent)
+    : SearchDialog(control, false, parent)
+{
+    setObjectName(QStringLiteral("wFind"));
+    setWindowTitle(tr("Find.."));
+    setAccessibleName(tr("Find.."));
+}
+
+ReplaceDialog::ReplaceDialog(EditControl &control, QWidget *parent)
+    : SearchDialog(control, true, parent)
+{
+    setObjectName(QStringLiteral("wReplace"));
+    setWindowTitle(tr("Replace.."));
+    setAccessibleName(tr("Replace.."));
+}
+
+GoToLineDialog::GoToLineDialog(EditControl &control, QWidget *parent)
+    : QDialog(parent)
+    , m_control(control)
+{
+    setObjectName(QStringLiteral("wGoToLine"));
+    setWindowTitle(tr("Go to Line.."));
+    setAccessibleName(tr("Go to Line.."));
+
+    m_prompt = named(new QLabel(this), QStringLiteral("labLine"));
+    m_line = named(new QSpinBox(this), QStringLiteral("txtLine"));
+    m_prompt->setBuddy(m_line);
+
+    const QString ok = tr("OK");
+    const QString cancel = tr("Cancel");
+    auto *okButton = named(new QPushButton(ok, this), QStringLiteral("cmdOK"), ok);
+    auto *cancelButton = named(new QPushButton(cancel, this), QStringLiteral("cmdCancel"), cancel);
+    okButton->setDefault(true);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_prompt);
+    layout->addWidget(m_line);
+    layout->addLayout(buttons);
+
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(this, &QDialog::accepted, this, &GoToLineDialog::goToLine);
+}
+
+void GoToLineDialog::start()
+{
+    const int lineCount = qMax(1, m_control.lines());
+    int line = 0;
+    int column = 0;
+    m_control.getCursorPosition(&line, &column);
+    const QString caption = tr("&Line number (1 - %1):").arg(lineCount);
+    m_prompt->setText(caption);
+    m_prompt->setAccessibleName(withoutMnemonic(caption));
+    m_line->setAccessibleName(withoutMnemonic(caption));
+    m_line->setRange(1, lineCount);
+    m_line->setValue(line + 1);
+    open();
+    m_line->setFocus();
+    m_line->selectAll();
+}
+
+void GoToLineDialog::goToLine()
+{
+    m_control.goToLine(m_line->value());
+}
+
+#include "moc_find_dialogs.cpp"

@@ -1,0 +1,125 @@
+// Finding and replacing text in an edit control; the find dialogs only drive this.
+#include "finder.h"
+
+#include "edit_control.h"
+
+Finder::Finder(EditControl &control)
+    : m_control(control)
+{
+}
+
+void Finder::setSearchText(const QString &text)
+{
+    m_searchText = text;
+}
+
+QString Finder::searchText() const
+{
+    return m_searchText;
+}
+
+void Finder::setReplaceText(const QString &text)
+{
+    m_replaceText = text;
+}
+
+QString Finder::replaceText() const
+{
+    return m_replaceText;
+}
+
+void Finder::setOptions(const FindOptions &options)
+{
+    m_options = options;
+}
+
+FindOptions Finder::options() const
+{
+    return m_options;
+}
+
+bool Finder::findNext()
+{
+    return find(m_options.forward);
+}
+
+bool Finder::findPrevious()
+{
+    return find(!m_options.forward);
+}
+
+bool Finder::find(bool forward)
+{
+    if (m_searchText.isEmpty())
+        return false;
+    const int length = m_control.textLength();
+    int matchLength = 0;
+    int found;
+    if (forward) {
+        const int from = m_control.selectionEndPosition();
+        found = m_control.findInRange(m_searchText, from, length, m_options, &matchLength);
+        if (found < 0 && m_options.wrapAround && from > 0)
+            found = m_control.findInRange(m_searchText, 0, length, m_options, &matchLength);
+    } else {
+        const int from = m_control.selectionStartPosition();
+        found = m_control.findInRange(m_searchText, from, 0, m_options, &matchLength);
+        if (found < 0 && m_options.wrapAround && from < length)
+            found = m_control.findInRange(m_searchText, length, 0, m_options, &matchLength);
+    }
+    if (found < 0)
+        return false;
+    m_control.selectRange(found, found + matchLength);
+    return true;
+}
+
+bool Finder::selectionMatches() const
+{
+    const int start = m_control.selectionStartPosition();
+    const int end = m_control.selectionEndPosition();
+    if (start == end || m_searchText.isEmpty())
+        return false;
+    int matchLength = 0;
+    return m_control.findInRange(m_searchText, start, end, m_options, &matchLength) == start
+        && start + matchLength == end;
+}
+
+bool Finder::replace()
+{
+    if (m_searchText.isEmpty() || m_control.isReadOnly())
+        return false;
+    bool replaced = false;
+    if (selectionMatches()) {
+        const int start = m_control.selectionStartPosition();
+        const int end = m_control.replaceRange(start, m_control.selectionEndPosition(), m_replaceText);
+        // Continue beyond the new text so a replacement holding the search text is not found again.
+        if (m_options.forward)
+            m_control.selectRange(end, end);
+        else
+            m_control.selectRange(start, start);
+        replaced = true;
+    }
+    return find(m_options.forward) || replaced;
+}
+
+int Finder::replaceAll()
+{
+    if (m_searchText.isEmpty() || m_control.isReadOnly())
+        return 0;
+    int count = 0;
+    int position = 0;
+    m_control.beginUndoAction();
+    for (;;) {
+        int matchLength = 0;
+        const int found = m_control.findInRange(m_searchText, position, m_control.textLength(), m_options,
+                                                &matchLength);
+        if (found < 0 || matchLength <= 0)
+            break;
+        const int end = m_control.replaceRange(found, found + matchLength, m_replaceText);
+        if (end < 0)
+            break;
+        ++count;
+        position = end;
+    }
+    m_control.endUndoAction();
+    return count;
+}

@@ -1,0 +1,419 @@
+// Tests of Finder and of the find, replace and go-to-line dialogs that drive it.
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "edit_control.h"
+#include "find_dialogs.h"
+
+class TestFinder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void find_data();
+    void find();
+    void findWalksThroughMatches();
+    void findPreviousGoesAgainstDirection();
+    void emptySearchFindsNothing();
+    void replace_data();
+    void replace();
+    void replaceAll_data();
+    void replaceAll();
+    void replaceAllIsOneUndoStep();
+    void replaceAllLeavesReadOnlyTextAlone();
+    void findDialogSearchesAndReports();
+    void findNextMatchOpensDialogWithoutSearchText();
+    void replaceDialogReportsCount();
+    void goToLineDialog();
+    void dialogControlsAreNamed_data();
+    void dialogControlsAreNamed();
+};
+
+namespace {
+
+FindOptions makeOptions(bool matchCase, bool wholeWord, bool wrapAround, bool forward)
+{
+    FindOptions options;
+    options.matchCase = matchCase;
+    options.wholeWord = wholeWord;
+    options.wrapAround = wrapAround;
+    options.forward = forward;
+    return options;
+}
+
+int selectionStart(const EditControl &control)
+{
+    return control.hasSelectedText() ? control.selectionStartPosition() : -1;
+}
+
+} // namespace
+
+void TestFinder::find_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<bool>("wholeWord");
+    QTest::addColumn<bool>("wrapAround");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("found");   // start of the selected match, -1 for none
+
+    const QString text = QStringLiteral("Mes message; mes \"hi\"; close;");
+    QTest::newRow("ignoring case") << text << "mes" << false << false << true << true << 0 << 0;
+    QTest::newRow("matching case") << text << "mes" << true << false << true << true << 0 << 4;
+    QTest::newRow("whole word") << text << "mes" << true << true << true << true << 0 << 13;
+    QTest::newRow("whole word, any case") << text << "MES" << false << true << true << true << 1 << 13;
+    QTest::newRow("from the caret") << text << "mes" << false << false << true << true << 5 << 13;
+    QTest::newRow("no wrap at the end") << text << "mes" << false << false << false << true << 20 << -1;
+    QTest::newRow("wrap at the end") << text << "mes" << false << false << true << true << 20 << 0;
+    QTest::newRow("backwards") << text << "mes" << false << false << true << false << 20 << 13;
+    QTest::newRow("backwards, no wrap") << text << "close" << false << false << false << false << 10 << -1;
+    QTest::newRow("backwards, wrap") << text << "close" << false << false << true << false << 10 << 23;
+    QTest::newRow("not there") << text << "warp" << false << false << true << true << 0 << -1;
+    QTest::newRow("quotes") << text << "\"hi\"" << true << false << true << true << 0 << 17;
+    QTest::newRow("non-ASCII") << QString::fromUtf8("caf\xC3\xA9 CAF\xC3\x89") << QString::fromUtf8("F\xC3\x89")
+                               << true << false << true << true << 0 << 8;
+}
+
+void TestFinder::find()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, search);
+    QFETCH(bool, matchCase);
+    QFETCH(bool, wholeWord);
+    QFETCH(bool, wrapAround);
+    QFETCH(bool, forward);
+    QFETCH(int, caret);
+    QFETCH(int, found);
+
+    EditControl control;
+    control.setText(text);
+    control.selectRange(caret, caret);
+    Finder &finder = control.finder();
+    finder.setSearchText(search);
+    finder.setOptions(makeOptions(matchCase, wholeWord, wrapAround, forward));
+
+    QCOMPARE(finder.findNext(), found >= 0);
+    QCOMPARE(selectionStart(control), found);
+    if (found >= 0)
+        QCOMPARE(control.selectedText().toLower(), search.toLower());
+    else
+        QCOMPARE(control.selectionEndPosition(), caret);
+}
+
+void TestFinder::findWalksThroughMatches()
+{
+    EditControl control;
+    control.setText(QStringLiteral("a b a b a"));
+    Finder &finder = control.finder();
+    finder.setSearchText(QStringLiteral("a"));
+    QList<int> starts;
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(finder.findNext());
+        starts.append(control.selectionStartPosition());
+    }
+    QCOMPARE(starts, (QList<int>{0, 4, 8, 0}));
+}
+
+void TestFinder::findPreviousGoesAgainstDirection()
+{
+    EditControl control;
+    control.setText(QStringLiteral("x1 x2 x3"));
+    Finder &finder = control.finder();
+    finder.setSearchText(QStringLiteral("x"));
+    control.selectRange(4, 4);
+    QVERIFY(finder.findPrevious());
+    QCOMPARE(control.selectionStartPosition(), 3);
+    QVERIFY(finder.findPrevious());
+    QCOMPARE(control.selectionStartPosition(), 0);
+    QVERIFY(finder.findPrevious());
+    QCOMPARE(control.selectionStartPosition(), 6);
+
+    FindOptions up = finder.options();
+    up.forward = false;
+    finder.setOptions(up);
+    QVERIFY(finder.findNext());
+    QCOMPARE(control.selectionStartPosition(), 3);
+    QVERIFY(finder.findPrevious());
+    QCOMPARE(control.selectionStartPosition(), 6);
+}
+
+void TestFinder::emptySearchFindsNothing()
+{
+    EditControl control;
+    control.setText(QStringLiteral("abc"));
+    Finder &finder = control.finder();
+    QVERIFY(!finder.findNext());
+    QVERIFY(!finder.findPrevious());
+    QVERIFY(!finder.replace());
+    QCOMPARE(finder.replaceAll(), 0);
+    QCOMPARE(control.text(), QStringLiteral("abc"));
+}
+
+void TestFinder::replace_data()
+{
+    QTest::addColumn<int>("selectFrom");
+    QTest::addColumn<int>("selectTo");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("selected");   // start of the match selected afterwards, -1 for none
+    // Text: "cat dog cat", replacing "cat" with "cow".
+    QTest::newRow("selection is a match") << 0 << 3 << "cow dog cat" << 8;
+    QTest::newRow("selection is not a match") << 4 << 7 << "cat dog cat" << 8;
+    QTest::newRow("caret only") << 1 << 1 << "cat dog cat" << 8;
+    QTest::newRow("last match") << 8 << 11 << "cat dog cow" << 0;
+}
+
+void TestFinder::replace()
+{
+    QFETCH(int, selectFrom);
+    QFETCH(int, selectTo);
+    QFETCH(QString, after);
+    QFETCH(int, selected);
+
+    EditControl control;
+    control.setText(QStringLiteral("cat dog cat"));
+    control.selectRange(selectFrom, selectTo);
+    Finder &finder = control.finder();
+    finder.setSearchText(QStringLiteral("cat"));
+    finder.setReplaceText(QStringLiteral("cow"));
+    QVERIFY(finder.replace());
+    QCOMPARE(control.text(), after);
+    QCOMPARE(selectionStart(control), selected);
+}
+
+void TestFinder::replaceAll_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<bool>("wholeWord");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("plain") << "mes a; mes b;" << "mes" << "say" << false << false << 2 << "say a; say b;";
+    QTest::newRow("case") << "Mes mes MES" << "mes" << "x" << true << false << 1 << "Mes x MES";
+    QTest::newRow("any case") << "Mes mes MES" << "mes" << "x" << false << false << 3 << "x x x";
+    QTest::newRow("whole word") << "mes message mes" << "mes" << "x" << false << true << 2 << "x message x";
+    QTest::newRow("replacement holds the search text") << "a b a" << "a" << "aa" << false << false << 2
+                                                       << "aa b aa";
+    QTest::newRow("replacement is the search text") << "aaa" << "a" << "a" << false << false << 3 << "aaa";
+    QTest::newRow("removing") << "a,b,,c" << "," << "" << false << false << 3 << "abc";
+    QTest::newRow("nothing found") << "abc" << "z" << "y" << false << false << 0 << "abc";
+    QTest::newRow("line breaks") << "a\r\nb\r\n" << "\r\n" << ";" << false << false << 2 << "a;b;";
+}
+
+void TestFinder::replaceAll()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, search);
+    QFETCH(QString, replacement);
+    QFETCH(bool, matchCase);
+    QFETCH(bool, wholeWord);
+    QFETCH(int, count);
+    QFETCH(QString, after);
+
+    EditControl control;
+    control.setText(text);
+    control.selectRange(control.textLength(), control.textLength());
+    Finder &finder = control.finder();
+    finder.setSearchText(search);
+    finder.setReplaceText(replacement);
+    // Neither the caret nor the wrap switch limits replacing all.
+    finder.setOptions(makeOptions(matchCase, wholeWord, false, true));
+    QCOMPARE(finder.replaceAll(), count);
+    QCOMPARE(control.text(), after);
+}
+
+void TestFinder::replaceAllIsOneUndoStep()
+{
+    EditControl control;
+    control.setText(QStringLiteral("one"));
+    control.clearUndoHistory();
+    control.replaceSelectedText(QStringLiteral(" x x x"));
+    Finder &finder = control.finder();
+    finder.setSearchText(QStringLiteral("x"));
+    finder.setReplaceText(QStringLiteral("yy"));
+    QCOMPARE(finder.replaceAll(), 3);
+    QCOMPARE(control.text(), QStringLiteral(" yy yy yyone"));
+    control.undo();
+    QCOMPARE(control.text(), QStringLiteral(" x x xone"));
+    QVERIFY(control.canUndo());
+    control.undo();
+    QCOMPARE(control.text(), QStringLiteral("one"));
+}
+
+void TestFinder::replaceAllLeavesReadOnlyTextAlone()
+{
+    EditControl control;
+    control.setText(QStringLiteral("a a"));
+    control.setReadOnly(true);
+    Finder &finder = control.finder();
+    finder.setSearchText(QStringLiteral("a"));
+    finder.setReplaceText(QStringLiteral("b"));
+    QCOMPARE(finder.replaceAll(), 0);
+    QCOMPARE(control.text(), QStringLiteral("a a"));
+}
+
+void TestFinder::findDialogSearchesAndReports()
+{
+    EditControl control;
+    control.setText(QStringLiteral("mes \"a\";\nmes \"b\";\nclose;"));
+    control.showFindDialog();
+    auto *dialog = control.findChild<SearchDialog *>(QStringLiteral("wFind"));
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->isModal());
+
+    auto *text = dialog->findChild<QLineEdit *>(QStringLiteral("txtFind"));
+    auto *findNext = dialog->findChild<QPushButton *>(QStringLiteral("cmdFindNext"));
+    auto *wrap = dialog->findChild<QCheckBox *>(QStringLiteral("chkWrapAround"));
+    QVERIFY(text && findNext && wrap);
+    QVERIFY(!findNext->isEnabled());
+    QTest::keyClicks(text, QStringLiteral("mes"));
+    QVERIFY(findNext->isEnabled());
+    wrap->setChecked(false);
+
+    QTest::mouseClick(findNext, Qt::LeftButton);
+    QCOMPARE(control.selectionStartPosition(), 0);
+    QCOMPARE(dialog->statusText(), QString());
+    QTest::mouseClick(findNext, Qt::LeftButton);
+    QCOMPARE(control.selectionStartPosition(), 9);
+    QTest::mouseClick(findNext, Qt::LeftButton);
+    QCOMPARE(control.selectionStartPosition(), 9);
+    QCOMPARE(dialog->statusText(), QStringLiteral("\"mes\" was not found."));
+
+    // F3 and Ctrl+F3 repeat the dialog's search from the control.
+    control.selectRange(0, 0);
+    control.findNextMatch();
+    QCOMPARE(control.selectionStartPosition(), 0);
+    control.selectRange(control.textLength(), control.textLength());
+    control.findPreviousMatch();
+    QCOMPARE(control.selectionStartPosition(), 9);
+
+    // Opening again offers the selected word.
+    dialog->close();
+    control.selectRange(18, 23);
+    control.showFindDialog();
+    QCOMPARE(text->text(), QStringLiteral("close"));
+    QCOMPARE(control.findChildren<SearchDialog *>(QStringLiteral("wFind")).size(), 1);
+}
+
+void TestFinder::findNextMatchOpensDialogWithoutSearchText()
+{
+    EditControl control;
+    control.setText(QStringLiteral("abc"));
+    QVERIFY(!control.findChild<SearchDialog *>(QStringLiteral("wFind")));
+    control.findNextMatch();
+    auto *dialog = control.findChild<SearchDialog *>(QStringLiteral("wFind"));
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!control.hasSelectedText());
+}
+
+void TestFinder::replaceDialogReportsCount()
+{
+    EditControl control;
+    control.setText(QStringLiteral("mes mes mes"));
+    control.showReplaceDialog();
+    auto *dialog = control.findChild<SearchDialog *>(QStringLiteral("wReplace"));
+    QVERIFY(dialog);
+    dialog->findChild<QLineEdit *>(QStringLiteral("txtFind"))->setText(QStringLiteral("mes"));
+    dialog->findChild<QLineEdit *>(QStringLiteral("txtReplace"))->setText(QStringLiteral("say"));
+
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdReplace")), Qt::LeftButton);
+    QCOMPARE(control.selectionStartPosition(), 0);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdReplace")), Qt::LeftButton);
+    QCOMPARE(control.text(), QStringLiteral("say mes mes"));
+    QCOMPARE(control.selectionStartPosition(), 4);
+
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdReplaceAll")), Qt::LeftButton);
+    QCOMPARE(control.text(), QStringLiteral("say say say"));
+    QCOMPARE(dialog->statusText(), QStringLiteral("Replaced 2 occurrences."));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdReplaceAll")), Qt::LeftButton);
+    QCOMPARE(dialog->statusText(), QStringLiteral("\"mes\" was not found."));
+
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+}
+
+void TestFinder::goToLineDialog()
+{
+    EditControl control;
+    control.setText(QStringLiteral("1\n2\n3\n4\n5"));
+    control.showGoToLineDialog();
+    auto *dialog = control.findChild<QDialog *>(QStringLiteral("wGoToLine"));
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    auto *line = dialog->findChild<QSpinBox *>(QStringLiteral("txtLine"));
+    QVERIFY(line);
+    QCOMPARE(line->minimum(), 1);
+    QCOMPARE(line->maximum(), 5);
+    QCOMPARE(line->value(), 1);
+    line->setValue(99);
+    QCOMPARE(line->value(), 5);
+
+    line->setValue(3);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    int caretLine = -1, column = -1;
+    control.getCursorPosition(&caretLine, &column);
+    QCOMPARE(caretLine, 2);
+
+    control.showGoToLineDialog();
+    QCOMPARE(line->value(), 3);
+    line->setValue(1);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    control.getCursorPosition(&caretLine, &column);
+    QCOMPARE(caretLine, 2);
+}
+
+void TestFinder::dialogControlsAreNamed_data()
+{
+    QTest::addColumn<QString>("dialogName");
+    QTest::newRow("find") << "wFind";
+    QTest::newRow("replace") << "wReplace";
+    QTest::newRow("go to line") << "wGoToLine";
+}
+
+void TestFinder::dialogControlsAreNamed()
+{
+    QFETCH(QString, dialogName);
+    EditControl control;
+    control.showFindDialog();
+    control.showReplaceDialog();
+    control.showGoToLineDialog();
+    auto *dialog = control.findChild<QDialog *>(dialogName);
+    QVERIFY(dialog);
+    QVERIFY(!dialog->windowTitle().isEmpty());
+
+    const QList<QWidget *> widgets = dialog->findChildren<QWidget *>();
+    int checked = 0;
+    for (QWidget *widget : widgets) {
+        const bool ours = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QSpinBox *>(widget)
+            || qobject_cast<QLabel *>(widget) || qobject_cast<QGroupBox *>(widget)
+            || (qobject_cast<QLineEdit *>(widget) && !qobject_cast<QSpinBox *>(widget->parentWidget()));
+        if (!ours)
+            continue;
+        ++checked;
+        QVERIFY2(!widget->objectName().isEmpty(), widget->metaObject()->className());
+        QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            QCOMPARE(button->accessibleName(), button->text().remove(QLatin1Char('&')));
+            QVERIFY(button->focusPolicy() & Qt::TabFocus);
+        }
+    }
+    QVERIFY(checked >= 4);
+}
+
+QTEST_MAIN(TestFinder)
+#include "test_finder.moc"
