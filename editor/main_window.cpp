@@ -157,6 +157,8 @@ void MainWindow::createMenus()
     QSet<QString> submenus;
     for (const MenuEntry &entry : MainMenuTable())
         submenus.insert(QLatin1String(entry.parent));
+    for (const MenuArray &array : MainMenuArrays())
+        submenus.insert(QLatin1String(array.parent));
 
     QHash<QString, QMenu *> menus;
     for (const MenuEntry &entry : MainMenuTable()) {

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -347,22 +349,23 @@ private Q_SLOTS:
     void selectionListsCatchUpOnTheNextResize()
     {
         Fixture f;
-        QWidget *client = f.window.clientArea();
-        client->resize(621, 427);
-        f.window.layoutClient();
-        f.window.layoutClient();
+        f.window.show();
+        f.window.layoutClient(); // the lists settle on the editor's current width
         auto *npc = f.window.findChild<QComboBox *>(QStringLiteral("cboNPC"));
+        auto *unused = f.window.findChild<QComboBox *>(QStringLiteral("cboUnused"));
         auto *rule = f.window.findChild<QWidget *>(QStringLiteral("HRule"));
         const int editorBefore = f.editor().width();
         const int ruleBefore = rule->width();
         const int npcBefore = npc->width();
+        const int unusedLeftBefore = unused->x();
 
-        client->resize(721, 427); // 1500 twips wider
+        f.window.resize(f.window.width() + 100, f.window.height()); // 1500 twips wider
         QCOMPARE(f.editor().width(), editorBefore + 100);
         QCOMPARE(rule->width(), ruleBefore + 100);
         QCOMPARE(npc->width(), npcBefore);
         f.window.layoutClient();
         QCOMPARE(npc->width(), npcBefore + 50);
+        QCOMPARE(unused->x(), unusedLeftBefore + 50);
     }
 
     void editCommands_data()
