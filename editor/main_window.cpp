@@ -26,6 +26,12 @@
 #include "window_layout.h"
 #include "window_metrics.h"
 
+// Resources of a static library are registered by hand before first use (outside any namespace).
+static void initResources()
+{
+    Q_INIT_RESOURCE(editor);
+}
+
 namespace {
 
 int toPixels(int twips)
@@ -70,6 +76,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, QWidget *pare
     , m_paths(paths)
     , m_dialogs(dialogs)
 {
+    initResources();
     setObjectName(QStringLiteral("wMain"));
     createControls();
     createMenus();

@@ -57,12 +57,9 @@ void StatusBar::setModifiedText(const QString &text)
 
 void StatusBar::showLockKeys(const LockKeys &keys)
 {
+    // The caption stays; it is dark while the key is on and greyed while off or unknown.
     const auto show = [](QLabel *panel, const std::optional<bool> &on) {
-        // Unknown: the caption greyed. Known: the caption while on, nothing while off.
-        panel->setEnabled(on.has_value());
-        const QString caption = panel->objectName() == QLatin1String("_capslock")
-            ? QStringLiteral("CAPS") : QStringLiteral("NUM");
-        panel->setText(!on.has_value() || *on ? caption : QString());
+        panel->setEnabled(on.value_or(false));
         panel->setAccessibleDescription(!on.has_value() ? QStringLiteral("unknown")
                                         : *on ? QStringLiteral("on") : QStringLiteral("off"));
     };
