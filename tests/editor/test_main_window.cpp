@@ -475,6 +475,54 @@ private Q_SLOTS:
         QTRY_VERIFY(f.window.findChild<QDialog *>(QStringLiteral("wGoToLine")));
     }
 
+    void shortcutsReachTheCommandsFromTheEditor_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("fileDialogTitle");
+        QTest::addColumn<QString>("dialog");
+
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl+O") << int(Qt::Key_O) << ctrl << QStringLiteral("Select an NPC Script to open..") << QString();
+        QTest::newRow("Ctrl+S") << int(Qt::Key_S) << ctrl << QStringLiteral("Enter filename for this script..") << QString();
+        QTest::newRow("Ctrl+F") << int(Qt::Key_F) << ctrl << QString() << QStringLiteral("wFind");
+        QTest::newRow("F3") << int(Qt::Key_F3) << 0 << QString() << QStringLiteral("wFind");
+        QTest::newRow("Ctrl+H") << int(Qt::Key_H) << ctrl << QString() << QStringLiteral("wReplace");
+    }
+
+    void shortcutsReachTheCommandsFromTheEditor()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, fileDialogTitle);
+        QFETCH(QString, dialog);
+        Fixture f;
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.editor().setFocus();
+        QTest::keyClick(&f.editor(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (!fileDialogTitle.isEmpty()) {
+            QCOMPARE(f.dialogs.fileRequests.size(), 1);
+            QCOMPARE(f.dialogs.fileRequests.first().title, fileDialogTitle);
+        }
+        if (!dialog.isEmpty())
+            QTRY_VERIFY(f.window.findChild<QDialog *>(dialog));
+    }
+
+    void ctrlNClearsFromTheEditor()
+    {
+        Fixture f;
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.editor().setFocus();
+        QTest::keyClicks(&f.editor(), QStringLiteral("abc"));
+        QCOMPARE(f.editor().text(), QStringLiteral("abc"));
+        f.dialogs.msgBoxAnswers.enqueue(No);
+        QTest::keyClick(&f.editor(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(f.editor().text().isEmpty());
+        QCOMPARE(f.general(), QStringLiteral("Script has been cleared."));
+    }
+
     void highlightingType()
     {
         Fixture f;
