@@ -514,6 +514,26 @@ int EditControl::replaceRange(int from, int to, const QString &text)
     return static_cast<int>(SendScintilla(SCI_GETTARGETEND));
 }
 
+void EditControl::replaceRanges(const QVector<QPair<int, int>> &ranges, const QString &text)
+{
+    if (ranges.isEmpty() || isReadOnly())
+        return;
+    const QByteArray replacement = text.toUtf8();
+    const int from = ranges.first().first;
+    const int to = ranges.last().second;
+    const auto *document = static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    QByteArray region;
+    region.reserve(to - from + ranges.size() * (replacement.size() + 1));
+    int copied = from;
+    for (const auto &range : ranges) {
+        region.append(document + copied, range.first - copied);
+        region.append(replacement);
+        copied = range.second;
+    }
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(region.size()), region.constData());
+}
+
 void EditControl::goToLine(int line)
 {
     const int last = static_cast<int>(SendScintilla(SCI_GETLINECOUNT));

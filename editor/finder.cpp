@@ -105,21 +105,19 @@ int Finder::replaceAll()
 {
     if (m_searchText.isEmpty() || m_control.isReadOnly())
         return 0;
-    int count = 0;
+    // Collect every match first and replace them together; each search starts after the
+    // previous match, so a replacement holding the search text is never searched again.
+    QVector<QPair<int, int>> matches;
+    const int length = m_control.textLength();
     int position = 0;
-    m_control.beginUndoAction();
     for (;;) {
         int matchLength = 0;
-        const int found = m_control.findInRange(m_searchText, position, m_control.textLength(), m_options,
-                                                &matchLength);
+        const int found = m_control.findInRange(m_searchText, position, length, m_options, &matchLength);
         if (found < 0 || matchLength <= 0)
             break;
-        const int end = m_control.replaceRange(found, found + matchLength, m_replaceText);
-        if (end < 0)
-            break;
-        ++count;
-        position = end;
+        matches.append({found, found + matchLength});
+        position = found + matchLength;
     }
-    m_control.endUndoAction();
-    return count;
+    m_control.replaceRanges(matches, m_replaceText);
+    return static_cast<int>(matches.size());
 }

@@ -81,6 +81,7 @@ private slots:
     void languages_data();
     void languages();
     void unknownLanguageIsRefused();
+    void registeringAgainReplaces();
     void basicHighlightsKeywords();
     void registeredLanguageFollowsElements();
     void fontReachesEveryStyle();
@@ -141,6 +142,8 @@ void TestEditControl::roundTrip()
     QVERIFY(!modification.isEmpty());
     QCOMPARE(modification.last().at(0).toBool(), false);
     QVERIFY(!control.canUndo());
+    const long eolModes[] = {QsciScintillaBase::SC_EOL_CRLF, QsciScintillaBase::SC_EOL_LF, QsciScintillaBase::SC_EOL_CR};
+    QCOMPARE(control.SendScintilla(QsciScintillaBase::SCI_GETEOLMODE), eolModes[static_cast<int>(lineBreaks)]);
     int line = -1, column = -1;
     control.getCursorPosition(&line, &column);
     QCOMPARE(line, 0);
@@ -434,6 +437,19 @@ void TestEditControl::unknownLanguageIsRefused()
     QCOMPARE(control.language(), QStringLiteral("Java"));
     QCOMPARE(control.lexer(), java);
     QCOMPARE(control.languages().names().size(), 7);
+}
+
+void TestEditControl::registeringAgainReplaces()
+{
+    int applied = 0;
+    EditControl control;
+    control.languages().registerLanguage(QStringLiteral("Java"), [&applied](QObject *parent) {
+        return new RecordingLexer(parent, &applied);
+    });
+    QCOMPARE(control.languages().names().size(), 7);
+    QVERIFY(control.setLanguage(QStringLiteral("Java")));
+    QCOMPARE(QByteArray(control.lexer()->language()), QByteArray("Recording"));
+    QVERIFY(applied > 0);
 }
 
 void TestEditControl::basicHighlightsKeywords()
