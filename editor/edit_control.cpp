@@ -94,6 +94,9 @@ EditControl::EditControl(QWidget *parent)
     // Margin 1 (symbols) is not used: no bookmarks or folding.
     setMarginWidth(1, 0);
     setMarginType(0, QsciScintilla::NumberMargin);
+    // The horizontal scroll bar follows the longest line instead of a fixed width.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     SendScintilla(SCI_SETEOLMODE, scintillaEolMode(m_lineBreaks));
 
     m_font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -357,7 +360,7 @@ bool EditControl::setLanguage(const QString &name)
     QsciLexer *next = m_languages.create(name, this);
     if (!next)
         return false;
-    next->setFont(m_font);
+    applyFontTo(next);
     setLexer(next);
     delete previous;
     m_language = name;
@@ -398,11 +401,25 @@ void EditControl::setEditorFont(const QFont &font)
 {
     m_font = font;
     if (QsciLexer *current = lexer())
-        current->setFont(font);
+        applyFontTo(current);
     else
         QsciScintilla::setFont(font);
     applyElementStyles();
     applyChrome();
+}
+
+void EditControl::applyFontTo(QsciLexer *language) const
+{
+    // The chosen face and size everywhere, while a language keeps its bold and italic styles.
+    for (int style = 0; style <= QsciScintillaBase::STYLE_MAX; ++style) {
+        if (language->description(style).isEmpty())
+            continue;
+        const QFont designed = language->defaultFont(style);
+        QFont font = m_font;
+        font.setBold(m_font.bold() || designed.bold());
+        font.setItalic(m_font.italic() || designed.italic());
+        language->setFont(font, style);
+    }
 }
 
 QFont EditControl::editorFont() const

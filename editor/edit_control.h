@@ -144,6 +144,7 @@ public:
 
 private:
     void applyElementStyles();
+    void applyFontTo(QsciLexer *language) const;
     void applyChrome();
     void updateLineNumberMargin(bool force = false);
     void loadUtf8(const QByteArray &utf8);

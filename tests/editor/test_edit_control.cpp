@@ -509,6 +509,14 @@ void TestEditControl::fontReachesEveryStyle()
     for (int style : {0, 1, 5, 6})
         QCOMPARE(styleSize(style), 13L);
     QCOMPARE(styleSize(QsciScintillaBase::STYLE_LINENUMBER), 13L);
+    // The language's own emphasis stays: C/C++ keywords (style 5) are bold, plain text is not.
+    const auto styleBold = [&control](int style) {
+        // QScintilla hands Qt's weight over negated.
+        const long weight = control.SendScintilla(QsciScintillaBase::SCI_STYLEGETWEIGHT, static_cast<unsigned long>(style));
+        return qAbs(weight) >= QFont::DemiBold;
+    };
+    QVERIFY(styleBold(5));
+    QVERIFY(!styleBold(11));
 
     QVERIFY(control.setLanguage(QStringLiteral("SQL")));
     QCOMPARE(styleSize(5), 13L);
