@@ -100,6 +100,8 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, QWidget *pare
     connectCommands();
     m_document->ResetScript();
     layoutClient();
+    // The user starts typing straight away.
+    m_editor->setFocus();
 }
 
 void MainWindow::createControls()

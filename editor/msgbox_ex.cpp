@@ -178,6 +178,8 @@ MsgBoxExDialog::MsgBoxExDialog(QWidget *parent)
     setWindowTitle(tr("Message"));
     setAccessibleName(windowTitle());
     setFixedSize(px(FormWidthTwips), px(FormHeightTwips));
+    // A message box: a title and a close button, nothing to minimize or maximize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     m_icon = new QLabel(this);
     nameControl(m_icon, QStringLiteral("imgIcon"));
