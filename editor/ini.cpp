@@ -95,6 +95,31 @@ QString unquoted(const QString &value)
     return value;
 }
 
+// The first line holding key in section (sections of the same name count as one), with its parts.
+struct FoundKey
+{
+    qsizetype line;
+    KeyLine parts;
+};
+
+std::optional<FoundKey> findKey(const IniText &text, const QString &section, const QString &key)
+{
+    bool inSection = false;
+    for (qsizetype i = 0; i < text.lines.size(); ++i) {
+        const QString &line = text.lines.at(i);
+        if (const auto name = sectionName(line)) {
+            inSection = sameName(*name, section);
+            continue;
+        }
+        if (!inSection)
+            continue;
+        const auto parsed = keyLine(line);
+        if (parsed && sameName(parsed->key, key))
+            return FoundKey{i, *parsed};
+    }
+    return std::nullopt;
+}
+
 bool readBytes(const QString &file, QByteArray *bytes)
 {
     QFile in(file);
@@ -115,19 +140,11 @@ QString ReadIni(const QString &section, const QString &key, const QString &defau
         return fallback;
 
     const IniText text = splitIniText(bytes);
-    bool inSection = false;
-    for (const QString &line : text.lines) {
-        if (const auto name = sectionName(line)) {
-            inSection = sameName(*name, section);
-            continue;
-        }
-        if (!inSection)
-            continue;
-        const auto parsed = keyLine(line);
-        if (parsed && sameName(parsed->key, key))
-            return unquoted(line.mid(parsed->valueStart).trimmed()).left(IniValueLimit);
-    }
-    return fallback;
+    const auto found = findKey(text, section, key);
+    if (!found)
+        return fallback;
+    const QString &line = text.lines.at(found->line);
+    return unquoted(line.mid(found->parts.valueStart).trimmed()).left(IniValueLimit);
 }
 
 bool WriteIni(const QString &section, const QString &key, const QString &value, const QString &file)
@@ -149,25 +166,11 @@ bool WriteIni(const QString &section, const QString &key, const QString &value, 
     }
 
     const QString newLine = key + QLatin1Char('=') + value;
-    bool inSection = false;
-    bool replaced = false;
-    for (qsizetype i = 0; i < text.lines.size() && !replaced; ++i) {
-        const QString &line = text.lines.at(i);
-        if (const auto name = sectionName(line)) {
-            inSection = sameName(*name, section);
-            continue;
-        }
-        if (!inSection)
-            continue;
-        const auto parsed = keyLine(line);
-        if (parsed && sameName(parsed->key, key)) {
-            // Keep the key as written and the blanks after "="; only the value changes.
-            text.lines[i] = line.left(parsed->valueStart) + value;
-            replaced = true;
-        }
-    }
-
-    if (!replaced) {
+    if (const auto found = findKey(text, section, key)) {
+        // Keep the key as written and the blanks after "="; only the value changes.
+        QString &line = text.lines[found->line];
+        line = line.left(found->parts.valueStart) + value;
+    } else {
         // A new key goes after the last non-blank line of the first matching section.
         qsizetype insertAt = -1;
         bool inFirst = false;
