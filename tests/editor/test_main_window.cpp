@@ -627,6 +627,13 @@ private Q_SLOTS:
             QVERIFY2(widget, qPrintable(name));
             QCOMPARE(widget->accessibleName(), name);
         }
+        // Screen readers read the script through the text area's accessible text.
+        f.editor().replaceSelectedText(QStringLiteral("mes \"Hi\";"));
+        QAccessibleInterface *text = QAccessible::queryAccessibleInterface(&f.editor());
+        QVERIFY(text);
+        QVERIFY(text->textInterface());
+        QCOMPARE(text->textInterface()->text(0, text->textInterface()->characterCount()),
+                 QStringLiteral("mes \"Hi\";"));
         for (QAction *item : f.window.findChildren<QAction *>()) {
             if (!item->objectName().startsWith(QLatin1Char('m')) || item->isSeparator())
                 continue;
