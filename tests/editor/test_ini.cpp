@@ -51,14 +51,10 @@ private slots:
     void readLineBreakStyles_data();
     void readLineBreakStyles();
     void writeReplacesInPlace();
-    void writeKeepsLfStyle();
-    void writeAddsKeyToSection();
-    void writeAddsSection();
-    void writeAppendsAfterLastLineWithoutBreak();
+    void writeEdits_data();
+    void writeEdits();
     void writeCreatesFile();
-    void writeReplacesFirstDuplicateOnly();
     void writeWindows1252AsUtf8();
-    void writeKeepsByteOrderMark();
     void writeRoundTrip_data();
     void writeRoundTrip();
     void writeFailures();
@@ -174,42 +170,47 @@ void TestIni::writeReplacesInPlace()
     QCOMPARE(ReadIni("Window Metrics", "wMain Y", QString(), file), QString("345"));
 }
 
-void TestIni::writeKeepsLfStyle()
+void TestIni::writeEdits_data()
 {
-    TempTree tree;
-    const QString file = tree.write("a.ini", "; settings\n[S]\nA=1\n\n[T]\nB=2\n");
-    QVERIFY(WriteIni("S", "A", "one", file));
-    QVERIFY(WriteIni("T", "C", "3", file));
-    QCOMPARE(tree.read("a.ini"), QByteArray("; settings\n[S]\nA=one\n\n[T]\nB=2\nC=3\n"));
-}
+    // Each write is "section|key|value"; the file must come out exactly as given.
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QStringList>("writes");
+    QTest::addColumn<QByteArray>("after");
 
-void TestIni::writeAddsKeyToSection()
-{
-    TempTree tree;
-    const QString file = tree.write("a.ini", "[S]\r\nA=1\r\n\r\n[T]\r\nB=2\r\n");
-    QVERIFY(WriteIni("s", "New Key", "v", file));
-    QCOMPARE(tree.read("a.ini"), QByteArray("[S]\r\nA=1\r\nNew Key=v\r\n\r\n[T]\r\nB=2\r\n"));
-}
-
-void TestIni::writeAddsSection()
-{
-    TempTree tree;
-    const QString file = tree.write("a.ini", "[S]\r\nA=1\r\n");
-    QVERIFY(WriteIni("Window Metrics", "wMain X", "1200", file));
-    QCOMPARE(tree.read("a.ini"), QByteArray("[S]\r\nA=1\r\n\r\n[Window Metrics]\r\nwMain X=1200\r\n"));
-}
-
-void TestIni::writeAppendsAfterLastLineWithoutBreak()
-{
-    TempTree tree;
-    const QString file = tree.write("a.ini", "[S]\nA=1");
-    QVERIFY(WriteIni("S", "B", "2", file));
-    QCOMPARE(tree.read("a.ini"), QByteArray("[S]\nA=1\nB=2\n"));
-
+    QTest::newRow("LF file keeps LF, comment and blank line")
+        << QByteArray("; settings\n[S]\nA=1\n\n[T]\nB=2\n") << QStringList{"S|A|one", "T|C|3"}
+        << QByteArray("; settings\n[S]\nA=one\n\n[T]\nB=2\nC=3\n");
+    QTest::newRow("new key after the section's last line")
+        << QByteArray("[S]\r\nA=1\r\n\r\n[T]\r\nB=2\r\n") << QStringList{"s|New Key|v"}
+        << QByteArray("[S]\r\nA=1\r\nNew Key=v\r\n\r\n[T]\r\nB=2\r\n");
+    QTest::newRow("new section at the end")
+        << QByteArray("[S]\r\nA=1\r\n") << QStringList{"Window Metrics|wMain X|1200"}
+        << QByteArray("[S]\r\nA=1\r\n\r\n[Window Metrics]\r\nwMain X=1200\r\n");
+    QTest::newRow("added key after a last line without break")
+        << QByteArray("[S]\nA=1") << QStringList{"S|B|2"} << QByteArray("[S]\nA=1\nB=2\n");
     // Replacing in place keeps a missing final line break missing.
-    const QString other = tree.write("b.ini", "[S]\nA=1");
-    QVERIFY(WriteIni("S", "A", "2", other));
-    QCOMPARE(tree.read("b.ini"), QByteArray("[S]\nA=2"));
+    QTest::newRow("replaced key in a last line without break")
+        << QByteArray("[S]\nA=1") << QStringList{"S|A|2"} << QByteArray("[S]\nA=2");
+    QTest::newRow("first of two duplicates replaced")
+        << QByteArray("[S]\nA=1\na=2\n") << QStringList{"S|A|3"} << QByteArray("[S]\nA=3\na=2\n");
+    QTest::newRow("byte-order mark kept")
+        << QByteArray("\xEF\xBB\xBF[S]\r\nA=1\r\n") << QStringList{"S|A|2"}
+        << QByteArray("\xEF\xBB\xBF[S]\r\nA=2\r\n");
+}
+
+void TestIni::writeEdits()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QStringList, writes);
+    QFETCH(QByteArray, after);
+
+    TempTree tree;
+    const QString file = tree.write("a.ini", before);
+    for (const QString &write : writes) {
+        const QStringList parts = write.split(QLatin1Char('|'));
+        QVERIFY(WriteIni(parts.at(0), parts.at(1), parts.at(2), file));
+    }
+    QCOMPARE(tree.read("a.ini"), after);
 }
 
 void TestIni::writeCreatesFile()
@@ -226,14 +227,6 @@ void TestIni::writeCreatesFile()
     QCOMPARE(tree.read("empty.ini"), QByteArray("[S]\r\nA=1\r\n"));
 }
 
-void TestIni::writeReplacesFirstDuplicateOnly()
-{
-    TempTree tree;
-    const QString file = tree.write("a.ini", "[S]\nA=1\na=2\n");
-    QVERIFY(WriteIni("S", "A", "3", file));
-    QCOMPARE(tree.read("a.ini"), QByteArray("[S]\nA=3\na=2\n"));
-}
-
 void TestIni::writeWindows1252AsUtf8()
 {
     TempTree tree;
@@ -241,14 +234,6 @@ void TestIni::writeWindows1252AsUtf8()
     QVERIFY(WriteIni("Definition", "Sep", "\u00AC\u00AC", file));
     QCOMPARE(tree.read("a.ini"), QByteArray("[Definition]\r\nName=Caf\xC3\xA9\r\nSep=\xC2\xAC\xC2\xAC\r\n"));
     QCOMPARE(ReadIni("Definition", "Name", QString(), file), QString("Caf\u00E9"));
-}
-
-void TestIni::writeKeepsByteOrderMark()
-{
-    TempTree tree;
-    const QString file = tree.write("a.ini", "\xEF\xBB\xBF[S]\r\nA=1\r\n");
-    QVERIFY(WriteIni("S", "A", "2", file));
-    QCOMPARE(tree.read("a.ini"), QByteArray("\xEF\xBB\xBF[S]\r\nA=2\r\n"));
 }
 
 void TestIni::writeRoundTrip_data()
