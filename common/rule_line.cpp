@@ -5,12 +5,7 @@
 #include <QPalette>
 #include <QResizeEvent>
 
-namespace {
-
-// Line positions are kept in twips; 15 twips are one pixel.
-constexpr int TwipsPerPixelOfRule = 15;
-
-} // namespace
+#include "twips.h"
 
 MultiRule::MultiRule(QWidget *parent)
     : QWidget(parent)
@@ -30,7 +25,7 @@ int MultiRule::orientation() const
 void MultiRule::setOrientation(int orientation)
 {
     m_orientation = orientation;
-    layoutLines(width() * TwipsPerPixelOfRule, height() * TwipsPerPixelOfRule);
+    layoutLines(pixelsToTwips(width()), pixelsToTwips(height()));
 }
 
 QLine MultiRule::loLite() const
@@ -72,21 +67,16 @@ QSize MultiRule::sizeHint() const
 void MultiRule::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    layoutLines(event->size().width() * TwipsPerPixelOfRule,
-                event->size().height() * TwipsPerPixelOfRule);
+    layoutLines(pixelsToTwips(event->size().width()), pixelsToTwips(event->size().height()));
 }
 
 void MultiRule::paintEvent(QPaintEvent *)
 {
-    const auto toPixels = [](const QLine &twips) {
-        return QLine(twips.x1() / TwipsPerPixelOfRule, twips.y1() / TwipsPerPixelOfRule,
-                     twips.x2() / TwipsPerPixelOfRule, twips.y2() / TwipsPerPixelOfRule);
-    };
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Light), 0));
-    painter.drawLine(toPixels(m_hiLite));
+    painter.drawLine(twipsToPixels(m_hiLite));
     painter.setPen(QPen(palette().color(QPalette::Dark), 0));
-    painter.drawLine(toPixels(m_loLite));
+    painter.drawLine(twipsToPixels(m_loLite));
 }
 
 // The order of assignments and the coordinates left alone are as forms laid out by earlier

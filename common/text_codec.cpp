@@ -1,6 +1,8 @@
 // Decoding and encoding of UTF-8 and Windows-1252 text.
 #include "text_codec.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 // Windows-1252 bytes 0x80 to 0x9F; the five undefined ones map to the C1 control of the same value.
@@ -98,13 +100,19 @@ QByteArray encodeWindows1252(const QString &text, bool *ok)
     return bytes;
 }
 
+QString fromUtf8KeepingMark(const QByteArray &utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(utf8);
+}
+
 QString decode(const QByteArray &bytes)
 {
+    if (!isValidUtf8(bytes))
+        return decodeWindows1252(bytes);
     if (hasUtf8Bom(bytes))
-        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-    if (isValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
-    return decodeWindows1252(bytes);
+        return fromUtf8KeepingMark(bytes.mid(3));
+    return fromUtf8KeepingMark(bytes);
 }
 
 } // namespace TextCodec

@@ -16,7 +16,11 @@ QString decodeWindows1252(const QByteArray &bytes);
 // Characters without a Windows-1252 byte become '?'; ok tells whether that happened.
 QByteArray encodeWindows1252(const QString &text, bool *ok = nullptr);
 
-// UTF-8 (a byte-order mark is dropped) when valid, else Windows-1252.
+// UTF-8 text; a byte-order mark at the start is kept as U+FEFF, not dropped.
+QString fromUtf8KeepingMark(const QByteArray &utf8);
+
+// UTF-8 when the bytes are valid UTF-8 (one leading byte-order mark is dropped; a second one
+// stays in the text), Windows-1252 otherwise, mark and all.
 QString decode(const QByteArray &bytes);
 
 } // namespace TextCodec

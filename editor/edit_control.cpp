@@ -2,61 +2,16 @@
 #include "edit_control.h"
 
 #include "find_dialogs.h"
-#include "text_codec.h"
+#include "widget_names.h"
 
 #include <QClipboard>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <Qsci/qscilexer.h>
 
-#include <new>
 
 namespace {
-
-const QByteArray utf8Bom("\xEF\xBB\xBF");
-
-// Reads a whole file, or says in a sentence why it cannot be read.
-FileResult readFileBytes(const QString &path, QByteArray *bytes)
-{
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        return {false, QStringLiteral("The file does not exist.")};
-    if (info.isDir())
-        return {false, QStringLiteral("The path is a folder, not a file.")};
-    if (info.size() > EditControl::MaxFileSize)
-        return {false, QStringLiteral("The file is too large to open.")};
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (file.error() == QFileDevice::PermissionsError || !info.isReadable())
-            return {false, QStringLiteral("You do not have permission to read the file.")};
-        return {false, QStringLiteral("The file could not be read.")};
-    }
-    try {
-        *bytes = file.readAll();
-    } catch (const std::bad_alloc &) {
-        return {false, QStringLiteral("The file is too large to open.")};
-    }
-    if (file.error() != QFileDevice::NoError)
-        return {false, QStringLiteral("The file could not be read.")};
-    return {};
-}
-
-// The style of the first line break; a text without one gets the script format's CR LF.
-LineBreakStyle detectLineBreaks(const QByteArray &bytes)
-{
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes.at(i) == '\n')
-            return LineBreakStyle::Lf;
-        if (bytes.at(i) == '\r')
-            return (i + 1 < bytes.size() && bytes.at(i + 1) == '\n') ? LineBreakStyle::CrLf : LineBreakStyle::Cr;
-    }
-    return LineBreakStyle::CrLf;
-}
 
 int scintillaEolMode(LineBreakStyle style)
 {
@@ -68,28 +23,13 @@ int scintillaEolMode(LineBreakStyle style)
     return QsciScintillaBase::SC_EOL_CRLF;
 }
 
-FileResult saveError(const QString &path, const QSaveFile &file)
-{
-    const QFileInfo info(path);
-    if (info.isDir())
-        return {false, QStringLiteral("The path is a folder, not a file.")};
-    const QFileInfo folder(info.absolutePath());
-    if (!folder.exists() || !folder.isDir())
-        return {false, QStringLiteral("The folder for the file does not exist.")};
-    if (file.error() == QFileDevice::PermissionsError || !folder.isWritable()
-        || (info.exists() && !info.isWritable()))
-        return {false, QStringLiteral("You do not have permission to write the file.")};
-    return {false, QStringLiteral("The file could not be written; the disk may be full.")};
-}
-
 } // namespace
 
 EditControl::EditControl(QWidget *parent)
     : QsciScintilla(parent)
     , m_finder(*this)
 {
-    setObjectName(QStringLiteral("maxEdit"));
-    setAccessibleName(QStringLiteral("maxEdit"));
+    nameWidget(this, QStringLiteral("maxEdit"), tr("Script text"));
     setUtf8(true);
     // Margin 1 (symbols) is not used: no bookmarks or folding.
     setMarginWidth(1, 0);
@@ -111,21 +51,14 @@ EditControl::~EditControl() = default;
 FileResult EditControl::openFile(const QString &path)
 {
     QByteArray bytes;
-    const FileResult read = readFileBytes(path, &bytes);
+    const FileResult read = TextFile::read(path, &bytes);
     if (!read)
         return read;
-
-    if (TextCodec::hasUtf8Bom(bytes)) {
-        m_encoding = TextEncoding::Utf8WithBom;
-        bytes.remove(0, utf8Bom.size());
-    } else if (TextCodec::isValidUtf8(bytes)) {
-        m_encoding = TextEncoding::Utf8;
-    } else {
-        m_encoding = TextEncoding::Windows1252;
-        bytes = TextCodec::decodeWindows1252(bytes).toUtf8();
-    }
-    m_lineBreaks = detectLineBreaks(bytes);
-    loadUtf8(bytes);
+    DecodedText text = TextFile::decode(bytes);
+    bytes.clear();
+    m_encoding = text.encoding;
+    m_lineBreaks = text.lineBreaks;
+    loadUtf8(text.utf8);
     return {};
 }
 
@@ -150,35 +83,11 @@ FileResult EditControl::saveFile(const QString &path)
 {
     const auto *text = static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     const qint64 length = SendScintilla(SCI_GETLENGTH);
-
-    TextEncoding encoding = m_encoding;
-    QByteArray converted;
-    if (encoding == TextEncoding::Windows1252) {
-        bool complete = false;
-        converted = TextCodec::encodeWindows1252(QString::fromUtf8(text, length), &complete);
-        // A character Windows-1252 cannot hold would become '?': keep it by writing UTF-8.
-        if (!complete) {
-            encoding = TextEncoding::Utf8;
-            converted.clear();
-        }
-    }
-
-    QSaveFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly))
-        return saveError(path, file);
-    bool written = true;
-    if (encoding == TextEncoding::Windows1252) {
-        written = file.write(converted) == converted.size();
-    } else {
-        if (encoding == TextEncoding::Utf8WithBom)
-            written = file.write(utf8Bom) == utf8Bom.size();
-        written = written && file.write(text, length) == length;
-    }
-    if (!written || !file.commit()) {
-        file.cancelWriting();
-        return saveError(path, file);
-    }
-    m_encoding = encoding;
+    const EncodedText encoded = TextFile::encode(QByteArray::fromRawData(text, length), m_encoding);
+    const FileResult written = TextFile::write(path, encoded.bytes);
+    if (!written)
+        return written;
+    m_encoding = encoded.encoding;
     setModified(false);
     return {};
 }
@@ -188,10 +97,10 @@ FileResult EditControl::insertFile(const QString &path, int line, int column)
     if (isReadOnly())
         return {false, QStringLiteral("The text is read-only.")};
     QByteArray bytes;
-    const FileResult read = readFileBytes(path, &bytes);
+    const FileResult read = TextFile::read(path, &bytes);
     if (!read)
         return read;
-    const QByteArray utf8 = toDocumentLineBreaks(TextCodec::decode(bytes).toUtf8());
+    const QByteArray utf8 = TextFile::withLineBreaks(TextFile::decode(bytes).utf8, m_lineBreaks);
     const int position = positionAt(line, column);
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(position), static_cast<long>(position));
@@ -204,36 +113,13 @@ void EditControl::replaceSelectedText(const QString &text)
 {
     if (isReadOnly())
         return;
-    const QByteArray utf8 = toDocumentLineBreaks(text.toUtf8());
+    const QByteArray utf8 = TextFile::withLineBreaks(text.toUtf8(), m_lineBreaks);
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_TARGETFROMSELECTION);
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
     const long end = SendScintilla(SCI_GETTARGETEND);
     SendScintilla(SCI_ENDUNDOACTION);
     SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(end));
-}
-
-QByteArray EditControl::toDocumentLineBreaks(const QByteArray &utf8) const
-{
-    // CR and LF never occur inside a multi-byte UTF-8 sequence, so bytes can be scanned directly.
-    const QByteArray lineBreak = this->lineBreak().toLatin1();
-    QByteArray result;
-    result.reserve(utf8.size() + utf8.size() / 16);
-    const char *p = utf8.constData();
-    const char *end = p + utf8.size();
-    while (p < end) {
-        if (*p == '\r') {
-            result.append(lineBreak);
-            if (p + 1 < end && p[1] == '\n')
-                ++p;
-        } else if (*p == '\n') {
-            result.append(lineBreak);
-        } else {
-            result.append(*p);
-        }
-        ++p;
-    }
-    return result;
 }
 
 int EditControl::positionAt(int line, int column) const
@@ -467,12 +353,7 @@ LineBreakStyle EditControl::lineBreakStyle() const
 
 QString EditControl::lineBreak() const
 {
-    switch (m_lineBreaks) {
-    case LineBreakStyle::Lf: return QStringLiteral("\n");
-    case LineBreakStyle::Cr: return QStringLiteral("\r");
-    case LineBreakStyle::CrLf: break;
-    }
-    return QStringLiteral("\r\n");
+    return QString::fromLatin1(TextFile::lineBreakBytes(m_lineBreaks));
 }
 
 int EditControl::findInRange(const QString &text, int from, int to, const FindOptions &options, int *length) const

@@ -14,21 +14,11 @@
 
 #include "finder.h"
 #include "language_registry.h"
+#include "text_file.h"
 
 class FindDialog;
 class ReplaceDialog;
 class GoToLineDialog;
-
-enum class TextEncoding { Utf8, Utf8WithBom, Windows1252 };
-enum class LineBreakStyle { CrLf, Lf, Cr };
-
-// Outcome of a file operation; error is a sentence for the user when ok is false.
-struct FileResult
-{
-    bool ok = true;
-    QString error;
-    explicit operator bool() const { return ok; }
-};
 
 // Switches applied once at start (see InitEditorControl for how they come about).
 struct EditorOptions
@@ -71,7 +61,7 @@ public:
     ~EditControl() override;
 
     // Largest file openFile accepts.
-    static constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
+    static constexpr qint64 MaxFileSize = TextFile::MaxFileSize;
 
     // Replaces the whole text with the file's; detects UTF-8 (with or without a byte-order mark)
     // or Windows-1252 and the line-break style. Not modified afterwards. Undo history cleared.
@@ -148,7 +138,6 @@ private:
     void applyChrome();
     void updateLineNumberMargin(bool force = false);
     void loadUtf8(const QByteArray &utf8);
-    QByteArray toDocumentLineBreaks(const QByteArray &utf8) const;
     int positionAt(int line, int column) const;
 
     LanguageRegistry m_languages;

@@ -2,6 +2,7 @@
 #include "find_dialogs.h"
 
 #include "edit_control.h"
+#include "widget_names.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,31 +15,13 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-namespace {
-
-QString withoutMnemonic(QString caption)
-{
-    return caption.remove(QLatin1Char('&'));
-}
-
-// Every control gets a name for tests and a caption-based name for screen readers.
-template <typename Widget>
-Widget *named(Widget *widget, const QString &objectName, const QString &caption = QString())
-{
-    widget->setObjectName(objectName);
-    widget->setAccessibleName(caption.isEmpty() ? objectName : withoutMnemonic(caption));
-    return widget;
-}
-
-} // namespace
-
 SearchDialog::SearchDialog(EditControl &control, bool withReplace, QWidget *parent)
     : QDialog(parent)
     , m_control(control)
 {
     const QString findCaption = tr("Fi&nd what:");
-    auto *findLabel = named(new QLabel(findCaption, this), QStringLiteral("labFind"), findCaption);
-    m_findText = named(new QLineEdit(this), QStringLiteral("txtFind"), findCaption);
+    auto *findLabel = nameWidget(new QLabel(findCaption, this), QStringLiteral("labFind"), findCaption);
+    m_findText = nameWidget(new QLineEdit(this), QStringLiteral("txtFind"), findCaption);
     findLabel->setBuddy(m_findText);
 
     auto *fields = new QGridLayout;
@@ -46,8 +29,8 @@ SearchDialog::SearchDialog(EditControl &control, bool withReplace, QWidget *pare
     fields->addWidget(m_findText, 0, 1);
     if (withReplace) {
         const QString replaceCaption = tr("Re&place with:");
-        auto *replaceLabel = named(new QLabel(replaceCaption, this), QStringLiteral("labReplace"), replaceCaption);
-        m_replaceText = named(new QLineEdit(this), QStringLiteral("txtReplace"), replaceCaption);
+        auto *replaceLabel = nameWidget(new QLabel(replaceCaption, this), QStringLiteral("labReplace"), replaceCaption);
+        m_replaceText = nameWidget(new QLineEdit(this), QStringLiteral("txtReplace"), replaceCaption);
         replaceLabel->setBuddy(m_replaceText);
         fields->addWidget(replaceLabel, 1, 0);
         fields->addWidget(m_replaceText, 1, 1);
@@ -56,9 +39,9 @@ SearchDialog::SearchDialog(EditControl &control, bool withReplace, QWidget *pare
     const QString matchCase = tr("Match &case");
     const QString wholeWord = tr("W&hole word");
     const QString wrapAround = tr("Wrap ar&ound");
-    m_matchCase = named(new QCheckBox(matchCase, this), QStringLiteral("chkMatchCase"), matchCase);
-    m_wholeWord = named(new QCheckBox(wholeWord, this), QStringLiteral("chkWholeWord"), wholeWord);
-    m_wrapAround = named(new QCheckBox(wrapAround, this), QStringLiteral("chkWrapAround"), wrapAround);
+    m_matchCase = nameWidget(new QCheckBox(matchCase, this), QStringLiteral("chkMatchCase"), matchCase);
+    m_wholeWord = nameWidget(new QCheckBox(wholeWord, this), QStringLiteral("chkWholeWord"), wholeWord);
+    m_wrapAround = nameWidget(new QCheckBox(wrapAround, this), QStringLiteral("chkWrapAround"), wrapAround);
     auto *switches = new QVBoxLayout;
     switches->addWidget(m_matchCase);
     switches->addWidget(m_wholeWord);
@@ -67,9 +50,9 @@ SearchDialog::SearchDialog(EditControl &control, bool withReplace, QWidget *pare
     const QString direction = tr("Direction");
     const QString up = tr("&Up");
     const QString down = tr("&Down");
-    auto *directionBox = named(new QGroupBox(direction, this), QStringLiteral("fraDirection"), direction);
-    m_up = named(new QRadioButton(up, directionBox), QStringLiteral("optUp"), up);
-    m_down = named(new QRadioButton(down, directionBox), QStringLiteral("optDown"), down);
+    auto *directionBox = nameWidget(new QGroupBox(direction, this), QStringLiteral("fraDirection"), direction);
+    m_up = nameWidget(new QRadioButton(up, directionBox), QStringLiteral("optUp"), up);
+    m_down = nameWidget(new QRadioButton(down, directionBox), QStringLiteral("optDown"), down);
     auto *directionLayout = new QHBoxLayout(directionBox);
     directionLayout->addWidget(m_up);
     directionLayout->addWidget(m_down);
@@ -78,26 +61,26 @@ SearchDialog::SearchDialog(EditControl &control, bool withReplace, QWidget *pare
     options->addLayout(switches);
     options->addWidget(directionBox);
 
-    m_status = named(new QLabel(this), QStringLiteral("labStatus"));
+    m_status = nameWidget(new QLabel(this), QStringLiteral("labStatus"));
     m_status->setWordWrap(true);
 
     const QString findNext = tr("&Find Next");
     const QString close = tr("C&lose");
-    m_findNext = named(new QPushButton(findNext, this), QStringLiteral("cmdFindNext"), findNext);
+    m_findNext = nameWidget(new QPushButton(findNext, this), QStringLiteral("cmdFindNext"), findNext);
     m_findNext->setDefault(true);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_findNext);
     if (withReplace) {
         const QString replace = tr("&Replace");
         const QString replaceAll = tr("Replace &All");
-        m_replace = named(new QPushButton(replace, this), QStringLiteral("cmdReplace"), replace);
-        m_replaceAll = named(new QPushButton(replaceAll, this), QStringLiteral("cmdReplaceAll"), replaceAll);
+        m_replace = nameWidget(new QPushButton(replace, this), QStringLiteral("cmdReplace"), replace);
+        m_replaceAll = nameWidget(new QPushButton(replaceAll, this), QStringLiteral("cmdReplaceAll"), replaceAll);
         buttons->addWidget(m_replace);
         buttons->addWidget(m_replaceAll);
         connect(m_replace, &QPushButton::clicked, this, &SearchDialog::replace);
         connect(m_replaceAll, &QPushButton::clicked, this, &SearchDialog::replaceAll);
     }
-    auto *closeButton = named(new QPushButton(close, this), QStringLiteral("cmdClose"), close);
+    auto *closeButton = nameWidget(new QPushButton(close, this), QStringLiteral("cmdClose"), close);
     buttons->addWidget(closeButton);
     buttons->addStretch();
 
@@ -235,14 +218,14 @@ GoToLineDialog::GoToLineDialog(EditControl &control, QWidget *parent)
     setWindowTitle(tr("Go to Line.."));
     setAccessibleName(tr("Go to Line.."));
 
-    m_prompt = named(new QLabel(this), QStringLiteral("labLine"));
-    m_line = named(new QSpinBox(this), QStringLiteral("txtLine"));
+    m_prompt = nameWidget(new QLabel(this), QStringLiteral("labLine"));
+    m_line = nameWidget(new QSpinBox(this), QStringLiteral("txtLine"));
     m_prompt->setBuddy(m_line);
 
     const QString ok = tr("OK");
     const QString cancel = tr("Cancel");
-    auto *okButton = named(new QPushButton(ok, this), QStringLiteral("cmdOK"), ok);
-    auto *cancelButton = named(new QPushButton(cancel, this), QStringLiteral("cmdCancel"), cancel);
+    auto *okButton = nameWidget(new QPushButton(ok, this), QStringLiteral("cmdOK"), ok);
+    auto *cancelButton = nameWidget(new QPushButton(cancel, this), QStringLiteral("cmdCancel"), cancel);
     okButton->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
@@ -267,8 +250,8 @@ void GoToLineDialog::start()
     m_control.getCursorPosition(&line, &column);
     const QString caption = tr("&Line number (1 - %1):").arg(lineCount);
     m_prompt->setText(caption);
-    m_prompt->setAccessibleName(withoutMnemonic(caption));
-    m_line->setAccessibleName(withoutMnemonic(caption));
+    m_prompt->setAccessibleName(spokenCaption(caption));
+    m_line->setAccessibleName(spokenCaption(caption));
     m_line->setRange(1, lineCount);
     m_line->setValue(line + 1);
     open();

@@ -23,6 +23,7 @@
 #include "rule_line.h"
 #include "status_bar.h"
 #include "version.h"
+#include "widget_names.h"
 #include "window_layout.h"
 #include "window_metrics.h"
 
@@ -34,40 +35,24 @@ static void initResources()
 
 namespace {
 
-int toPixels(int twips)
-{
-    return qRound(twips / double(TwipsPerPixel));
-}
-
-QRect toPixels(const QRect &twips)
-{
-    return QRect(toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),
-                 toPixels(twips.height()));
-}
-
 struct ToolbarButton
 {
     const char *key;
+    const char *spokenName;   // the matching menu item's caption
     const char *tooltip;
     const char *themeIcon;
 };
 
 // In toolbar order; an empty key is the separator.
 const ToolbarButton toolbarButtons[] = {
-    {"_newfile", "Clears the current script.", "document-new"},
-    {"_openfile", "Opens an existing script.", "document-open"},
-    {"_savefile", "Saves the current script.", "document-save"},
-    {"", "", ""},
-    {"_insertnpc", "Displays the Create Folkmint.", "contact-new"},
-    {"_saymark", "Displays the Saymark wizard.", "mail-message-new"},
-    {"_insertcolour", "Inserts a HEX colour code into the script.", "color-picker"},
+    {"_newfile", "New File", "Clears the current script.", "document-new"},
+    {"_openfile", "Open File", "Opens an existing script.", "document-open"},
+    {"_savefile", "Save", "Saves the current script.", "document-save"},
+    {"", "", "", ""},
+    {"_insertnpc", "NPC", "Displays the Create Folkmint.", "contact-new"},
+    {"_saymark", "Message", "Displays the Saymark wizard.", "mail-message-new"},
+    {"_insertcolour", "Colour Code", "Inserts a HEX colour code into the script.", "color-picker"},
 };
-
-void nameForScreenReaders(QWidget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    widget->setAccessibleName(name);
-}
 
 } // namespace
 
@@ -84,8 +69,8 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, QWidget *pare
     // The load sequence, in the order the window has always loaded.
     setWindowTitle(FormatTitle(Version::major, Version::minor, Version::revision));
     m_highlightingItems.value(0)->setChecked(true);
-    resize(toPixels(MainWindowDesign::ClientWidth),
-           toPixels(MainWindowDesign::ClientHeight) + menuBar()->sizeHint().height());
+    resize(twipsToPixels(MainWindowDesign::ClientWidth),
+           twipsToPixels(MainWindowDesign::ClientHeight) + menuBar()->sizeHint().height());
     LoadWindowMetrics(this, m_paths.SettingsIniFile);
     createToolbar();
     m_projectSelector->addItems({QStringLiteral("Recent Files"), QStringLiteral("Project Files")});
@@ -112,46 +97,45 @@ void MainWindow::createControls()
     m_client->installEventFilter(this);
 
     m_toolbar = new QToolBar(m_client);
-    nameForScreenReaders(m_toolbar, QStringLiteral("tbrMain"));
+    nameWidget(m_toolbar, QStringLiteral("tbrMain"), tr("Toolbar"));
     m_toolbar->setIconSize(QSize(16, 16));
     m_toolbar->setMovable(false);
-    m_toolbar->setGeometry(toPixels(MainWindowDesign::Toolbar));
+    m_toolbar->setGeometry(twipsToPixels(MainWindowDesign::Toolbar));
 
     m_rule = new MultiRule(m_client);
-    nameForScreenReaders(m_rule, QStringLiteral("HRule"));
-    m_rule->setGeometry(toPixels(MainWindowDesign::Rule));
+    m_rule->setObjectName(QStringLiteral("HRule"));
+    m_rule->setGeometry(twipsToPixels(MainWindowDesign::Rule));
 
     m_projectSelector = new QComboBox(m_client);
-    nameForScreenReaders(m_projectSelector, QStringLiteral("cboProject"));
-    m_projectSelector->setGeometry(toPixels(MainWindowDesign::ProjectSelector));
+    nameWidget(m_projectSelector, QStringLiteral("cboProject"), tr("File list"));
+    m_projectSelector->setGeometry(twipsToPixels(MainWindowDesign::ProjectSelector));
 
     m_projectList = new QTreeWidget(m_client);
-    nameForScreenReaders(m_projectList, QStringLiteral("lvwProject"));
+    nameWidget(m_projectList, QStringLiteral("lvwProject"), tr("Project files"));
     m_projectList->setHeaderLabels({QStringLiteral("Project Files")});
     m_projectList->setRootIsDecorated(false);
-    m_projectList->setGeometry(toPixels(MainWindowDesign::ProjectList));
+    m_projectList->setGeometry(twipsToPixels(MainWindowDesign::ProjectList));
 
     // The two selection lists have no function yet: shown, greyed.
     m_npcList = new QComboBox(m_client);
-    nameForScreenReaders(m_npcList, QStringLiteral("cboNPC"));
-    m_npcList->setGeometry(toPixels(MainWindowDesign::NpcList));
+    nameWidget(m_npcList, QStringLiteral("cboNPC"), tr("NPC selection list"));
+    m_npcList->setGeometry(twipsToPixels(MainWindowDesign::NpcList));
     m_npcList->setEnabled(false);
     m_unusedList = new QComboBox(m_client);
-    nameForScreenReaders(m_unusedList, QStringLiteral("cboUnused"));
-    m_unusedList->setGeometry(toPixels(MainWindowDesign::UnusedList));
+    nameWidget(m_unusedList, QStringLiteral("cboUnused"), tr("Unused selection list"));
+    m_unusedList->setGeometry(twipsToPixels(MainWindowDesign::UnusedList));
     m_unusedList->setEnabled(false);
 
     m_editor = new EditControl(m_client);
-    nameForScreenReaders(m_editor, QStringLiteral("maxEdit"));
-    m_editor->setGeometry(toPixels(MainWindowDesign::Editor));
+    m_editor->setGeometry(twipsToPixels(MainWindowDesign::Editor));
 
     m_status = new StatusBar(m_client);
-    m_status->setGeometry(toPixels(MainWindowDesign::StatusBar));
+    m_status->setGeometry(twipsToPixels(MainWindowDesign::StatusBar));
 
     // The command box the wizard modules write into; never shown.
     m_commandBox = new QPlainTextEdit(m_client);
-    nameForScreenReaders(m_commandBox, QStringLiteral("txtMiscFunctions"));
-    m_commandBox->setGeometry(toPixels(MainWindowDesign::CommandBox));
+    nameWidget(m_commandBox, QStringLiteral("txtMiscFunctions"), tr("Module commands"));
+    m_commandBox->setGeometry(twipsToPixels(MainWindowDesign::CommandBox));
     m_commandBox->hide();
 
     setTabOrder(m_projectSelector, m_projectList);
@@ -229,7 +213,7 @@ void MainWindow::createToolbar()
         action->setToolTip(QLatin1String(button.tooltip));
         connect(action, &QAction::triggered, this, [this, key] { toolbarButtonClicked(key); });
         if (auto *toolButton = qobject_cast<QToolButton *>(m_toolbar->widgetForAction(action))) {
-            nameForScreenReaders(toolButton, key);
+            nameWidget(toolButton, key, QLatin1String(button.spokenName));
             toolButton->setAccessibleDescription(action->toolTip());
             toolButton->setFocusPolicy(Qt::TabFocus);
         }
@@ -326,22 +310,20 @@ void MainWindow::highlightingTypeChosen(int index)
 
 void MainWindow::layoutClient()
 {
-    const int clientWidth = m_client->width() * TwipsPerPixel;
-    const int clientHeight = m_client->height() * TwipsPerPixel;
-    const QRect editor = m_editor->geometry();
-    const MainLayout layout = ComputeMainLayout(clientWidth, clientHeight, editor.x() * TwipsPerPixel,
-                                                editor.width() * TwipsPerPixel);
+    const QRect editor = pixelsToTwips(m_editor->geometry());
+    const MainLayout layout = ComputeMainLayout(pixelsToTwips(m_client->width()), pixelsToTwips(m_client->height()),
+                                                editor.x(), editor.width());
 
-    m_npcList->resize(toPixels(layout.npcListWidth), m_npcList->height());
-    m_unusedList->setGeometry(toPixels(layout.unusedListLeft), m_unusedList->y(),
-                              toPixels(layout.unusedListWidth), m_unusedList->height());
-    m_projectList->resize(m_projectList->width(), toPixels(layout.projectListHeight));
-    m_rule->resize(toPixels(layout.ruleWidth), m_rule->height());
-    m_editor->resize(toPixels(layout.editorWidth), toPixels(layout.editorHeight));
+    m_npcList->resize(twipsToPixels(layout.npcListWidth), m_npcList->height());
+    m_unusedList->setGeometry(twipsToPixels(layout.unusedListLeft), m_unusedList->y(),
+                              twipsToPixels(layout.unusedListWidth), m_unusedList->height());
+    m_projectList->resize(m_projectList->width(), twipsToPixels(layout.projectListHeight));
+    m_rule->resize(twipsToPixels(layout.ruleWidth), m_rule->height());
+    m_editor->resize(twipsToPixels(layout.editorWidth), twipsToPixels(layout.editorHeight));
 
     // Toolbar and status bar are docked: full width, at the top and the bottom.
-    m_toolbar->setGeometry(0, 0, m_client->width(), toPixels(MainWindowDesign::Toolbar.height()));
-    const int statusHeight = toPixels(MainWindowDesign::StatusBar.height());
+    m_toolbar->setGeometry(0, 0, m_client->width(), twipsToPixels(MainWindowDesign::Toolbar.height()));
+    const int statusHeight = twipsToPixels(MainWindowDesign::StatusBar.height());
     m_status->setGeometry(0, m_client->height() - statusHeight, m_client->width(), statusHeight);
 }
 

@@ -2,7 +2,8 @@
 #include "msgbox_ex.h"
 
 #include "version.h"
-#include "window_metrics.h"
+#include "twips.h"
+#include "widget_names.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,15 +25,10 @@
 
 namespace {
 
-// The form is designed in twips; everything on it is placed through this.
-int px(int twips)
-{
-    return qRound(double(twips) / TwipsPerPixel);
-}
-
+// The form is designed in twips.
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(px(left), px(top), px(width), px(height));
+    return twipsToPixels(QRect(left, top, width, height));
 }
 
 constexpr int FormWidthTwips = 5805;
@@ -81,12 +77,6 @@ QStyle::StandardPixmap iconPixmapFor(int icon)
     default:
         return QStyle::SP_MessageBoxInformation;
     }
-}
-
-void nameControl(QWidget *widget, const QString &name, const QString &caption = QString())
-{
-    widget->setObjectName(name);
-    widget->setAccessibleName(caption.isEmpty() ? name : caption);
 }
 
 } // namespace
@@ -177,19 +167,19 @@ MsgBoxExDialog::MsgBoxExDialog(QWidget *parent)
     setObjectName(QStringLiteral("wMsgBoxEx"));
     setWindowTitle(tr("Message"));
     setAccessibleName(windowTitle());
-    setFixedSize(px(FormWidthTwips), px(FormHeightTwips));
+    setFixedSize(twipsToPixels(FormWidthTwips), twipsToPixels(FormHeightTwips));
     // A message box: a title and a close button, nothing to minimize or maximize.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     m_icon = new QLabel(this);
-    nameControl(m_icon, QStringLiteral("imgIcon"));
+    nameWidget(m_icon, QStringLiteral("imgIcon"));
     m_icon->setGeometry(twipsRect(210, 180, 675, 645));
     m_icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const std::array<QRect, 2> textDesigns = {twipsRect(900, 135, 4785, 1545), twipsRect(900, 135, 4785, 1620)};
     for (int i = 0; i < 2; ++i) {
         auto *box = new QPlainTextEdit(this);
-        nameControl(box, QStringLiteral("txtText%1").arg(i));
+        nameWidget(box, QStringLiteral("txtText%1").arg(i));
         box->setGeometry(textDesigns[size_t(i)]);
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -209,16 +199,16 @@ MsgBoxExDialog::MsgBoxExDialog(QWidget *parent)
     const auto &designs = frameDesigns();
     for (int f = 0; f < 4; ++f) {
         auto *frame = new QFrame(this);
-        nameControl(frame, QStringLiteral("fraContainer%1").arg(f));
+        nameWidget(frame, QStringLiteral("fraContainer%1").arg(f));
         frame->setFrameShape(QFrame::NoFrame);
         frame->setGeometry(twipsRect(-495, 1785, 6450, 690));
         auto *picture = new QWidget(frame);
-        nameControl(picture, QStringLiteral("picContainer%1").arg(f));
+        nameWidget(picture, QStringLiteral("picContainer%1").arg(f));
         picture->setGeometry(twipsRect(525, designs[size_t(f)].pictureTopTwips, 5745, 420));
         for (int b = 0; b < designs[size_t(f)].buttonCount; ++b) {
             const ButtonDesign &design = designs[size_t(f)].buttons[size_t(b)];
             auto *button = new QPushButton(tr(design.caption), picture);
-            nameControl(button, QString::fromLatin1(design.name), button->text());
+            nameWidget(button, QString::fromLatin1(design.name), button->text());
             button->setGeometry(twipsRect(design.leftTwips, design.topTwips, 1770, 330));
             const int code = design.code;
             connect(button, &QPushButton::clicked, this, [this, code] { finishWith(code); });
@@ -267,17 +257,17 @@ void MsgBoxExDialog::prepare(const MsgBoxExRequest &request, const MsgBoxExConte
 
 void MsgBoxExDialog::layOut(int textIndex, int frameIndex)
 {
-    const int formHeightTwips = height() * TwipsPerPixel;
+    const int formHeightTwips = pixelsToTwips(height());
 
     for (int f = 0; f < 4; ++f)
         m_frames[f]->setVisible(f == frameIndex);
     QFrame *frame = m_frames[frameIndex];
-    frame->move(frame->x(), px(formHeightTwips - 945));
+    frame->move(frame->x(), twipsToPixels(formHeightTwips - 945));
 
     for (int i = 0; i < 2; ++i)
         m_text[i]->setVisible(i == textIndex);
     QPlainTextEdit *box = m_text[textIndex];
-    box->resize(box->width(), px(formHeightTwips - 1155));
+    box->resize(box->width(), twipsToPixels(formHeightTwips - 1155));
     box->raise();
 
     // The first button of the set answers Enter and starts with the focus.

@@ -5,11 +5,12 @@
 #include <QEvent>
 #include <QLabel>
 
+#include "widget_names.h"
+
 StatusBar::StatusBar(QWidget *parent)
     : QStatusBar(parent)
 {
-    setObjectName(QStringLiteral("stbStatus"));
-    setAccessibleName(objectName());
+    nameWidget(this, QStringLiteral("stbStatus"), tr("Status bar"));
     setSizeGripEnabled(false);
     m_general = addPanel(QStringLiteral("_general"), QStringLiteral("Welcome to the Quillmere ..."), 1);
     m_modified = addPanel(QStringLiteral("_modified"), QString(), 0);
@@ -23,9 +24,8 @@ StatusBar::StatusBar(QWidget *parent)
 
 QLabel *StatusBar::addPanel(const QString &key, const QString &text, int stretch)
 {
-    auto *panel = new QLabel(text, this);
-    panel->setObjectName(key);
-    panel->setAccessibleName(key);
+    // No fixed accessible name: the panel is heard by its current text.
+    auto *panel = nameWidget(new QLabel(text, this), key);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setContentsMargins(4, 0, 4, 0);
     // A focusable panel lets keyboard users and screen readers reach the message.

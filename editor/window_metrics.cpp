@@ -34,11 +34,6 @@ int toInt(double value)
     return static_cast<int>(std::lround(std::clamp(value, -limit, limit)));
 }
 
-int pixelsFromTwips(int twips)
-{
-    return static_cast<int>(std::lround(twips / double(TwipsPerPixel)));
-}
-
 // The frame's size is known only after the window manager has framed the window. Once it is,
 // the stored outer size is applied again minus the frame, so the window does not grow by its
 // frame on every run.
@@ -137,18 +132,6 @@ QString TwipsToText(int twips)
     return QString::number(twips);
 }
 
-QRect PixelsToTwips(const QRect &pixels)
-{
-    return QRect(pixels.x() * TwipsPerPixel, pixels.y() * TwipsPerPixel,
-                 pixels.width() * TwipsPerPixel, pixels.height() * TwipsPerPixel);
-}
-
-QRect TwipsToPixels(const QRect &twips)
-{
-    return QRect(pixelsFromTwips(twips.x()), pixelsFromTwips(twips.y()),
-                 pixelsFromTwips(twips.width()), pixelsFromTwips(twips.height()));
-}
-
 QRect ReadWindowBounds(const QString &iniFile, const QRect &currentTwips)
 {
     const auto read = [&](const QString &key, int current) {
@@ -191,7 +174,7 @@ void LoadWindowMetrics(QWidget *window, const QString &iniFile)
     if (!window)
         return;
     const QRect designed = window->frameGeometry();
-    const QRect stored = TwipsToPixels(ReadWindowBounds(iniFile, PixelsToTwips(designed)));
+    const QRect stored = twipsToPixels(ReadWindowBounds(iniFile, pixelsToTwips(designed)));
 
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
@@ -216,5 +199,5 @@ void SaveWindowMetrics(QWidget *window, const QString &iniFile)
 {
     if (!window || window->isMinimized())
         return;
-    WriteWindowBounds(iniFile, PixelsToTwips(window->frameGeometry()));
+    WriteWindowBounds(iniFile, pixelsToTwips(window->frameGeometry()));
 }

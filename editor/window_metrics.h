@@ -5,9 +5,9 @@
 #include <QRect>
 #include <QString>
 
-class QWidget;
+#include "twips.h"
 
-inline constexpr int TwipsPerPixel = 15;
+class QWidget;
 
 // Leading number of text, whatever the locale: blanks skipped, optional sign, digits, ".";
 // text that does not start with a number gives 0.
@@ -15,10 +15,6 @@ double ParseLeadingNumber(const QString &text);
 
 // How a bound is written: a whole number, "-" when negative, no blanks or separators.
 QString TwipsToText(int twips);
-
-// Bounds in twips (x, y, width, height).
-QRect PixelsToTwips(const QRect &pixels);
-QRect TwipsToPixels(const QRect &twips);
 
 // Reads the four "Window Metrics" keys, each defaulting to the matching bound of current.
 QRect ReadWindowBounds(const QString &iniFile, const QRect &currentTwips);

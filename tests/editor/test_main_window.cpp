@@ -273,7 +273,9 @@ private Q_SLOTS:
             QCOMPARE(buttons.at(i)->toolTip(), tips.at(i));
             QVERIFY2(!buttons.at(i)->icon().pixmap(16, 16).isNull(), qPrintable(keys.at(i)));
             auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(buttons.at(i)));
-            QCOMPARE(button->accessibleName(), keys.at(i));
+            // Heard by what it does, never by its key.
+            QVERIFY(!button->accessibleName().isEmpty());
+            QVERIFY(!button->accessibleName().startsWith(QLatin1Char('_')));
             QVERIFY(button->focusPolicy() & Qt::TabFocus);
         }
     }
@@ -618,14 +620,18 @@ private Q_SLOTS:
     void everyControlHasAnAccessibleName()
     {
         Fixture f;
-        const QStringList names = {QStringLiteral("cboProject"), QStringLiteral("lvwProject"),
-                                   QStringLiteral("cboNPC"), QStringLiteral("cboUnused"),
-                                   QStringLiteral("maxEdit"), QStringLiteral("stbStatus"),
-                                   QStringLiteral("tbrMain"), QStringLiteral("HRule")};
-        for (const QString &name : names) {
-            auto *widget = f.window.findChild<QWidget *>(name);
-            QVERIFY2(widget, qPrintable(name));
-            QCOMPARE(widget->accessibleName(), name);
+        const QList<QPair<QString, QString>> names = {
+            {QStringLiteral("lvwProject"), QStringLiteral("Project files")},
+            {QStringLiteral("cboNPC"), QStringLiteral("NPC selection list")},
+            {QStringLiteral("cboUnused"), QStringLiteral("Unused selection list")},
+            {QStringLiteral("maxEdit"), QStringLiteral("Script text")},
+            {QStringLiteral("stbStatus"), QStringLiteral("Status bar")},
+            {QStringLiteral("tbrMain"), QStringLiteral("Toolbar")}};
+        for (const auto &[designed, heard] : names) {
+            auto *widget = f.window.findChild<QWidget *>(designed);
+            QVERIFY2(widget, qPrintable(designed));
+            // On Linux a combo box is heard by its current item; its name is still set.
+            QCOMPARE(widget->accessibleName(), heard);
         }
         // Screen readers read the script through the text area's accessible text.
         f.editor().replaceSelectedText(QStringLiteral("mes \"Hi\";"));

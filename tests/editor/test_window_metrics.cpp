@@ -106,10 +106,10 @@ void TestWindowMetrics::twipsToText()
 
 void TestWindowMetrics::twipConversions()
 {
-    QCOMPARE(PixelsToTwips(QRect(10, -4, 621, 427)), QRect(150, -60, 9315, 6405));
-    QCOMPARE(TwipsToPixels(QRect(150, -60, 9315, 6405)), QRect(10, -4, 621, 427));
+    QCOMPARE(pixelsToTwips(QRect(10, -4, 621, 427)), QRect(150, -60, 9315, 6405));
+    QCOMPARE(twipsToPixels(QRect(150, -60, 9315, 6405)), QRect(10, -4, 621, 427));
     // Values not on a whole pixel round to the nearest one.
-    QCOMPARE(TwipsToPixels(QRect(22, 7, 1, 8)), QRect(1, 0, 0, 1));
+    QCOMPARE(twipsToPixels(QRect(22, 7, 1, 8)), QRect(1, 0, 0, 1));
 }
 
 void TestWindowMetrics::readWindowBoundsDefaults()
@@ -221,7 +221,7 @@ void TestWindowMetrics::maximizedStoresMaximizedBounds()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTRY_VERIFY(window.width() > 300);
     SaveWindowMetrics(&window, file);
-    const QRect twips = PixelsToTwips(window.frameGeometry());
+    const QRect twips = pixelsToTwips(window.frameGeometry());
     QCOMPARE(readBounds(file), (QStringList{TwipsToText(twips.x()), TwipsToText(twips.y()),
                                             TwipsToText(twips.width()), TwipsToText(twips.height())}));
 }

@@ -1,0 +1,57 @@
+// Script files as bytes: reading and atomic writing with sentences for the user, and the
+// conversion between a file's bytes and the UTF-8 document the editor holds.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+enum class TextEncoding { Utf8, Utf8WithBom, Windows1252 };
+enum class LineBreakStyle { CrLf, Lf, Cr };
+
+// Outcome of a file operation; error is a sentence for the user when ok is false.
+struct FileResult
+{
+    bool ok = true;
+    QString error;
+    explicit operator bool() const { return ok; }
+};
+
+// A file's text as the editor holds it: UTF-8 bytes with the file's own line breaks.
+struct DecodedText
+{
+    QByteArray utf8;
+    TextEncoding encoding = TextEncoding::Utf8;
+    LineBreakStyle lineBreaks = LineBreakStyle::CrLf;
+};
+
+// Bytes to write and the encoding they are in (which may differ from the one asked for).
+struct EncodedText
+{
+    QByteArray bytes;
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+namespace TextFile {
+
+// Largest file read() accepts.
+inline constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
+
+// Reads a whole file, or says in a sentence why it cannot be read.
+FileResult read(const QString &path, QByteArray *bytes);
+// Replaces the file with bytes atomically (QSaveFile), or says why it cannot.
+FileResult write(const QString &path, const QByteArray &bytes);
+
+// UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is dropped and remembered),
+// Windows-1252 otherwise, mark and all. The line-break style is the first break's.
+DecodedText decode(const QByteArray &bytes);
+// The document's bytes in encoding; a Windows-1252 document that gained a character the code
+// page cannot hold is written as UTF-8 instead of losing the character.
+EncodedText encode(const QByteArray &utf8, TextEncoding encoding);
+
+// The style of the first line break; a text without one gets the script format's CR LF.
+LineBreakStyle detectLineBreaks(const QByteArray &bytes);
+QByteArray lineBreakBytes(LineBreakStyle style);
+// Every CR LF, lone CR and lone LF of utf8 becomes style's line break.
+QByteArray withLineBreaks(const QByteArray &utf8, LineBreakStyle style);
+
+} // namespace TextFile
