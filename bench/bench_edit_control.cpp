@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "edit_control.h"
+#include "finder.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ int main(int argc, char *argv[])
     control.setText(text);
     report("setText", timer);
 
-    Finder &finder = control.finder();
+    Finder finder(control);
     finder.setSearchText(QStringLiteral("END_OF_SCRIPT_MARKER"));
     control.selectRange(0, 0);
     timer.start();

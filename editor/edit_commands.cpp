@@ -3,12 +3,14 @@
 
 #include "common_dialogs.h"
 #include "edit_control.h"
+#include "find_dialogs.h"
 
 EditCommands::EditCommands(EditControl &control, DialogSeam &dialogs, QWidget *owner, QObject *parent)
     : QObject(parent)
     , m_control(control)
     , m_dialogs(dialogs)
     , m_owner(owner)
+    , m_finder(control)
 {
 }
 
@@ -53,27 +55,44 @@ void EditCommands::selectAll()
 
 void EditCommands::find()
 {
-    m_control.showFindDialog();
+    if (!m_findDialog)
+        m_findDialog = new FindDialog(m_finder, m_control, m_owner);
+    m_findDialog->start();
 }
 
 void EditCommands::findNext()
 {
-    m_control.findNextMatch();
+    if (m_finder.searchText().isEmpty())
+        find();
+    else
+        m_finder.findNext();
 }
 
 void EditCommands::findPrevious()
 {
-    m_control.findPreviousMatch();
+    if (m_finder.searchText().isEmpty())
+        find();
+    else
+        m_finder.findPrevious();
 }
 
 void EditCommands::replace()
 {
-    m_control.showReplaceDialog();
+    if (!m_replaceDialog)
+        m_replaceDialog = new ReplaceDialog(m_finder, m_control, m_owner);
+    m_replaceDialog->start();
 }
 
 void EditCommands::goToLine()
 {
-    m_control.showGoToLineDialog();
+    if (!m_goToLineDialog)
+        m_goToLineDialog = new GoToLineDialog(m_control, m_owner);
+    m_goToLineDialog->start();
+}
+
+Finder &EditCommands::finder()
+{
+    return m_finder;
 }
 
 void EditCommands::setReadOnly(bool readOnly)

@@ -1,12 +1,17 @@
-// The Edit, Search, Options and View commands, handed to the edit control.
+// The Edit, Search, Options and View commands, and the find, replace and go-to-line dialogs.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
+#include "finder.h"
+
 class DialogSeam;
 class EditControl;
+class FindDialog;
+class GoToLineDialog;
 class QWidget;
+class ReplaceDialog;
 
 class EditCommands : public QObject
 {
@@ -21,11 +26,14 @@ public:
     void copy();
     void paste();
     void selectAll();
+    // The dialogs stand beside the window without blocking it; one of each is kept.
     void find();
+    // Repeat the last search; with nothing to look for yet they open the find dialog.
     void findNext();
     void findPrevious();
     void replace();
     void goToLine();
+    Finder &finder();
     // The check state is the menu item's; the control follows it.
     void setReadOnly(bool readOnly);
     void setWhitespaceVisible(bool visible);
@@ -39,4 +47,8 @@ private:
     EditControl &m_control;
     DialogSeam &m_dialogs;
     QWidget *m_owner;
+    Finder m_finder;
+    FindDialog *m_findDialog = nullptr;
+    ReplaceDialog *m_replaceDialog = nullptr;
+    GoToLineDialog *m_goToLineDialog = nullptr;
 };

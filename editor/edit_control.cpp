@@ -1,7 +1,7 @@
 // The editor's text area: files, line breaks, options, languages and dialogs on top of QScintilla.
 #include "edit_control.h"
 
-#include "find_dialogs.h"
+#include "line_number_margin.h"
 #include "widget_names.h"
 
 #include <QClipboard>
@@ -27,13 +27,12 @@ int scintillaEolMode(LineBreakStyle style)
 
 EditControl::EditControl(QWidget *parent)
     : QsciScintilla(parent)
-    , m_finder(*this)
 {
     nameWidget(this, QStringLiteral("maxEdit"), tr("Script text"));
     setUtf8(true);
     // Margin 1 (symbols) is not used: no bookmarks or folding.
     setMarginWidth(1, 0);
-    setMarginType(0, QsciScintilla::NumberMargin);
+    m_lineNumberMargin = new LineNumberMargin(*this);
     // The horizontal scroll bar follows the longest line instead of a fixed width.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
@@ -42,8 +41,6 @@ EditControl::EditControl(QWidget *parent)
     m_font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     setEditorFont(m_font);
     applyOptions(EditorOptions());
-
-    connect(this, &QsciScintilla::linesChanged, this, [this] { updateLineNumberMargin(); });
 }
 
 EditControl::~EditControl() = default;
@@ -76,7 +73,6 @@ void EditControl::loadUtf8(const QByteArray &utf8)
     SendScintilla(SCI_GOTOPOS, 0UL);
     setReadOnly(readOnly);
     setModified(false);
-    updateLineNumberMargin();
 }
 
 FileResult EditControl::saveFile(const QString &path)
@@ -180,48 +176,6 @@ bool EditControl::canPaste() const
     return SendScintilla(SCI_CANPASTE) != 0 && clipboard && !clipboard->text().isEmpty();
 }
 
-void EditControl::showFindDialog()
-{
-    if (!m_findDialog)
-        m_findDialog = new FindDialog(*this, this);
-    m_findDialog->start();
-}
-
-void EditControl::findNextMatch()
-{
-    if (m_finder.searchText().isEmpty())
-        showFindDialog();
-    else
-        m_finder.findNext();
-}
-
-void EditControl::findPreviousMatch()
-{
-    if (m_finder.searchText().isEmpty())
-        showFindDialog();
-    else
-        m_finder.findPrevious();
-}
-
-void EditControl::showReplaceDialog()
-{
-    if (!m_replaceDialog)
-        m_replaceDialog = new ReplaceDialog(*this, this);
-    m_replaceDialog->start();
-}
-
-void EditControl::showGoToLineDialog()
-{
-    if (!m_goToLineDialog)
-        m_goToLineDialog = new GoToLineDialog(*this, this);
-    m_goToLineDialog->start();
-}
-
-Finder &EditControl::finder()
-{
-    return m_finder;
-}
-
 void EditControl::setWhitespaceVisible(bool visible)
 {
     m_whitespaceVisible = visible;
@@ -269,13 +223,11 @@ void EditControl::applyOptions(const EditorOptions &options)
 {
     setWrapMode(options.wordWrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
     setOverwriteMode(options.overtype);
-    m_lineNumbers = options.lineNumbers;
-    setMarginLineNumbers(0, m_lineNumbers);
-    updateLineNumberMargin(true);
+    m_lineNumberMargin->setActive(options.lineNumbers);
     switch (options.braceMatching) {
-    case 0: setBraceMatching(QsciScintilla::NoBraceMatch); break;
-    case 2: setBraceMatching(QsciScintilla::SloppyBraceMatch); break;
-    default: setBraceMatching(QsciScintilla::StrictBraceMatch); break;
+    case BraceMatching::None: setBraceMatching(QsciScintilla::NoBraceMatch); break;
+    case BraceMatching::Sloppy: setBraceMatching(QsciScintilla::SloppyBraceMatch); break;
+    case BraceMatching::Strict: setBraceMatching(QsciScintilla::StrictBraceMatch); break;
     }
     setCaretLineVisible(options.highlightCurrentLine);
     setEnabled(options.enabled);
@@ -379,6 +331,11 @@ int EditControl::findInRange(const QString &text, int from, int to, const FindOp
     return static_cast<int>(found);
 }
 
+LineNumberMargin &EditControl::lineNumberMargin() const
+{
+    return *m_lineNumberMargin;
+}
+
 int EditControl::textLength() const
 {
     return static_cast<int>(SendScintilla(SCI_GETLENGTH));
@@ -392,6 +349,11 @@ int EditControl::selectionStartPosition() const
 int EditControl::selectionEndPosition() const
 {
     return static_cast<int>(SendScintilla(SCI_GETSELECTIONEND));
+}
+
+bool EditControl::isReadOnly() const
+{
+    return QsciScintilla::isReadOnly();
 }
 
 void EditControl::selectRange(int from, int to)
@@ -458,20 +420,7 @@ void EditControl::applyChrome()
     const QColor currentLine = m_colours.value(EditorElement::CurrentLineBackground);
     if (currentLine.isValid())
         setCaretLineBackgroundColor(currentLine);
-    updateLineNumberMargin(true);
-}
-
-void EditControl::updateLineNumberMargin(bool force)
-{
-    const int digits = QString::number(qMax(1, lines())).size();
-    if (!force && digits == m_marginDigits)
-        return;
-    m_marginDigits = digits;
-    // One spare digit keeps the numbers off the text.
-    if (m_lineNumbers)
-        setMarginWidth(0, QString(qMax(digits, 2) + 1, QLatin1Char('9')));
-    else
-        setMarginWidth(0, 0);
+    Q_EMIT editorFontChanged();
 }
 
 #include "moc_edit_control.cpp"

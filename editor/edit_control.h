@@ -12,13 +12,13 @@
 
 #include <memory>
 
-#include "finder.h"
 #include "language_registry.h"
+#include "search_target.h"
 #include "text_file.h"
 
-class FindDialog;
-class ReplaceDialog;
-class GoToLineDialog;
+class LineNumberMargin;
+
+enum class BraceMatching { None = 0, Strict = 1, Sloppy = 2 };
 
 // Switches applied once at start (see InitEditorControl for how they come about).
 struct EditorOptions
@@ -26,7 +26,7 @@ struct EditorOptions
     bool wordWrap = false;
     bool overtype = false;
     bool lineNumbers = true;
-    int braceMatching = 1;          // 0 none, 1 strict, 2 sloppy
+    BraceMatching braceMatching = BraceMatching::Strict;
     bool highlightCurrentLine = true;
     bool enabled = true;
     bool autoIndent = true;
@@ -52,7 +52,9 @@ enum : int {
 };
 }
 
-class EditControl : public QsciScintilla
+// Features on the text (the line-number margin, and later the script language's helpers) are
+// objects of their own attached to the control (see EditFeature), not methods of it.
+class EditControl : public QsciScintilla, public SearchTarget
 {
     Q_OBJECT
 
@@ -86,14 +88,6 @@ public:
     bool canCopy() const;
     bool canPaste() const;
 
-    // The control's own dialogs; they do not block the caller.
-    void showFindDialog();
-    void findNextMatch();      // opens the find dialog when there is nothing to look for yet
-    void findPreviousMatch();
-    void showReplaceDialog();
-    void showGoToLineDialog();
-    Finder &finder();
-
     void setWhitespaceVisible(bool visible);
     bool isWhitespaceVisible() const;
 
@@ -114,29 +108,30 @@ public:
     LineBreakStyle lineBreakStyle() const;
     QString lineBreak() const;
 
-    // Searching primitive for Finder: position (byte offset) of the first match of text in
-    // [from, to) (to < from searches backwards), or -1; length receives the match length.
-    int findInRange(const QString &text, int from, int to, const FindOptions &options, int *length) const;
+    LineNumberMargin &lineNumberMargin() const;
 
-    // Byte positions for Finder and the dialogs.
-    int textLength() const;
-    int selectionStartPosition() const;
-    int selectionEndPosition() const;
-    // Selects [from, to) (an empty range just moves the caret) and scrolls it into view.
-    void selectRange(int from, int to);
-    // Replaces [from, to) with text as it is; returns the end of the new text, or -1 when read-only.
-    int replaceRange(int from, int to, const QString &text);
-    // Replaces each of the sorted, non-overlapping ranges [first, second) with text in one
-    // modification: one undo step and no per-match redrawing, so thousands of matches stay fast.
-    void replaceRanges(const QVector<QPair<int, int>> &ranges, const QString &text);
+    // The search target, in byte positions. replaceRanges makes one modification: one undo
+    // step and no per-match redrawing, so thousands of matches stay fast.
+    int textLength() const override;
+    int selectionStartPosition() const override;
+    int selectionEndPosition() const override;
+    bool isReadOnly() const override;
+    int findInRange(const QString &text, int from, int to, const FindOptions &options,
+                    int *length) const override;
+    void selectRange(int from, int to) override;
+    int replaceRange(int from, int to, const QString &text) override;
+    void replaceRanges(const QVector<QPair<int, int>> &ranges, const QString &text) override;
     // Moves the caret to the start of a line counted from 1, clamped to the text, and shows it.
     void goToLine(int line);
+
+Q_SIGNALS:
+    // The face or size of the text changed; margins that measure text follow it.
+    void editorFontChanged();
 
 private:
     void applyElementStyles();
     void applyFontTo(QsciLexer *language) const;
     void applyChrome();
-    void updateLineNumberMargin(bool force = false);
     void loadUtf8(const QByteArray &utf8);
     int positionAt(int line, int column) const;
 
@@ -148,10 +143,5 @@ private:
     TextEncoding m_encoding = TextEncoding::Utf8;
     LineBreakStyle m_lineBreaks = LineBreakStyle::CrLf;
     bool m_whitespaceVisible = false;
-    bool m_lineNumbers = false;
-    int m_marginDigits = 0;
-    Finder m_finder;
-    FindDialog *m_findDialog = nullptr;
-    ReplaceDialog *m_replaceDialog = nullptr;
-    GoToLineDialog *m_goToLineDialog = nullptr;
+    LineNumberMargin *m_lineNumberMargin = nullptr;
 };

@@ -18,7 +18,7 @@ void InitEditorControl(EditControl &control)
     options.wordWrap = false;
     options.overtype = false;
     options.lineNumbers = true;
-    options.braceMatching = 1;
+    options.braceMatching = BraceMatching::Strict;
     options.highlightCurrentLine = true;
     options.enabled = true;
     options.autoIndent = true;

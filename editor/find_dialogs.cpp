@@ -1,7 +1,8 @@
-// Find, replace and go-to-line dialogs of the edit control.
+// Find, replace and go-to-line dialogs over the text area.
 #include "find_dialogs.h"
 
 #include "edit_control.h"
+#include "finder.h"
 #include "widget_names.h"
 
 #include <QCheckBox>
@@ -15,8 +16,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-SearchDialog::SearchDialog(EditControl &control, bool withReplace, QWidget *parent)
+SearchDialog::SearchDialog(Finder &finder, EditControl &control, bool withReplace, QWidget *parent)
     : QDialog(parent)
+    , m_finder(finder)
     , m_control(control)
 {
     const QString findCaption = tr("Fi&nd what:");
@@ -101,7 +103,7 @@ SearchDialog::SearchDialog(EditControl &control, bool withReplace, QWidget *pare
 
 void SearchDialog::start()
 {
-    Finder &finder = m_control.finder();
+    const Finder &finder = m_finder;
     const QString selected = m_control.selectedText();
     if (!selected.isEmpty() && !selected.contains(QLatin1Char('\n')) && !selected.contains(QLatin1Char('\r')))
         m_findText->setText(selected);
@@ -130,7 +132,7 @@ QString SearchDialog::statusText() const
 
 void SearchDialog::passToFinder()
 {
-    Finder &finder = m_control.finder();
+    Finder &finder = m_finder;
     finder.setSearchText(m_findText->text());
     if (m_replaceText)
         finder.setReplaceText(m_replaceText->text());
@@ -150,7 +152,7 @@ QString SearchDialog::notFoundText() const
 void SearchDialog::findNext()
 {
     passToFinder();
-    m_status->setText(m_control.finder().findNext() ? QString() : notFoundText());
+    m_status->setText(m_finder.findNext() ? QString() : notFoundText());
 }
 
 void SearchDialog::replace()
@@ -160,7 +162,7 @@ void SearchDialog::replace()
         m_status->setText(tr("The text is read-only."));
         return;
     }
-    if (!m_control.finder().replace())
+    if (!m_finder.replace())
         m_status->setText(notFoundText());
     else if (!m_control.hasSelectedText())
         m_status->setText(tr("No more matches of \"%1\".").arg(m_findText->text()));
@@ -175,7 +177,7 @@ void SearchDialog::replaceAll()
         m_status->setText(tr("The text is read-only."));
         return;
     }
-    const int count = m_control.finder().replaceAll();
+    const int count = m_finder.replaceAll();
     if (count == 0)
         m_status->setText(notFoundText());
     else if (count == 1)
@@ -194,16 +196,16 @@ void SearchDialog::updateButtons()
         m_replaceAll->setEnabled(hasText);
 }
 
-FindDialog::FindDialog(EditControl &control, QWidget *parent)
-    : SearchDialog(control, false, parent)
+FindDialog::FindDialog(Finder &finder, EditControl &control, QWidget *parent)
+    : SearchDialog(finder, control, false, parent)
 {
     setObjectName(QStringLiteral("wFind"));
     setWindowTitle(tr("Find.."));
     setAccessibleName(tr("Find.."));
 }
 
-ReplaceDialog::ReplaceDialog(EditControl &control, QWidget *parent)
-    : SearchDialog(control, true, parent)
+ReplaceDialog::ReplaceDialog(Finder &finder, EditControl &control, QWidget *parent)
+    : SearchDialog(finder, control, true, parent)
 {
     setObjectName(QStringLiteral("wReplace"));
     setWindowTitle(tr("Replace.."));

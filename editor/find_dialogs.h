@@ -1,9 +1,10 @@
-// The edit control's own find, replace and go-to-line dialogs; they drive Finder and never block.
+// The find, replace and go-to-line dialogs over the text area; they drive Finder and never block.
 #pragma once
 
 #include <QDialog>
 
 class EditControl;
+class Finder;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -23,7 +24,7 @@ public:
     QString statusText() const;
 
 protected:
-    SearchDialog(EditControl &control, bool withReplace, QWidget *parent);
+    SearchDialog(Finder &finder, EditControl &control, bool withReplace, QWidget *parent);
 
 private:
     void findNext();
@@ -33,6 +34,7 @@ private:
     void updateButtons();
     QString notFoundText() const;
 
+    Finder &m_finder;
     EditControl &m_control;
     QLineEdit *m_findText = nullptr;
     QLineEdit *m_replaceText = nullptr;
@@ -52,7 +54,7 @@ class FindDialog : public SearchDialog
     Q_OBJECT
 
 public:
-    FindDialog(EditControl &control, QWidget *parent = nullptr);
+    FindDialog(Finder &finder, EditControl &control, QWidget *parent = nullptr);
 };
 
 class ReplaceDialog : public SearchDialog
@@ -60,7 +62,7 @@ class ReplaceDialog : public SearchDialog
     Q_OBJECT
 
 public:
-    ReplaceDialog(EditControl &control, QWidget *parent = nullptr);
+    ReplaceDialog(Finder &finder, EditControl &control, QWidget *parent = nullptr);
 };
 
 class GoToLineDialog : public QDialog

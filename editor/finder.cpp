@@ -1,10 +1,8 @@
-// Finding and replacing text in an edit control; the find dialogs only drive this.
+// Finding and replacing text in a search target; the find dialogs only drive this.
 #include "finder.h"
 
-#include "edit_control.h"
-
-Finder::Finder(EditControl &control)
-    : m_control(control)
+Finder::Finder(SearchTarget &target)
+    : m_target(target)
 {
 }
 
@@ -52,50 +50,50 @@ bool Finder::find(bool forward)
 {
     if (m_searchText.isEmpty())
         return false;
-    const int length = m_control.textLength();
+    const int length = m_target.textLength();
     int matchLength = 0;
     int found;
     if (forward) {
-        const int from = m_control.selectionEndPosition();
-        found = m_control.findInRange(m_searchText, from, length, m_options, &matchLength);
+        const int from = m_target.selectionEndPosition();
+        found = m_target.findInRange(m_searchText, from, length, m_options, &matchLength);
         if (found < 0 && m_options.wrapAround && from > 0)
-            found = m_control.findInRange(m_searchText, 0, length, m_options, &matchLength);
+            found = m_target.findInRange(m_searchText, 0, length, m_options, &matchLength);
     } else {
-        const int from = m_control.selectionStartPosition();
-        found = m_control.findInRange(m_searchText, from, 0, m_options, &matchLength);
+        const int from = m_target.selectionStartPosition();
+        found = m_target.findInRange(m_searchText, from, 0, m_options, &matchLength);
         if (found < 0 && m_options.wrapAround && from < length)
-            found = m_control.findInRange(m_searchText, length, 0, m_options, &matchLength);
+            found = m_target.findInRange(m_searchText, length, 0, m_options, &matchLength);
     }
     if (found < 0)
         return false;
-    m_control.selectRange(found, found + matchLength);
+    m_target.selectRange(found, found + matchLength);
     return true;
 }
 
 bool Finder::selectionMatches() const
 {
-    const int start = m_control.selectionStartPosition();
-    const int end = m_control.selectionEndPosition();
+    const int start = m_target.selectionStartPosition();
+    const int end = m_target.selectionEndPosition();
     if (start == end || m_searchText.isEmpty())
         return false;
     int matchLength = 0;
-    return m_control.findInRange(m_searchText, start, end, m_options, &matchLength) == start
+    return m_target.findInRange(m_searchText, start, end, m_options, &matchLength) == start
         && start + matchLength == end;
 }
 
 bool Finder::replace()
 {
-    if (m_searchText.isEmpty() || m_control.isReadOnly())
+    if (m_searchText.isEmpty() || m_target.isReadOnly())
         return false;
     bool replaced = false;
     if (selectionMatches()) {
-        const int start = m_control.selectionStartPosition();
-        const int end = m_control.replaceRange(start, m_control.selectionEndPosition(), m_replaceText);
+        const int start = m_target.selectionStartPosition();
+        const int end = m_target.replaceRange(start, m_target.selectionEndPosition(), m_replaceText);
         // Continue beyond the new text so a replacement holding the search text is not found again.
         if (m_options.forward)
-            m_control.selectRange(end, end);
+            m_target.selectRange(end, end);
         else
-            m_control.selectRange(start, start);
+            m_target.selectRange(start, start);
         replaced = true;
     }
     return find(m_options.forward) || replaced;
@@ -103,21 +101,21 @@ bool Finder::replace()
 
 int Finder::replaceAll()
 {
-    if (m_searchText.isEmpty() || m_control.isReadOnly())
+    if (m_searchText.isEmpty() || m_target.isReadOnly())
         return 0;
     // Collect every match first and replace them together; each search starts after the
     // previous match, so a replacement holding the search text is never searched again.
     QVector<QPair<int, int>> matches;
-    const int length = m_control.textLength();
+    const int length = m_target.textLength();
     int position = 0;
     for (;;) {
         int matchLength = 0;
-        const int found = m_control.findInRange(m_searchText, position, length, m_options, &matchLength);
+        const int found = m_target.findInRange(m_searchText, position, length, m_options, &matchLength);
         if (found < 0 || matchLength <= 0)
             break;
         matches.append({found, found + matchLength});
         position = found + matchLength;
     }
-    m_control.replaceRanges(matches, m_replaceText);
+    m_target.replaceRanges(matches, m_replaceText);
     return static_cast<int>(matches.size());
 }

@@ -1,22 +1,14 @@
-// Searching and replacing in an edit control, without any dialog.
+// Searching and replacing in a search target, without any dialog.
 #pragma once
 
 #include <QString>
 
-class EditControl;
-
-struct FindOptions
-{
-    bool matchCase = false;
-    bool wholeWord = false;
-    bool wrapAround = true;
-    bool forward = true;
-};
+#include "search_target.h"
 
 class Finder
 {
 public:
-    explicit Finder(EditControl &control);
+    explicit Finder(SearchTarget &target);
 
     void setSearchText(const QString &text);
     QString searchText() const;
@@ -38,7 +30,7 @@ private:
     bool find(bool forward);
     bool selectionMatches() const;
 
-    EditControl &m_control;
+    SearchTarget &m_target;
     QString m_searchText;
     QString m_replaceText;
     FindOptions m_options;

@@ -11,8 +11,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "edit_commands.h"
 #include "edit_control.h"
 #include "find_dialogs.h"
+#include "scripted_dialogs.h"
 
 class TestFinder : public QObject
 {
@@ -99,7 +101,7 @@ void TestFinder::find()
     EditControl control;
     control.setText(text);
     control.selectRange(caret, caret);
-    Finder &finder = control.finder();
+    Finder finder(control);
     finder.setSearchText(search);
     finder.setOptions(makeOptions(matchCase, wholeWord, wrapAround, forward));
 
@@ -115,7 +117,7 @@ void TestFinder::findWalksThroughMatches()
 {
     EditControl control;
     control.setText(QStringLiteral("a b a b a"));
-    Finder &finder = control.finder();
+    Finder finder(control);
     finder.setSearchText(QStringLiteral("a"));
     QList<int> starts;
     for (int i = 0; i < 4; ++i) {
@@ -129,7 +131,7 @@ void TestFinder::findPreviousGoesAgainstDirection()
 {
     EditControl control;
     control.setText(QStringLiteral("x1 x2 x3"));
-    Finder &finder = control.finder();
+    Finder finder(control);
     finder.setSearchText(QStringLiteral("x"));
     control.selectRange(4, 4);
     QVERIFY(finder.findPrevious());
@@ -152,7 +154,7 @@ void TestFinder::emptySearchFindsNothing()
 {
     EditControl control;
     control.setText(QStringLiteral("abc"));
-    Finder &finder = control.finder();
+    Finder finder(control);
     QVERIFY(!finder.findNext());
     QVERIFY(!finder.findPrevious());
     QVERIFY(!finder.replace());
@@ -183,7 +185,7 @@ void TestFinder::replace()
     EditControl control;
     control.setText(QStringLiteral("cat dog cat"));
     control.selectRange(selectFrom, selectTo);
-    Finder &finder = control.finder();
+    Finder finder(control);
     finder.setSearchText(QStringLiteral("cat"));
     finder.setReplaceText(QStringLiteral("cow"));
     QVERIFY(finder.replace());
@@ -226,7 +228,7 @@ void TestFinder::replaceAll()
     EditControl control;
     control.setText(text);
     control.selectRange(control.textLength(), control.textLength());
-    Finder &finder = control.finder();
+    Finder finder(control);
     finder.setSearchText(search);
     finder.setReplaceText(replacement);
     // Neither the caret nor the wrap switch limits replacing all.
@@ -241,7 +243,7 @@ void TestFinder::replaceAllIsOneUndoStep()
     control.setText(QStringLiteral("one"));
     control.clearUndoHistory();
     control.replaceSelectedText(QStringLiteral(" x x x"));
-    Finder &finder = control.finder();
+    Finder finder(control);
     finder.setSearchText(QStringLiteral("x"));
     finder.setReplaceText(QStringLiteral("yy"));
     QCOMPARE(finder.replaceAll(), 3);
@@ -258,7 +260,7 @@ void TestFinder::replaceAllLeavesReadOnlyTextAlone()
     EditControl control;
     control.setText(QStringLiteral("a a"));
     control.setReadOnly(true);
-    Finder &finder = control.finder();
+    Finder finder(control);
     finder.setSearchText(QStringLiteral("a"));
     finder.setReplaceText(QStringLiteral("b"));
     QCOMPARE(finder.replaceAll(), 0);
@@ -268,8 +270,10 @@ void TestFinder::replaceAllLeavesReadOnlyTextAlone()
 void TestFinder::findDialogSearchesAndReports()
 {
     EditControl control;
+    ScriptedDialogs dialogs;
+    EditCommands commands(control, dialogs, &control);
     control.setText(QStringLiteral("mes \"a\";\nmes \"b\";\nclose;"));
-    control.showFindDialog();
+    commands.find();
     auto *dialog = control.findChild<SearchDialog *>(QStringLiteral("wFind"));
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
@@ -293,18 +297,18 @@ void TestFinder::findDialogSearchesAndReports()
     QCOMPARE(control.selectionStartPosition(), 9);
     QCOMPARE(dialog->statusText(), QStringLiteral("\"mes\" was not found."));
 
-    // F3 and Ctrl+F3 repeat the dialog's search from the control.
+    // F3 and Ctrl+F3 repeat the dialog's search.
     control.selectRange(0, 0);
-    control.findNextMatch();
+    commands.findNext();
     QCOMPARE(control.selectionStartPosition(), 0);
     control.selectRange(control.textLength(), control.textLength());
-    control.findPreviousMatch();
+    commands.findPrevious();
     QCOMPARE(control.selectionStartPosition(), 9);
 
     // Opening again offers the selected word.
     dialog->close();
     control.selectRange(18, 23);
-    control.showFindDialog();
+    commands.find();
     QCOMPARE(text->text(), QStringLiteral("close"));
     QCOMPARE(control.findChildren<SearchDialog *>(QStringLiteral("wFind")).size(), 1);
 }
@@ -312,9 +316,11 @@ void TestFinder::findDialogSearchesAndReports()
 void TestFinder::findNextMatchOpensDialogWithoutSearchText()
 {
     EditControl control;
+    ScriptedDialogs dialogs;
+    EditCommands commands(control, dialogs, &control);
     control.setText(QStringLiteral("abc"));
     QVERIFY(!control.findChild<SearchDialog *>(QStringLiteral("wFind")));
-    control.findNextMatch();
+    commands.findNext();
     auto *dialog = control.findChild<SearchDialog *>(QStringLiteral("wFind"));
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
@@ -324,8 +330,10 @@ void TestFinder::findNextMatchOpensDialogWithoutSearchText()
 void TestFinder::replaceDialogReportsCount()
 {
     EditControl control;
+    ScriptedDialogs dialogs;
+    EditCommands commands(control, dialogs, &control);
     control.setText(QStringLiteral("mes mes mes"));
-    control.showReplaceDialog();
+    commands.replace();
     auto *dialog = control.findChild<SearchDialog *>(QStringLiteral("wReplace"));
     QVERIFY(dialog);
     dialog->findChild<QLineEdit *>(QStringLiteral("txtFind"))->setText(QStringLiteral("mes"));
@@ -350,8 +358,10 @@ void TestFinder::replaceDialogReportsCount()
 void TestFinder::goToLineDialog()
 {
     EditControl control;
+    ScriptedDialogs dialogs;
+    EditCommands commands(control, dialogs, &control);
     control.setText(QStringLiteral("1\n2\n3\n4\n5"));
-    control.showGoToLineDialog();
+    commands.goToLine();
     auto *dialog = control.findChild<QDialog *>(QStringLiteral("wGoToLine"));
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
@@ -370,7 +380,7 @@ void TestFinder::goToLineDialog()
     control.getCursorPosition(&caretLine, &column);
     QCOMPARE(caretLine, 2);
 
-    control.showGoToLineDialog();
+    commands.goToLine();
     QCOMPARE(line->value(), 3);
     line->setValue(1);
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
@@ -390,9 +400,11 @@ void TestFinder::dialogControlsAreNamed()
 {
     QFETCH(QString, dialogName);
     EditControl control;
-    control.showFindDialog();
-    control.showReplaceDialog();
-    control.showGoToLineDialog();
+    ScriptedDialogs dialogs;
+    EditCommands commands(control, dialogs, &control);
+    commands.find();
+    commands.replace();
+    commands.goToLine();
     auto *dialog = control.findChild<QDialog *>(dialogName);
     QVERIFY(dialog);
     QVERIFY(!dialog->windowTitle().isEmpty());

@@ -1,0 +1,26 @@
+// Line numbers in the text area's left margin, as wide as the largest number needs.
+#pragma once
+
+#include "edit_feature.h"
+
+class LineNumberMargin : public EditFeature
+{
+    Q_OBJECT
+
+public:
+    explicit LineNumberMargin(EditControl &control);
+
+    // Width of the margin in pixels; 0 while switched off.
+    int width() const;
+
+protected:
+    void activate() override;
+    void deactivate() override;
+
+private:
+    void update(bool force);
+
+    int m_digits = 0;
+    QMetaObject::Connection m_lines;
+    QMetaObject::Connection m_font;
+};
