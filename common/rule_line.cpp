@@ -1,20 +1,36 @@
 // MultiRule: lays out and paints the etched separator line.
 #include "rule_line.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPalette>
 #include <QResizeEvent>
 
 #include "twips.h"
 
+namespace {
+
+// Screen readers treat a rule as what it is, a separator, instead of an unnamed panel.
+QAccessibleInterface *ruleAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("MultiRule") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
+    return nullptr;
+}
+
+} // namespace
+
 MultiRule::MultiRule(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(ruleAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleFactoryInstalled)
     // A rule is decoration: nothing to type into, so it never takes the focus.
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    // It has no caption, so assistive tools hear its name.
-    connect(this, &QObject::objectNameChanged, this, &QWidget::setAccessibleName);
 }
 
 int MultiRule::orientation() const
@@ -79,8 +95,8 @@ void MultiRule::paintEvent(QPaintEvent *)
     painter.drawLine(twipsToPixels(m_loLite));
 }
 
-// The order of assignments and the coordinates left alone are as forms laid out by earlier
-// versions expect: the shadow line's X1 is not reset here.
+// The order of assignments matters and some coordinates are deliberately left alone: forms
+// that set a line's start themselves keep it, so the shadow line's X1 is not reset here.
 void MultiRule::layoutHorizontal(int width)
 {
     m_hiLite.setP1(QPoint(m_hiLite.x1(), 20));

@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSessionManager>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -56,7 +58,8 @@ const ToolbarButton toolbarButtons[] = {
 
 } // namespace
 
-MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, QWidget *parent)
+MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const ProgramVersion &version,
+                       QWidget *parent)
     : QMainWindow(parent)
     , m_paths(paths)
     , m_dialogs(dialogs)
@@ -66,8 +69,9 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, QWidget *pare
     createControls();
     createMenus();
 
-    // The load sequence, in the order the window has always loaded.
-    setWindowTitle(FormatTitle(Version::major, Version::minor, Version::revision));
+    // The load sequence. The bounds are applied before the toolbar and menus fill the window,
+    // and the text area's defaults before the document is reset.
+    setWindowTitle(FormatTitle(version.major, version.minor, version.revision));
     m_highlightingItems.value(0)->setChecked(true);
     resize(twipsToPixels(MainWindowDesign::ClientWidth),
            twipsToPixels(MainWindowDesign::ClientHeight) + menuBar()->sizeHint().height());
@@ -84,7 +88,6 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, QWidget *pare
 
     connectCommands();
     m_document->ResetScript();
-    layoutClient();
     // The user starts typing straight away.
     m_editor->setFocus();
 }
@@ -185,7 +188,9 @@ void MainWindow::createMenus()
             QAction *action = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
             action->setObjectName(QLatin1String(array.prefix) + QLatin1Char('_') + QString::number(i));
             m_actions.insert(action->objectName(), action);
-            if (qstrcmp(array.prefix, "mHIGHLIGHTINGTYPE") == 0) {
+            if (i < array.data.size())
+                action->setData(QString::fromLatin1(array.data.at(i)));
+            if (qstrcmp(array.prefix, "mHIGHLIGHTINGTYPE") == 0 && !action->isSeparator()) {
                 action->setCheckable(true);
                 m_highlightingItems.append(action);
             }
@@ -220,15 +225,28 @@ void MainWindow::createToolbar()
     }
 }
 
-void MainWindow::connectAction(const char *name, void (MainWindow::*handler)())
-{
-    connect(action(QLatin1String(name)), &QAction::triggered, this, handler);
-}
-
 template<typename Receiver, typename Handler>
 void MainWindow::connectAction(const char *name, Receiver *receiver, Handler handler)
 {
-    connect(action(QLatin1String(name)), &QAction::triggered, receiver, handler);
+    QAction *item = action(QLatin1String(name));
+    recordConnection(item, name, item && connect(item, &QAction::triggered, receiver, handler));
+}
+
+template<typename Receiver, typename Handler>
+void MainWindow::connectToggle(const char *name, Receiver *receiver, Handler handler)
+{
+    QAction *item = action(QLatin1String(name));
+    recordConnection(item, name, item && connect(item, &QAction::toggled, receiver, handler));
+}
+
+void MainWindow::recordConnection(QAction *item, const char *name, bool connected)
+{
+    if (!item) {
+        qWarning("No menu item named %s to connect", name);
+        m_unknownCommands.append(QLatin1String(name));
+    } else if (connected) {
+        m_connectedCommands.insert(QLatin1String(name));
+    }
 }
 
 void MainWindow::connectCommands()
@@ -255,18 +273,25 @@ void MainWindow::connectCommands()
     connectAction("mSEARCHFINDPREVIOUS", m_editCommands, &EditCommands::findPrevious);
     connectAction("mSEARCHREPLACE", m_editCommands, &EditCommands::replace);
     connectAction("mSEARCHGOTOLINE", m_editCommands, &EditCommands::goToLine);
-    connect(action(QStringLiteral("mOPTIONSREADONLY")), &QAction::toggled, m_editCommands,
-            &EditCommands::setReadOnly);
+    connectToggle("mOPTIONSREADONLY", m_editCommands, &EditCommands::setReadOnly);
     connectAction("mVIEWSETFONT", m_editCommands, &EditCommands::setFont);
-    connect(action(QStringLiteral("mVIEWSHOWWHITESPACE")), &QAction::toggled, m_editCommands,
-            &EditCommands::setWhitespaceVisible);
-    for (int i = 0; i < m_highlightingItems.size(); ++i)
-        connect(m_highlightingItems.at(i), &QAction::triggered, this, [this, i] { highlightingTypeChosen(i); });
+    connectToggle("mVIEWSHOWWHITESPACE", m_editCommands, &EditCommands::setWhitespaceVisible);
+    for (QAction *item : std::as_const(m_highlightingItems)) {
+        const QByteArray name = item->objectName().toLatin1();
+        connectAction(name.constData(), this, [this, item] { highlightingTypeChosen(item); });
+    }
 
     connectAction("mHELPGOTOWEBSITE", this, [this] { OpenWebsite(m_dialogs, nullptr); });
     connectAction("mHELPGOTOVEXLOFORUM", this, [this] { OpenForum(m_dialogs, nullptr); });
     connectAction("mHELPGOTOTAMRINFORUM", this, [this] { OpenTamrinTopic(m_dialogs, nullptr); });
     connectAction("mHELPABOUT", this, [this] { ShowAbout(m_dialogs); });
+
+    // Typing after a log-out question makes the next close ask again.
+    connect(m_editor, &QsciScintilla::textChanged, this, [this] { m_closeConfirmed = false; });
+#ifndef QT_NO_SESSIONMANAGER
+    if (auto *app = qGuiApp)
+        connect(app, &QGuiApplication::commitDataRequest, this, &MainWindow::commitData);
+#endif
 }
 
 void MainWindow::SetStatusText(const QString &text)
@@ -295,17 +320,12 @@ void MainWindow::toolbarButtonClicked(const QString &key)
         m_document->SaveScript();
 }
 
-void MainWindow::highlightingTypeChosen(int index)
+void MainWindow::highlightingTypeChosen(QAction *item)
 {
-    for (QAction *item : std::as_const(m_highlightingItems))
-        item->setChecked(false);
-    QAction *chosen = m_highlightingItems.value(index);
-    if (!chosen)
-        return;
-    chosen->setChecked(true);
-    if (index == 1)
-        return;
-    m_editor->setLanguage(index == 2 ? QString() : chosen->text());
+    for (QAction *other : std::as_const(m_highlightingItems))
+        other->setChecked(other == item);
+    if (item && item->data().isValid())
+        m_editor->setLanguage(item->data().toString());
 }
 
 void MainWindow::layoutClient()
@@ -362,19 +382,66 @@ const AppPaths &MainWindow::paths() const
     return m_paths;
 }
 
+bool MainWindow::isCommandConnected(const QString &name) const
+{
+    return m_connectedCommands.contains(name);
+}
+
+QStringList MainWindow::unknownCommandNames() const
+{
+    return m_unknownCommands;
+}
+
+bool MainWindow::commitSession(bool mayAsk)
+{
+    SaveWindowMetrics(this, m_paths.SettingsIniFile);
+    if (!mayAsk)
+        return true;
+    if (!m_document->PromptSaveModified())
+        return false;
+    // The program is closed after the log-out; the question has been answered already.
+    m_closeConfirmed = true;
+    return true;
+}
+
+void MainWindow::commitData(QSessionManager &manager)
+{
+#ifndef QT_NO_SESSIONMANAGER
+    const bool mayAsk = manager.allowsInteraction();
+    const bool goOn = commitSession(mayAsk);
+    if (mayAsk)
+        manager.release();
+    if (!goOn)
+        manager.cancel();
+#else
+    Q_UNUSED(manager)
+#endif
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     SaveWindowMetrics(this, m_paths.SettingsIniFile);
-    if (!m_document->PromptSaveModified()) {
+    if (!m_closeConfirmed && !m_document->PromptSaveModified()) {
         event->ignore();
         return;
     }
     event->accept();
 }
 
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Only now has the client area its real size; laying out before would shrink the text
+    // area to nothing, and the selection lists, which follow its previous width, with it.
+    if (!m_clientSized) {
+        m_clientSized = true;
+        layoutClient();
+    }
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_client && event->type() == QEvent::Resize)
+    if (watched == m_client && event->type() == QEvent::Resize && m_clientSized)
         layoutClient();
     return QMainWindow::eventFilter(watched, event);
 }

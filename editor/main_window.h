@@ -4,8 +4,10 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QSet>
 
 #include "app_paths.h"
+#include "version.h"
 
 class DialogSeam;
 class Document;
@@ -14,6 +16,7 @@ class EditControl;
 class MultiRule;
 class QComboBox;
 class QPlainTextEdit;
+class QSessionManager;
 class QToolBar;
 class QTreeWidget;
 class StatusBar;
@@ -23,7 +26,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    MainWindow(const AppPaths &paths, DialogSeam &dialogs, QWidget *parent = nullptr);
+    MainWindow(const AppPaths &paths, DialogSeam &dialogs,
+               const ProgramVersion &version = ProgramVersion::current(), QWidget *parent = nullptr);
 
     void SetStatusText(const QString &text);
     void SetModified(bool modified);
@@ -31,10 +35,20 @@ public:
 
     // Runs the action of a toolbar button by its key; other keys do nothing.
     void toolbarButtonClicked(const QString &key);
-    // Moves the check mark to highlighting item index and selects its language.
-    void highlightingTypeChosen(int index);
+    // Moves the check mark to a highlighting item and selects the language in its data.
+    void highlightingTypeChosen(QAction *item);
     // One resize pass over the client area.
     void layoutClient();
+
+    // The desktop session is ending: store the bounds and, where the session lets us ask,
+    // ask about unsaved changes. False when the log-out must be cancelled (the user cancelled,
+    // or the save failed).
+    bool commitSession(bool mayAsk);
+
+    // Whether a menu item's command is connected to its handler, and the names that were
+    // to be connected but have no menu item (a misspelt name).
+    bool isCommandConnected(const QString &name) const;
+    QStringList unknownCommandNames() const;
 
     QAction *action(const QString &name) const;
     EditControl *editControl() const;
@@ -46,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -53,9 +68,12 @@ private:
     void createMenus();
     void createToolbar();
     void connectCommands();
-    void connectAction(const char *name, void (MainWindow::*handler)());
     template<typename Receiver, typename Handler>
     void connectAction(const char *name, Receiver *receiver, Handler handler);
+    template<typename Receiver, typename Handler>
+    void connectToggle(const char *name, Receiver *receiver, Handler handler);
+    void recordConnection(QAction *item, const char *name, bool connected);
+    void commitData(QSessionManager &manager);
 
     AppPaths m_paths;
     DialogSeam &m_dialogs;
@@ -73,4 +91,10 @@ private:
     EditCommands *m_editCommands = nullptr;
     QHash<QString, QAction *> m_actions;
     QList<QAction *> m_highlightingItems;
+    QSet<QString> m_connectedCommands;
+    QStringList m_unknownCommands;
+    // The client is laid out from its first show on, once it has its real size.
+    bool m_clientSized = false;
+    // The user answered the unsaved-changes question for a log-out and has not typed since.
+    bool m_closeConfirmed = false;
 };

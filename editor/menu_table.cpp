@@ -71,8 +71,10 @@ const QList<MenuEntry> &MainMenuTable()
 const QList<MenuArray> &MainMenuArrays()
 {
     static const QList<MenuArray> arrays = {
+        // Each highlighting item carries the language it selects; "" switches highlighting off.
         {"mHIGHLIGHTINGTYPE", "mVIEWVIEWAS",
-         {"NPC Script", "-", "<none>", "C/C++", "Basic", "Java", "Pascal", "SQL", "HTML", "XML"}},
+         {"NPC Script", "-", "<none>", "C/C++", "Basic", "Java", "Pascal", "SQL", "HTML", "XML"},
+         {"NPC Script", "", "", "C/C++", "Basic", "Java", "Pascal", "SQL", "HTML", "XML"}},
         // Filled from the command catalogue at start; one placeholder until then.
         {"mINSERTCMDS_INTERFACE", "mINSERTCOMMANDSINTERFACE", {"{array}"}},
         {"mINSERTCMDS_ACTION", "mINSERTCOMMANDSACTION", {"{array}"}},

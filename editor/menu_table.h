@@ -20,5 +20,7 @@ struct MenuArray
     const char *prefix;   // item i is named prefix + "_" + i
     const char *parent;
     QList<const char *> captions;
+    // What each item stands for, kept in its QAction::data(); empty for arrays without data.
+    QList<const char *> data = {};
 };
 const QList<MenuArray> &MainMenuArrays();

@@ -38,6 +38,8 @@ private slots:
     void goToLineDialog();
     void dialogControlsAreNamed_data();
     void dialogControlsAreNamed();
+    void plainTextTarget_data();
+    void plainTextTarget();
 };
 
 namespace {
@@ -51,6 +53,44 @@ FindOptions makeOptions(bool matchCase, bool wholeWord, bool wrapAround, bool fo
     options.forward = forward;
     return options;
 }
+
+// A search target over a plain string, positions in characters: Finder needs no text area.
+class PlainTextTarget : public SearchTarget
+{
+public:
+    QString text;
+    int start = 0;
+    int end = 0;
+
+    int textLength() const override { return int(text.size()); }
+    int selectionStartPosition() const override { return start; }
+    int selectionEndPosition() const override { return end; }
+    bool isReadOnly() const override { return false; }
+    int findInRange(const QString &needle, int from, int to, const FindOptions &options, int *length) const override
+    {
+        const Qt::CaseSensitivity cs = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+        const bool backwards = to < from;
+        for (qsizetype at = backwards ? text.lastIndexOf(needle, from - needle.size(), cs) : text.indexOf(needle, from, cs);
+             at >= 0; at = backwards ? text.lastIndexOf(needle, at - 1, cs) : text.indexOf(needle, at + 1, cs)) {
+            if (backwards ? at < to : at + needle.size() > to)
+                break;
+            *length = int(needle.size());
+            return int(at);
+        }
+        return -1;
+    }
+    void selectRange(int from, int to) override { start = from; end = to; }
+    int replaceRange(int from, int to, const QString &with) override
+    {
+        text.replace(from, to - from, with);
+        return from + int(with.size());
+    }
+    void replaceRanges(const QVector<QPair<int, int>> &ranges, const QString &with) override
+    {
+        for (auto range = ranges.crbegin(); range != ranges.crend(); ++range)
+            text.replace(range->first, range->second - range->first, with);
+    }
+};
 
 int selectionStart(const EditControl &control)
 {
@@ -431,6 +471,57 @@ void TestFinder::dialogControlsAreNamed()
         }
     }
     QVERIFY(checked >= 4);
+}
+
+void TestFinder::plainTextTarget_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("text");       // after the command
+    QTest::addColumn<int>("selectionStart"); // after the command
+    QTest::addColumn<int>("selectionEnd");
+
+    const QString before = QStringLiteral("warp; Warp; warp;");
+    QTest::newRow("next from the caret") << "next" << true << 1 << before << 6 << 10;
+    QTest::newRow("next wraps") << "next" << true << 13 << before << 0 << 4;
+    QTest::newRow("previous searches back") << "previous" << true << 13 << before << 6 << 10;
+    QTest::newRow("backward direction") << "next" << false << 5 << before << 0 << 4;
+    QTest::newRow("replace selects the next match") << "replace" << true << 0 << before << 0 << 4;
+    QTest::newRow("replace all, replacement holds the text")
+        << "all" << true << 0 << QStringLiteral("warp warp; warp warp; warp warp;") << 0 << 0;
+}
+
+void TestFinder::plainTextTarget()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, forward);
+    QFETCH(int, caret);
+    QFETCH(QString, text);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionEnd);
+
+    PlainTextTarget target;
+    target.text = QStringLiteral("warp; Warp; warp;");
+    target.start = target.end = caret;
+    Finder finder(target);
+    finder.setSearchText(QStringLiteral("warp"));
+    finder.setReplaceText(QStringLiteral("warp warp"));
+    FindOptions options;
+    options.forward = forward;
+    finder.setOptions(options);
+
+    if (command == QLatin1String("next"))
+        QVERIFY(finder.findNext());
+    else if (command == QLatin1String("previous"))
+        QVERIFY(finder.findPrevious());
+    else if (command == QLatin1String("replace"))
+        QVERIFY(finder.replace());
+    else
+        QCOMPARE(finder.replaceAll(), 3);
+    QCOMPARE(target.text, text);
+    QCOMPARE(target.start, selectionStart);
+    QCOMPARE(target.end, selectionEnd);
 }
 
 QTEST_MAIN(TestFinder)
