@@ -1,7 +1,6 @@
 // The editor's text area: files, line breaks, options, languages and dialogs on top of QScintilla.
 #include "edit_control.h"
 
-#include "line_number_margin.h"
 #include "widget_names.h"
 
 #include <QClipboard>
@@ -30,9 +29,9 @@ EditControl::EditControl(QWidget *parent)
 {
     nameWidget(this, QStringLiteral("maxEdit"), tr("Script text"));
     setUtf8(true);
-    // Margin 1 (symbols) is not used: no bookmarks or folding.
+    // Margins stay empty until a feature uses them: no bookmarks or folding.
+    setMarginWidth(0, 0);
     setMarginWidth(1, 0);
-    m_lineNumberMargin = new LineNumberMargin(*this);
     // The horizontal scroll bar follows the longest line instead of a fixed width.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
@@ -223,7 +222,6 @@ void EditControl::applyOptions(const EditorOptions &options)
 {
     setWrapMode(options.wordWrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
     setOverwriteMode(options.overtype);
-    m_lineNumberMargin->setActive(options.lineNumbers);
     switch (options.braceMatching) {
     case BraceMatching::None: setBraceMatching(QsciScintilla::NoBraceMatch); break;
     case BraceMatching::Sloppy: setBraceMatching(QsciScintilla::SloppyBraceMatch); break;
@@ -329,11 +327,6 @@ int EditControl::findInRange(const QString &text, int from, int to, const FindOp
     if (length)
         *length = static_cast<int>(SendScintilla(SCI_GETTARGETEND) - found);
     return static_cast<int>(found);
-}
-
-LineNumberMargin &EditControl::lineNumberMargin() const
-{
-    return *m_lineNumberMargin;
 }
 
 int EditControl::textLength() const

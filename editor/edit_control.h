@@ -16,8 +16,6 @@
 #include "search_target.h"
 #include "text_file.h"
 
-class LineNumberMargin;
-
 enum class BraceMatching { None = 0, Strict = 1, Sloppy = 2 };
 
 // Switches applied once at start (see InitEditorControl for how they come about).
@@ -25,7 +23,6 @@ struct EditorOptions
 {
     bool wordWrap = false;
     bool overtype = false;
-    bool lineNumbers = true;
     BraceMatching braceMatching = BraceMatching::Strict;
     bool highlightCurrentLine = true;
     bool enabled = true;
@@ -53,7 +50,7 @@ enum : int {
 }
 
 // Features on the text (the line-number margin, and later the script language's helpers) are
-// objects of their own attached to the control (see EditFeature), not methods of it.
+// objects of their own attached to the control from outside (see EditFeature), not methods of it.
 class EditControl : public QsciScintilla, public SearchTarget
 {
     Q_OBJECT
@@ -108,8 +105,6 @@ public:
     LineBreakStyle lineBreakStyle() const;
     QString lineBreak() const;
 
-    LineNumberMargin &lineNumberMargin() const;
-
     // The search target, in byte positions. replaceRanges makes one modification: one undo
     // step and no per-match redrawing, so thousands of matches stay fast.
     int textLength() const override;
@@ -143,5 +138,4 @@ private:
     TextEncoding m_encoding = TextEncoding::Utf8;
     LineBreakStyle m_lineBreaks = LineBreakStyle::CrLf;
     bool m_whitespaceVisible = false;
-    LineNumberMargin *m_lineNumberMargin = nullptr;
 };

@@ -19,10 +19,7 @@ void EditFeature::setActive(bool active)
     if (active == m_active)
         return;
     m_active = active;
-    if (active)
-        activate();
-    else
-        deactivate();
+    Q_EMIT activeChanged(active);
 }
 
 EditControl &EditFeature::control() const

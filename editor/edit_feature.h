@@ -16,11 +16,13 @@ public:
     bool isActive() const;
     void setActive(bool active);
 
+Q_SIGNALS:
+    // On each change of the switch, never twice in a row for the same state; a feature
+    // connects its own start and stop to it.
+    void activeChanged(bool active);
+
 protected:
     EditControl &control() const;
-    // Called on each change of the switch, never twice in a row for the same state.
-    virtual void activate() = 0;
-    virtual void deactivate() = 0;
 
 private:
     EditControl &m_control;

@@ -2,13 +2,14 @@
 #include "editor_defaults.h"
 
 #include "edit_control.h"
+#include "line_number_margin.h"
 
 void InitEditorControl(EditControl &control)
 {
     // The start-up switches as our control understands them, in the order they are applied:
     //   19 = false  word wrap off: long lines scroll sideways
     //    6 = false  overtype off: typing inserts
-    //    3 = true   line numbers shown in the left margin
+    //    3 = true   line numbers shown in the left margin (a feature attached after the rest)
     //   88 = 1      brace matching: strict (the brace at the caret and its partner)
     //   87 = true   the caret's line is highlighted
     //    0 = true   the control is enabled (its default property)
@@ -17,13 +18,14 @@ void InitEditorControl(EditControl &control)
     EditorOptions options;
     options.wordWrap = false;
     options.overtype = false;
-    options.lineNumbers = true;
     options.braceMatching = BraceMatching::Strict;
     options.highlightCurrentLine = true;
     options.enabled = true;
     options.autoIndent = true;
     options.tabWidth = 4;
     control.applyOptions(options);
+    auto *lineNumbers = new LineNumberMargin(control);
+    lineNumbers->setActive(true);
 
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::Monospace);

@@ -9,6 +9,7 @@ LineNumberMargin::LineNumberMargin(EditControl &control)
     control.setMarginType(0, QsciScintilla::NumberMargin);
     control.setMarginLineNumbers(0, false);
     control.setMarginWidth(0, 0);
+    connect(this, &EditFeature::activeChanged, this, [this](bool active) { active ? start() : stop(); });
 }
 
 int LineNumberMargin::width() const
@@ -16,7 +17,7 @@ int LineNumberMargin::width() const
     return control().marginWidth(0);
 }
 
-void LineNumberMargin::activate()
+void LineNumberMargin::start()
 {
     EditControl &text = control();
     text.setMarginLineNumbers(0, true);
@@ -25,7 +26,7 @@ void LineNumberMargin::activate()
     update(true);
 }
 
-void LineNumberMargin::deactivate()
+void LineNumberMargin::stop()
 {
     disconnect(m_lines);
     disconnect(m_font);

@@ -13,11 +13,9 @@ public:
     // Width of the margin in pixels; 0 while switched off.
     int width() const;
 
-protected:
-    void activate() override;
-    void deactivate() override;
-
 private:
+    void start();
+    void stop();
     void update(bool force);
 
     int m_digits = 0;

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "edit_control.h"
+#include "line_number_margin.h"
 
 namespace {
 
@@ -545,6 +546,8 @@ void TestEditControl::chromeColoursSurviveLanguageChange()
 void TestEditControl::lineNumberMarginGrows()
 {
     EditControl control;
+    auto *lineNumbers = new LineNumberMargin(control);
+    lineNumbers->setActive(true);
     EditorOptions options;
     options.tabWidth = 4;
     control.applyOptions(options);
@@ -558,9 +561,11 @@ void TestEditControl::lineNumberMarginGrows()
     QVERIFY(marginWidth() > small);
     QCOMPARE(control.tabWidth(), 4);
 
-    options.lineNumbers = false;
+    lineNumbers->setActive(false);
     options.wordWrap = true;
     control.applyOptions(options);
+    QCOMPARE(marginWidth(), 0L);
+    control.setText(QStringLiteral("a\nb"));
     QCOMPARE(marginWidth(), 0L);
     QCOMPARE(control.wrapMode(), QsciScintilla::WrapWord);
 }
