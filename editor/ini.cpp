@@ -159,6 +159,20 @@ std::optional<FoundKey> findKey(const IniText &text, const QString &section, con
     return std::nullopt;
 }
 
+// Entries whose lines could break the file or not be found again by ReadIni are refused.
+bool writableEntry(const QString &section, const QString &key, const QString &value)
+{
+    const auto breaksLine = [](const QString &s) {
+        return s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n'));
+    };
+    if (breaksLine(section) || breaksLine(key) || breaksLine(value))
+        return false;
+    if (section.isEmpty() || section != section.trimmed() || section.contains(QLatin1Char(']')))
+        return false;
+    return !key.isEmpty() && key == key.trimmed() && !key.contains(QLatin1Char('='))
+           && !key.startsWith(QLatin1Char(';')) && !key.startsWith(QLatin1Char('['));
+}
+
 } // namespace
 
 QString ReadIni(const QString &section, const QString &key, const QString &defaultValue,
@@ -179,7 +193,7 @@ QString ReadIni(const QString &section, const QString &key, const QString &defau
 
 bool WriteIni(const QString &section, const QString &key, const QString &value, const QString &file)
 {
-    if (section.trimmed().isEmpty() || key.trimmed().isEmpty() || file.isEmpty())
+    if (!writableEntry(section, key, value) || file.isEmpty())
         return false;
 
     const QFileInfo info(file);

@@ -58,6 +58,8 @@ private slots:
     void writeRoundTrip_data();
     void writeRoundTrip();
     void writeFailures();
+    void writeRefusals_data();
+    void writeRefusals();
     void writeReadOnlyFolder();
 };
 
@@ -285,6 +287,41 @@ void TestIni::writeFailures()
     QVERIFY(!WriteIni("", "A", "1", tree.path("a.ini")));
     QVERIFY(!WriteIni("S", "", "1", tree.path("a.ini")));
     QVERIFY(!QFileInfo::exists(tree.path("a.ini")));
+}
+
+void TestIni::writeRefusals_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("lines in value") << "s" << "k" << "v\r\n[evil]\r\nx=1";
+    QTest::newRow("LF in value") << "s" << "k" << "v\nx=1";
+    QTest::newRow("CR in key") << "s" << "a\rb" << "v";
+    QTest::newRow("LF in section") << "s\n[t" << "k" << "v";
+    QTest::newRow("empty section") << "" << "k" << "v";
+    QTest::newRow("empty key") << "s" << "" << "v";
+    QTest::newRow("blank before key") << "s" << " k" << "v";
+    QTest::newRow("tab after key") << "s" << "k\t" << "v";
+    QTest::newRow("= in key") << "s" << "a=b" << "v";
+    QTest::newRow("key starts with ;") << "s" << ";k" << "v";
+    QTest::newRow("key starts with [") << "s" << "[k" << "v";
+    QTest::newRow("blank after section") << "s " << "k" << "v";
+    QTest::newRow("] in section") << "a]b" << "k" << "v";
+}
+
+void TestIni::writeRefusals()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    TempTree tree;
+    const QByteArray before = "[s]\r\nk=1\r\n";
+    const QString file = tree.write("a.ini", before);
+    QVERIFY(!WriteIni(section, key, value, file));
+    QCOMPARE(tree.read("a.ini"), before);
+    QVERIFY(!WriteIni(section, key, value, tree.path("new.ini")));
+    QVERIFY(!QFileInfo::exists(tree.path("new.ini")));
 }
 
 void TestIni::writeReadOnlyFolder()
