@@ -96,10 +96,11 @@ std::optional<QString> sectionName(const QString &line)
     return trimmed.mid(1, close - 1).trimmed();
 }
 
-// Where a key line's parts are: the key, and the start of its value after "=" and blanks.
+// Where a key line's parts are: the key, its "=", and the start of its value after blanks.
 struct KeyLine
 {
     QString key;
+    qsizetype equals = 0;
     qsizetype valueStart = 0;
 };
 
@@ -113,6 +114,7 @@ std::optional<KeyLine> keyLine(const QString &line)
         return std::nullopt;
     KeyLine result;
     result.key = line.left(equals).trimmed();
+    result.equals = equals;
     result.valueStart = equals + 1;
     while (result.valueStart < line.size() && line.at(result.valueStart).isSpace())
         ++result.valueStart;
@@ -211,9 +213,11 @@ bool WriteIni(const QString &section, const QString &key, const QString &value, 
 
     const QString newLine = key + QLatin1Char('=') + value;
     if (const auto found = findKey(text, section, key)) {
-        // Keep the key as written and the blanks after "="; only the value changes.
+        // Keep the key as written and the blanks after "="; only the value changes. A value that
+        // brings its own leading blanks replaces them, so writing it again changes nothing.
         QString &line = text.lines[found->line];
-        line = line.left(found->parts.valueStart) + value;
+        const bool ownBlanks = !value.isEmpty() && value.front().isSpace();
+        line = line.left(ownBlanks ? found->parts.equals + 1 : found->parts.valueStart) + value;
     } else {
         // A new key goes after the last non-blank line of the first matching section.
         qsizetype insertAt = -1;

@@ -18,4 +18,5 @@ QString ReadIni(const QString &section, const QString &key, const QString &defau
 // Written atomically. Returns false on failure, and writes nothing for an entry that would break
 // the file or not read back: a CR or LF in section, key or value; an empty section or key; blanks
 // around either; a section holding "]"; a key holding "=" or starting with ";" or "[".
+// A value with its own leading blanks replaces the blanks after "="; otherwise they are kept.
 bool WriteIni(const QString &section, const QString &key, const QString &value, const QString &file);

@@ -214,6 +214,12 @@ void TestIni::writeEdits_data()
     QTest::newRow("mixed line breaks kept")
         << QByteArray("[S]\nA=1\r\nB=2\r") << QStringList{"S|A|3", "S|C|4"}
         << QByteArray("[S]\nA=3\r\nB=2\rC=4\n");
+    QTest::newRow("own leading blanks written twice")
+        << QByteArray("[S]\r\nk=1\r\n") << QStringList{"S|k|  x", "S|k|  x"}
+        << QByteArray("[S]\r\nk=  x\r\n");
+    QTest::newRow("own blanks replace the kept ones, then kept again")
+        << QByteArray("[S]\r\nk =  1\r\n") << QStringList{"S|k| x", "S|k| x", "S|k|y"}
+        << QByteArray("[S]\r\nk = y\r\n");
 }
 
 void TestIni::writeEdits()
