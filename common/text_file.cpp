@@ -94,7 +94,8 @@ EncodedText encode(const QByteArray &utf8, TextEncoding encoding)
     if (encoding == TextEncoding::Windows1252) {
         bool complete = false;
         result.bytes = TextCodec::encodeWindows1252(TextCodec::fromUtf8KeepingMark(utf8), &complete);
-        if (complete) {
+        // Code-page bytes that happen to be valid UTF-8 would be read back as other text.
+        if (complete && (!TextCodec::isValidUtf8(result.bytes) || result.bytes == utf8)) {
             result.encoding = TextEncoding::Windows1252;
             return result;
         }

@@ -45,7 +45,8 @@ FileResult write(const QString &path, const QByteArray &bytes);
 // Windows-1252 otherwise, mark and all. The line-break style is the first break's.
 DecodedText decode(const QByteArray &bytes);
 // The document's bytes in encoding; a Windows-1252 document that gained a character the code
-// page cannot hold is written as UTF-8 instead of losing the character.
+// page cannot hold, or whose code-page bytes would be read back as other UTF-8 text, is written
+// as UTF-8 instead.
 EncodedText encode(const QByteArray &utf8, TextEncoding encoding);
 
 // The style of the first line break; a text without one gets the script format's CR LF.

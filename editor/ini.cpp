@@ -2,12 +2,10 @@
 #include "ini.h"
 
 #include "text_codec.h"
+#include "text_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <optional>
@@ -17,32 +15,73 @@ namespace {
 // The file's text cut into lines, with what is needed to put it back together unchanged.
 struct IniText
 {
+    // Byte-order marks that ended up in the text; kept, but not part of the first line.
+    QString lead;
     QStringList lines;
+    // The break ending each line: files may mix them. Empty for a last line without one.
+    QStringList breaks;
+    // Added lines get the file's first break.
     QString lineBreak = QStringLiteral("\r\n");
-    bool endsWithBreak = true;
-    bool hadBom = false;
+    TextEncoding encoding = TextEncoding::Utf8;
 };
 
 IniText splitIniText(const QByteArray &bytes)
 {
     IniText text;
-    text.hadBom = TextCodec::hasUtf8Bom(bytes);
-    const QString all = TextCodec::decode(bytes);
-    if (all.isEmpty()) {
-        text.endsWithBreak = false;
-        return text;
+    const DecodedText decoded = TextFile::decode(bytes);
+    text.encoding = decoded.encoding;
+    text.lineBreak = QString::fromLatin1(TextFile::lineBreakBytes(decoded.lineBreaks));
+    const QString all = TextCodec::fromUtf8KeepingMark(decoded.utf8);
+
+    // A second mark after the first, or a mark read as Windows-1252 characters (also after a
+    // Windows-1252 file was rewritten as UTF-8), would otherwise hide the first section header.
+    static const QString markAs1252 = QStringLiteral("\u00EF\u00BB\u00BF");
+    qsizetype leadSize = 0;
+    for (;;) {
+        const QStringView rest = QStringView(all).mid(leadSize);
+        if (rest.startsWith(QChar(QChar::ByteOrderMark)))
+            leadSize += 1;
+        else if (rest.startsWith(markAs1252))
+            leadSize += markAs1252.size();
+        else
+            break;
     }
+    text.lead = all.left(leadSize);
 
-    static const QRegularExpression firstBreak(QStringLiteral("\r\n|\n|\r"));
-    const QRegularExpressionMatch match = firstBreak.match(all);
-    if (match.hasMatch())
-        text.lineBreak = match.captured();
-
-    text.lines = all.split(firstBreak);
-    text.endsWithBreak = text.lines.size() > 1 && text.lines.last().isEmpty();
-    if (text.endsWithBreak)
-        text.lines.removeLast();
+    qsizetype lineStart = leadSize;
+    for (qsizetype i = leadSize; i < all.size(); ++i) {
+        const QChar ch = all.at(i);
+        if (ch != QLatin1Char('\r') && ch != QLatin1Char('\n'))
+            continue;
+        const qsizetype breakSize = (ch == QLatin1Char('\r') && i + 1 < all.size()
+                                     && all.at(i + 1) == QLatin1Char('\n')) ? 2 : 1;
+        text.lines.append(all.mid(lineStart, i - lineStart));
+        text.breaks.append(all.mid(i, breakSize));
+        i += breakSize - 1;
+        lineStart = i + 1;
+    }
+    if (lineStart < all.size()) {
+        text.lines.append(all.mid(lineStart));
+        text.breaks.append(QString());
+    }
     return text;
+}
+
+QString joinIniText(const IniText &text)
+{
+    QString all = text.lead;
+    for (qsizetype i = 0; i < text.lines.size(); ++i)
+        all += text.lines.at(i) + text.breaks.at(i);
+    return all;
+}
+
+// Added lines end with a break, and so does a last line that gets one after it.
+void insertLine(IniText &text, qsizetype at, const QString &line)
+{
+    if (at > 0 && text.breaks.at(at - 1).isEmpty())
+        text.breaks[at - 1] = text.lineBreak;
+    text.lines.insert(at, line);
+    text.breaks.insert(at, text.lineBreak);
 }
 
 // The section name of a header line such as "[Window Metrics]", or nothing for other lines.
@@ -57,10 +96,11 @@ std::optional<QString> sectionName(const QString &line)
     return trimmed.mid(1, close - 1).trimmed();
 }
 
-// Where a key line's parts are: the key, and the start of its value after "=" and blanks.
+// Where a key line's parts are: the key, its "=", and the start of its value after blanks.
 struct KeyLine
 {
     QString key;
+    qsizetype equals = 0;
     qsizetype valueStart = 0;
 };
 
@@ -74,6 +114,7 @@ std::optional<KeyLine> keyLine(const QString &line)
         return std::nullopt;
     KeyLine result;
     result.key = line.left(equals).trimmed();
+    result.equals = equals;
     result.valueStart = equals + 1;
     while (result.valueStart < line.size() && line.at(result.valueStart).isSpace())
         ++result.valueStart;
@@ -120,13 +161,18 @@ std::optional<FoundKey> findKey(const IniText &text, const QString &section, con
     return std::nullopt;
 }
 
-bool readBytes(const QString &file, QByteArray *bytes)
+// Entries whose lines could break the file or not be found again by ReadIni are refused.
+bool writableEntry(const QString &section, const QString &key, const QString &value)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
+    const auto breaksLine = [](const QString &s) {
+        return s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n'));
+    };
+    if (breaksLine(section) || breaksLine(key) || breaksLine(value))
         return false;
-    *bytes = in.readAll();
-    return in.error() == QFileDevice::NoError;
+    if (section.isEmpty() || section != section.trimmed() || section.contains(QLatin1Char(']')))
+        return false;
+    return !key.isEmpty() && key == key.trimmed() && !key.contains(QLatin1Char('='))
+           && !key.startsWith(QLatin1Char(';')) && !key.startsWith(QLatin1Char('['));
 }
 
 } // namespace
@@ -136,7 +182,7 @@ QString ReadIni(const QString &section, const QString &key, const QString &defau
 {
     const QString fallback = defaultValue.left(IniValueLimit);
     QByteArray bytes;
-    if (!QFileInfo(file).isFile() || !readBytes(file, &bytes))
+    if (!QFileInfo(file).isFile() || !TextFile::read(file, &bytes))
         return fallback;
 
     const IniText text = splitIniText(bytes);
@@ -149,7 +195,7 @@ QString ReadIni(const QString &section, const QString &key, const QString &defau
 
 bool WriteIni(const QString &section, const QString &key, const QString &value, const QString &file)
 {
-    if (section.trimmed().isEmpty() || key.trimmed().isEmpty() || file.isEmpty())
+    if (!writableEntry(section, key, value) || file.isEmpty())
         return false;
 
     const QFileInfo info(file);
@@ -160,16 +206,18 @@ bool WriteIni(const QString &section, const QString &key, const QString &value, 
     if (info.exists()) {
         QByteArray bytes;
         // A file we may not change stays as it is, even where the folder would let us replace it.
-        if (!info.isWritable() || !readBytes(file, &bytes))
+        if (!info.isWritable() || !TextFile::read(file, &bytes))
             return false;
         text = splitIniText(bytes);
     }
 
     const QString newLine = key + QLatin1Char('=') + value;
     if (const auto found = findKey(text, section, key)) {
-        // Keep the key as written and the blanks after "="; only the value changes.
+        // Keep the key as written and the blanks after "="; only the value changes. A value that
+        // brings its own leading blanks replaces them, so writing it again changes nothing.
         QString &line = text.lines[found->line];
-        line = line.left(found->parts.valueStart) + value;
+        const bool ownBlanks = !value.isEmpty() && value.front().isSpace();
+        line = line.left(ownBlanks ? found->parts.equals + 1 : found->parts.valueStart) + value;
     } else {
         // A new key goes after the last non-blank line of the first matching section.
         qsizetype insertAt = -1;
@@ -189,30 +237,15 @@ bool WriteIni(const QString &section, const QString &key, const QString &value, 
                 insertAt = i + 1;
         }
         if (insertAt >= 0) {
-            text.lines.insert(insertAt, newLine);
+            insertLine(text, insertAt, newLine);
         } else {
             if (!text.lines.isEmpty() && !text.lines.last().trimmed().isEmpty())
-                text.lines.append(QString());
-            text.lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-            text.lines.append(newLine);
+                insertLine(text, text.lines.size(), QString());
+            insertLine(text, text.lines.size(), QLatin1Char('[') + section + QLatin1Char(']'));
+            insertLine(text, text.lines.size(), newLine);
         }
-        // Lines were added: the file ends with a line break like any file we create.
-        text.endsWithBreak = true;
     }
 
-    QString all = text.lines.join(text.lineBreak);
-    if (text.endsWithBreak)
-        all += text.lineBreak;
-    QByteArray bytes = all.toUtf8();
-    if (text.hadBom)
-        bytes.prepend("\xEF\xBB\xBF");
-
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    // The file keeps its encoding unless a new value needs UTF-8.
+    return TextFile::write(file, TextFile::encode(joinIniText(text).toUtf8(), text.encoding).bytes).ok;
 }

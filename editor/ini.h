@@ -13,5 +13,10 @@ QString ReadIni(const QString &section, const QString &key, const QString &defau
                 const QString &file);
 
 // Creates or replaces key in section, creating the file and section when missing (never the
-// folder). Every other line stays as it was. Written atomically. Returns false on failure.
+// folder). Every other line stays as it was, byte for byte, and the file keeps its encoding
+// (UTF-8 with or without a byte-order mark, or Windows-1252 until a value needs UTF-8).
+// Written atomically. Returns false on failure, and writes nothing for an entry that would break
+// the file or not read back: a CR or LF in section, key or value; an empty section or key; blanks
+// around either; a section holding "]"; a key holding "=" or starting with ";" or "[".
+// A value with its own leading blanks replaces the blanks after "="; otherwise they are kept.
 bool WriteIni(const QString &section, const QString &key, const QString &value, const QString &file);

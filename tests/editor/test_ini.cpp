@@ -58,6 +58,8 @@ private slots:
     void writeRoundTrip_data();
     void writeRoundTrip();
     void writeFailures();
+    void writeRefusals_data();
+    void writeRefusals();
     void writeReadOnlyFolder();
 };
 
@@ -116,6 +118,10 @@ void TestIni::readEncodings_data()
     QTest::newRow("utf-8") << QByteArray("[Definition]\nSep=\xC2\xAC\nName=Caf\xC3\xA9\n") << "Caf\u00E9";
     QTest::newRow("windows-1252") << QByteArray("[Definition]\nSep=\xAC\nName=Caf\xE9\n") << "Caf\u00E9";
     QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF[Definition]\nName=Caf\xC3\xA9\n") << "Caf\u00E9";
+    QTest::newRow("double mark") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[Definition]\nName=Caf\xC3\xA9\n")
+                                 << "Caf\u00E9";
+    QTest::newRow("mark then windows-1252") << QByteArray("\xEF\xBB\xBF[Definition]\r\nName=Caf\xE9\r\n")
+                                            << "Caf\u00E9";
 }
 
 void TestIni::readEncodings()
@@ -196,6 +202,24 @@ void TestIni::writeEdits_data()
     QTest::newRow("byte-order mark kept")
         << QByteArray("\xEF\xBB\xBF[S]\r\nA=1\r\n") << QStringList{"S|A|2"}
         << QByteArray("\xEF\xBB\xBF[S]\r\nA=2\r\n");
+    QTest::newRow("double mark kept, section still found")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[S]\r\nA=1\r\n") << QStringList{"S|A|2"}
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[S]\r\nA=2\r\n");
+    QTest::newRow("mark then windows-1252 lines kept")
+        << QByteArray("\xEF\xBB\xBF[s]\r\nname=Caf\xE9\x81\r\n") << QStringList{"s|other|x"}
+        << QByteArray("\xEF\xBB\xBF[s]\r\nname=Caf\xE9\x81\r\nother=x\r\n");
+    QTest::newRow("windows-1252 stays windows-1252")
+        << QByteArray("[S]\r\nName=Caf\xE9\r\n") << QStringList{"S|Sep|\u00AC\u20AC"}
+        << QByteArray("[S]\r\nName=Caf\xE9\r\nSep=\xAC\x80\r\n");
+    QTest::newRow("mixed line breaks kept")
+        << QByteArray("[S]\nA=1\r\nB=2\r") << QStringList{"S|A|3", "S|C|4"}
+        << QByteArray("[S]\nA=3\r\nB=2\rC=4\n");
+    QTest::newRow("own leading blanks written twice")
+        << QByteArray("[S]\r\nk=1\r\n") << QStringList{"S|k|  x", "S|k|  x"}
+        << QByteArray("[S]\r\nk=  x\r\n");
+    QTest::newRow("own blanks replace the kept ones, then kept again")
+        << QByteArray("[S]\r\nk =  1\r\n") << QStringList{"S|k| x", "S|k| x", "S|k|y"}
+        << QByteArray("[S]\r\nk = y\r\n");
 }
 
 void TestIni::writeEdits()
@@ -231,8 +255,8 @@ void TestIni::writeWindows1252AsUtf8()
 {
     TempTree tree;
     const QString file = tree.write("a.ini", "[Definition]\r\nName=Caf\xE9\r\nSep=\xAC\r\n");
-    QVERIFY(WriteIni("Definition", "Sep", "\u00AC\u00AC", file));
-    QCOMPARE(tree.read("a.ini"), QByteArray("[Definition]\r\nName=Caf\xC3\xA9\r\nSep=\xC2\xAC\xC2\xAC\r\n"));
+    QVERIFY(WriteIni("Definition", "Sep", "\u03A9\u00AC", file));
+    QCOMPARE(tree.read("a.ini"), QByteArray("[Definition]\r\nName=Caf\xC3\xA9\r\nSep=\xCE\xA9\xC2\xAC\r\n"));
     QCOMPARE(ReadIni("Definition", "Name", QString(), file), QString("Caf\u00E9"));
 }
 
@@ -269,6 +293,41 @@ void TestIni::writeFailures()
     QVERIFY(!WriteIni("", "A", "1", tree.path("a.ini")));
     QVERIFY(!WriteIni("S", "", "1", tree.path("a.ini")));
     QVERIFY(!QFileInfo::exists(tree.path("a.ini")));
+}
+
+void TestIni::writeRefusals_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("lines in value") << "s" << "k" << "v\r\n[evil]\r\nx=1";
+    QTest::newRow("LF in value") << "s" << "k" << "v\nx=1";
+    QTest::newRow("CR in key") << "s" << "a\rb" << "v";
+    QTest::newRow("LF in section") << "s\n[t" << "k" << "v";
+    QTest::newRow("empty section") << "" << "k" << "v";
+    QTest::newRow("empty key") << "s" << "" << "v";
+    QTest::newRow("blank before key") << "s" << " k" << "v";
+    QTest::newRow("tab after key") << "s" << "k\t" << "v";
+    QTest::newRow("= in key") << "s" << "a=b" << "v";
+    QTest::newRow("key starts with ;") << "s" << ";k" << "v";
+    QTest::newRow("key starts with [") << "s" << "[k" << "v";
+    QTest::newRow("blank after section") << "s " << "k" << "v";
+    QTest::newRow("] in section") << "a]b" << "k" << "v";
+}
+
+void TestIni::writeRefusals()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    TempTree tree;
+    const QByteArray before = "[s]\r\nk=1\r\n";
+    const QString file = tree.write("a.ini", before);
+    QVERIFY(!WriteIni(section, key, value, file));
+    QCOMPARE(tree.read("a.ini"), before);
+    QVERIFY(!WriteIni(section, key, value, tree.path("new.ini")));
+    QVERIFY(!QFileInfo::exists(tree.path("new.ini")));
 }
 
 void TestIni::writeReadOnlyFolder()
