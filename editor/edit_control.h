@@ -1,4 +1,4 @@
-// EditControl: the editor's text area. The only code that talks to QScintilla.
+// EditControl: the editor's text area. With the features attached to it, the only code that talks to QScintilla.
 #pragma once
 
 #include <Qsci/qsciscintilla.h>
