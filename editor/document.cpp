@@ -7,11 +7,6 @@
 #include "msgbox_ex.h"
 #include "shell_helpers.h"
 
-namespace {
-constexpr int AnswerYes = 2;
-constexpr int AnswerNo = 3;
-}
-
 Document::Document(EditControl &control, DialogSeam &dialogs, QWidget *owner, QObject *parent)
     : QObject(parent)
     , m_control(control)
@@ -138,10 +133,10 @@ bool Document::PromptSaveModified()
 {
     if (!m_modified)
         return true;
-    const int answer = MsgBoxEx(m_dialogs,
-                                QStringLiteral("The current script has been modified. Would you like to save it?"),
-                                1, 3, QStringLiteral("Modified script.."));
-    if (answer == AnswerYes)
+    const MsgBoxAnswer answer = MsgBoxEx(
+        m_dialogs, QStringLiteral("The current script has been modified. Would you like to save it?"),
+        MsgBoxIcon::Question, MsgBoxButtons::YesNo, QStringLiteral("Modified script.."));
+    if (answer == MsgBoxAnswer::Yes)
         return SaveScript();
-    return answer == AnswerNo;
+    return answer == MsgBoxAnswer::No;
 }

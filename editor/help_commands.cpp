@@ -46,6 +46,6 @@ void OpenTamrinTopic(DialogSeam &dialogs, QWidget *owner)
 
 void ShowAbout(DialogSeam &dialogs)
 {
-    MsgBoxEx(dialogs, HelpAddress::website() + QLatin1Char('|') + HelpAddress::tamrinTopic(), 0, 0,
-             QStringLiteral("Placeholder.."));
+    MsgBoxEx(dialogs, HelpAddress::website() + QLatin1Char('|') + HelpAddress::tamrinTopic(),
+             MsgBoxIcon::Information, MsgBoxButtons::Okay, QStringLiteral("Placeholder.."));
 }
