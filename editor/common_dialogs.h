@@ -15,11 +15,6 @@ QString AllFilesFilter();
 // ("(*.*) All Files¬*.*" becomes "(*.*) All Files (*)"; ";" separates several patterns).
 QString QtFileFilter(const QString &filter);
 
-// Full path of the chosen file, "" when cancelled; save is 0 for an open dialog.
-QString ShowFileDialog(DialogSeam &seam, QWidget *owner, int save, const QString &title,
-                       const QString &initialName, const QString &filter,
-                       const QString &initialFolder, const QString &defaultExtension);
-
 // On OK sets target to the chosen colour and returns true; otherwise target is untouched.
 bool ShowColourDialog(DialogSeam &seam, QWidget *owner, QColor &target, const QColor &initialColour);
 

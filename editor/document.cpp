@@ -4,7 +4,6 @@
 #include "common_dialogs.h"
 #include "dialog_seam.h"
 #include "edit_control.h"
-#include "msgbox_ex.h"
 #include "shell_helpers.h"
 
 Document::Document(EditControl &control, DialogSeam &dialogs, QWidget *owner, QObject *parent)
@@ -43,8 +42,12 @@ void Document::ResetScript()
 
 QString Document::askFileName(bool save, const QString &title)
 {
-    return ShowFileDialog(m_dialogs, m_owner, save ? 1 : 0, title, QString(), AllFilesFilter(),
-                          QString(), QString());
+    FileDialogRequest request;
+    request.owner = m_owner;
+    request.save = save;
+    request.title = title;
+    request.filter = AllFilesFilter();
+    return m_dialogs.fileName(request);
 }
 
 bool Document::NewScript()
@@ -133,9 +136,9 @@ bool Document::PromptSaveModified()
 {
     if (!m_modified)
         return true;
-    const MsgBoxAnswer answer = MsgBoxEx(
-        m_dialogs, QStringLiteral("The current script has been modified. Would you like to save it?"),
-        MsgBoxIcon::Question, MsgBoxButtons::YesNo, QStringLiteral("Modified script.."));
+    const MsgBoxAnswer answer = m_dialogs.msgBoxEx(
+        {QStringLiteral("The current script has been modified. Would you like to save it?"),
+         MsgBoxIcon::Question, MsgBoxButtons::YesNo, QStringLiteral("Modified script..")});
     if (answer == MsgBoxAnswer::Yes)
         return SaveScript();
     return answer == MsgBoxAnswer::No;

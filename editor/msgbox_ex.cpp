@@ -356,19 +356,3 @@ void MsgBoxExDialog::finishWith(MsgBoxAnswer answer)
     m_timer->stop();
     done(answer == MsgBoxAnswer::None ? QDialog::Rejected : QDialog::Accepted);
 }
-
-MsgBoxAnswer MsgBoxEx(DialogSeam &seam, const QString &text, MsgBoxIcon icon, MsgBoxButtons buttons,
-                      const QString &title, int autoCloseSeconds, int position, bool alwaysOnTop,
-                      bool forceScrollingText)
-{
-    MsgBoxExRequest request;
-    request.text = text;
-    request.icon = icon;
-    request.buttons = buttons;
-    request.title = title;
-    request.autoCloseSeconds = autoCloseSeconds;
-    request.position = position;
-    request.alwaysOnTop = alwaysOnTop;
-    request.forceScrollingText = forceScrollingText;
-    return seam.msgBoxEx(request);
-}

@@ -77,8 +77,3 @@ private:
     QFrame *m_frames[4] = {nullptr, nullptr, nullptr, nullptr};
     QTimer *m_timer = nullptr;
 };
-
-// Shows the box modally through the seam and returns the pressed button (None: none).
-MsgBoxAnswer MsgBoxEx(DialogSeam &seam, const QString &text, MsgBoxIcon icon, MsgBoxButtons buttons,
-                      const QString &title, int autoCloseSeconds = 0, int position = 0,
-                      bool alwaysOnTop = false, bool forceScrollingText = false);

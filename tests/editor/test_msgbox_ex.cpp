@@ -503,8 +503,8 @@ void TestMsgBoxEx::msgBoxExAsksSeam()
 {
     ScriptedDialogs seam;
     seam.msgBoxAnswers.enqueue(MsgBoxAnswer::Yes);
-    QCOMPARE(MsgBoxEx(seam, QStringLiteral("Save?"), MsgBoxIcon::Question, MsgBoxButtons::YesNo,
-                      QStringLiteral("Modified script.."), 10, 4, true, true),
+    QCOMPARE(seam.msgBoxEx({QStringLiteral("Save?"), MsgBoxIcon::Question, MsgBoxButtons::YesNo,
+                            QStringLiteral("Modified script.."), 10, 4, true, true}),
              MsgBoxAnswer::Yes);
     QCOMPARE(seam.msgBoxRequests.size(), 1);
     const MsgBoxExRequest &asked = seam.msgBoxRequests.first();
@@ -517,10 +517,16 @@ void TestMsgBoxEx::msgBoxExAsksSeam()
     QVERIFY(asked.alwaysOnTop);
     QVERIFY(asked.forceScrollingText);
 
-    // A box closed without a button answers None.
-    QCOMPARE(MsgBoxEx(seam, QStringLiteral("Again"), MsgBoxIcon::Information, MsgBoxButtons::Okay,
-                      QStringLiteral("T")),
+    // A box closed without a button answers None; a request built from its first four
+    // members keeps the defaults for the rest.
+    QCOMPARE(seam.msgBoxEx({QStringLiteral("Again"), MsgBoxIcon::Warning, MsgBoxButtons::Okay,
+                            QStringLiteral("T")}),
              MsgBoxAnswer::None);
+    const MsgBoxExRequest &again = seam.msgBoxRequests.last();
+    QCOMPARE(again.icon, MsgBoxIcon::Warning);
+    QCOMPARE(again.autoCloseSeconds, 0);
+    QCOMPARE(again.position, 0);
+    QVERIFY(!again.alwaysOnTop && !again.forceScrollingText);
 }
 
 QTEST_MAIN(TestMsgBoxEx)
