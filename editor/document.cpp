@@ -128,8 +128,13 @@ bool Document::SaveScriptAs()
         Q_EMIT statusText(QStringLiteral("Script saving cancelled - no filename entered."));
         return false;
     }
+    // The script keeps its name until a file really holds it, as after a failed load.
+    const QString previousName = m_fileName;
     m_fileName = path;
-    return SaveScript();
+    if (SaveScript())
+        return true;
+    m_fileName = previousName;
+    return false;
 }
 
 bool Document::PromptSaveModified()

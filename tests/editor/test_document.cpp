@@ -252,6 +252,33 @@ private Q_SLOTS:
         QCOMPARE(f.control.text(), QStringLiteral("precious"));
     }
 
+    void failedSaveAsKeepsNameAndFlag_data()
+    {
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("untitled") << false << true;
+        QTest::newRow("named, clean") << true << false;
+        QTest::newRow("named, modified") << true << true;
+    }
+
+    void failedSaveAsKeepsNameAndFlag()
+    {
+        QFETCH(bool, named);
+        QFETCH(bool, modified);
+        Fixture f;
+        const QString path = named ? f.tree.write(QStringLiteral("mine.txt"), "mine") : QString();
+        if (named)
+            QVERIFY(f.document.OpenScriptFile(path, true));
+        if (modified)
+            f.type(QStringLiteral("more "));
+        f.dialogs.fileNames.enqueue(f.tree.path(QStringLiteral("no/such/folder/script.txt")));
+
+        QVERIFY(!f.document.SaveScriptAs());
+        QCOMPARE(f.document.scriptFileName(), path);
+        QCOMPARE(f.document.scriptModified(), modified);
+        QVERIFY(f.statuses.first().startsWith(QStringLiteral("There was an error trying to save the script: ")));
+    }
+
     void promptSaveModified_data()
     {
         QTest::addColumn<bool>("modified");
