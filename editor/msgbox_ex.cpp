@@ -69,20 +69,23 @@ const std::array<FrameDesign, 4> &frameDesigns()
     return designs;
 }
 
-QStyle::StandardPixmap iconPixmapFor(MsgBoxIcon icon)
+// What the icon shows and what it is heard as, in MsgBoxIcon order.
+struct IconDesign
 {
+    QStyle::StandardPixmap pixmap;
+    const char *meaning;
+};
+
+const IconDesign &iconDesignFor(MsgBoxIcon icon)
+{
+    static const std::array<IconDesign, 4> designs = {{
+        {QStyle::SP_MessageBoxInformation, "Information"},
+        {QStyle::SP_MessageBoxQuestion, "Question"},
+        {QStyle::SP_MessageBoxWarning, "Warning"},
+        {QStyle::SP_MessageBoxCritical, "Error"},
+    }};
     // A code outside the four takes the nearer end.
-    switch (MsgBoxIcon(qBound(0, int(icon), 3))) {
-    case MsgBoxIcon::Question:
-        return QStyle::SP_MessageBoxQuestion;
-    case MsgBoxIcon::Warning:
-        return QStyle::SP_MessageBoxWarning;
-    case MsgBoxIcon::Error:
-        return QStyle::SP_MessageBoxCritical;
-    case MsgBoxIcon::Information:
-        break;
-    }
-    return QStyle::SP_MessageBoxInformation;
+    return designs[size_t(qBound(0, int(icon), 3))];
 }
 
 } // namespace
@@ -247,11 +250,16 @@ void MsgBoxExDialog::prepare(const MsgBoxExRequest &request, const MsgBoxExConte
     const int frameIndex = MsgBoxExRules::frameForButtons(request.buttons);
     const int textIndex = MsgBoxExRules::usesScrollingText(request.text, request.forceScrollingText) ? 0 : 1;
 
-    m_icon->setPixmap(style()->standardIcon(iconPixmapFor(request.icon), nullptr, this).pixmap(32, 32));
+    const IconDesign &icon = iconDesignFor(request.icon);
+    m_icon->setPixmap(style()->standardIcon(icon.pixmap, nullptr, this).pixmap(32, 32));
+    m_icon->setAccessibleName(tr(icon.meaning));
     setWindowTitle(request.title);
     setAccessibleName(request.title);
 
-    m_text[textIndex]->setPlainText(MsgBoxExRules::expandText(request.text, context));
+    // A text box is heard by its name; the message itself is what the user needs to hear.
+    const QString text = MsgBoxExRules::expandText(request.text, context);
+    m_text[textIndex]->setPlainText(text);
+    m_text[textIndex]->setAccessibleName(text);
     layOut(textIndex, frameIndex);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
