@@ -79,6 +79,8 @@ private slots:
     void autoClose();
     void timerClosesWithoutAnswer();
     void buttonStopsTimer();
+    void keyboardAlone_data();
+    void keyboardAlone();
     void closeWithoutButton_data();
     void closeWithoutButton();
     void position_data();
@@ -311,6 +313,37 @@ void TestMsgBoxEx::buttonStopsTimer()
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("cmdNo")), Qt::LeftButton);
     QVERIFY(!dialog.autoCloseTimer()->isActive());
     QCOMPARE(dialog.answer(), MsgBoxAnswer::No);
+}
+
+void TestMsgBoxEx::keyboardAlone_data()
+{
+    QTest::addColumn<MsgBoxButtons>("buttons");
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<MsgBoxAnswer>("answer");
+
+    QTest::newRow("okay, Enter") << MsgBoxButtons::Okay << 0 << MsgBoxAnswer::Okay;
+    QTest::newRow("yes/no, Enter") << MsgBoxButtons::YesNo << 0 << MsgBoxAnswer::Yes;
+    QTest::newRow("yes/no, Tab, Enter") << MsgBoxButtons::YesNo << 1 << MsgBoxAnswer::No;
+    QTest::newRow("retry/cancel, Tab, Enter") << MsgBoxButtons::RetryCancel << 1 << MsgBoxAnswer::Cancel;
+    // Past the last button the focus visits the text, then comes back to the first button.
+    QTest::newRow("okay/cancel, 3 Tabs, Enter") << MsgBoxButtons::OkayCancel << 3 << MsgBoxAnswer::Okay;
+}
+
+void TestMsgBoxEx::keyboardAlone()
+{
+    QFETCH(MsgBoxButtons, buttons);
+    QFETCH(int, tabs);
+    QFETCH(MsgBoxAnswer, answer);
+
+    MsgBoxExDialog dialog;
+    dialog.prepare(request(buttons), sampleContext());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.answer(), answer);
 }
 
 void TestMsgBoxEx::closeWithoutButton_data()
