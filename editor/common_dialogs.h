@@ -22,6 +22,6 @@ bool ShowColourDialog(DialogSeam &seam, QWidget *owner, QColor &target, const QC
 // halves to even) and returns true; otherwise target is untouched.
 bool ShowFontDialog(DialogSeam &seam, QWidget *owner, QFont &target);
 
-// Colours as the script format and older settings hold them: 0x00BBGGRR.
+// Colours as numbers in the script files and the settings file: 0x00BBGGRR, red in the low byte.
 QColor ColourFromBgr(quint32 bgr);
 quint32 ColourToBgr(const QColor &colour);

@@ -123,8 +123,9 @@ QString expandText(const QString &text, const MsgBoxExContext &context)
 {
     QString result = text;
     result.replace(QLatin1Char('|'), QLatin1Char('\n'));
-    // Case-sensitive and in this order, so a folder or title holding a later placeholder's
-    // name is filled in too, as it always was.
+    // Plain case-sensitive replacements, one after another in this fixed order: each also sees
+    // what the earlier ones put in, so a folder or title holding a later placeholder's name has
+    // it filled in too. Callers' messages rely on that result, so the order stays.
     result.replace(QStringLiteral("%maj%"), QString::number(context.major));
     result.replace(QStringLiteral("%min%"), QStringLiteral("%1").arg(context.minor, 2, 10, QLatin1Char('0')));
     result.replace(QStringLiteral("%rev%"), QStringLiteral("%1").arg(context.revision, 5, 10, QLatin1Char('0')));
