@@ -409,15 +409,23 @@ void TestMsgBoxEx::position()
 
 void TestMsgBoxEx::positionApplied_data()
 {
+    // Where the box's left and top edges go: 0 the screen's near edge, 1 flush with the far
+    // edge; -1 the previous position.
     QTest::addColumn<int>("code");
-    QTest::newRow("1") << 1;
-    QTest::newRow("4") << 4;
-    QTest::newRow("9 previous") << 9;
+    QTest::addColumn<int>("across");
+    QTest::addColumn<int>("down");
+    QTest::newRow("1") << 1 << 0 << 0;
+    QTest::newRow("2") << 2 << 1 << 0;
+    QTest::newRow("3") << 3 << 0 << 1;
+    QTest::newRow("4") << 4 << 1 << 1;
+    QTest::newRow("9 previous") << 9 << -1 << -1;
 }
 
 void TestMsgBoxEx::positionApplied()
 {
     QFETCH(int, code);
+    QFETCH(int, across);
+    QFETCH(int, down);
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint previous(5, 6);
@@ -426,7 +434,10 @@ void TestMsgBoxEx::positionApplied()
     r.position = code;
     dialog.prepare(r, sampleContext(), previous);
 
-    const QPoint expected = MsgBoxExRules::position(code, screen, dialog.size(), QPoint(), previous);
+    // The box is 387 by 158 pixels.
+    const QPoint expected = across < 0 ? previous
+                                       : QPoint(screen.left() + across * (screen.width() - 387),
+                                                screen.top() + down * (screen.height() - 158));
     QCOMPARE(dialog.boxPosition(), expected);
     QCOMPARE(dialog.pos(), expected);
     if (code == 4)
