@@ -64,21 +64,6 @@ QString QtFileFilter(const QString &filter)
     return filters.join(QStringLiteral(";;"));
 }
 
-QString ShowFileDialog(DialogSeam &seam, QWidget *owner, int save, const QString &title,
-                       const QString &initialName, const QString &filter,
-                       const QString &initialFolder, const QString &defaultExtension)
-{
-    FileDialogRequest request;
-    request.owner = owner;
-    request.save = save != 0;
-    request.title = title;
-    request.initialName = initialName;
-    request.filter = filter;
-    request.initialFolder = initialFolder;
-    request.defaultExtension = defaultExtension;
-    return seam.fileName(request);
-}
-
 bool ShowColourDialog(DialogSeam &seam, QWidget *owner, QColor &target, const QColor &initialColour)
 {
     const std::optional<QColor> chosen = seam.colour(owner, initialColour);

@@ -15,11 +15,6 @@ QString AllFilesFilter();
 // ("(*.*) All Files¬*.*" becomes "(*.*) All Files (*)"; ";" separates several patterns).
 QString QtFileFilter(const QString &filter);
 
-// Full path of the chosen file, "" when cancelled; save is 0 for an open dialog.
-QString ShowFileDialog(DialogSeam &seam, QWidget *owner, int save, const QString &title,
-                       const QString &initialName, const QString &filter,
-                       const QString &initialFolder, const QString &defaultExtension);
-
 // On OK sets target to the chosen colour and returns true; otherwise target is untouched.
 bool ShowColourDialog(DialogSeam &seam, QWidget *owner, QColor &target, const QColor &initialColour);
 
@@ -27,6 +22,6 @@ bool ShowColourDialog(DialogSeam &seam, QWidget *owner, QColor &target, const QC
 // halves to even) and returns true; otherwise target is untouched.
 bool ShowFontDialog(DialogSeam &seam, QWidget *owner, QFont &target);
 
-// Colours as the script format and older settings hold them: 0x00BBGGRR.
+// Colours as numbers in the script files and the settings file: 0x00BBGGRR, red in the low byte.
 QColor ColourFromBgr(quint32 bgr);
 quint32 ColourToBgr(const QColor &colour);

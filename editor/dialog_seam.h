@@ -20,16 +20,23 @@ struct FileDialogRequest
     QString defaultExtension;
 };
 
+// The numbers are the codes callers of the message box give and get.
+enum class MsgBoxIcon : int { Information = 0, Question = 1, Warning = 2, Error = 3 };
+enum class MsgBoxButtons : int { Okay = 0, OkayCancel = 1, RetryCancel = 2, YesNo = 3 };
+// None: the box was closed without a button (Escape, its close button or its timer).
+enum class MsgBoxAnswer : int { None = -1, Okay = 0, Cancel = 1, Yes = 2, No = 3, Retry = 4 };
+
+// Built whole: MsgBoxExRequest{text, MsgBoxIcon::Question, MsgBoxButtons::YesNo, title}.
 struct MsgBoxExRequest
 {
     QString text;
-    int icon = 0;              // 0 information, 1 question, 2 warning, 3 error
-    int buttons = 0;           // 0 Okay, 1 Okay/Cancel, 2 Retry/Cancel, 3 Yes/No
+    MsgBoxIcon icon = MsgBoxIcon::Information;
+    MsgBoxButtons buttons = MsgBoxButtons::Okay;
     QString title;
     int autoCloseSeconds = 0;  // 0 or less: never; more than 64 counts as 64
-    int position = 0;          // 0 centred, 1-4 corners, 5 the box's own position
-    int alwaysOnTop = 0;       // exactly -1 keeps the box on top
-    int forceScrollingText = 0; // exactly -1 always uses the scrolling text box
+    int position = 0;          // 0 centred, 1-4 corners, 5 the box's own position, others the previous
+    bool alwaysOnTop = false;
+    bool forceScrollingText = false; // the scrolling text box even for a short text
 };
 
 class DialogSeam
@@ -43,8 +50,8 @@ public:
     virtual std::optional<QColor> colour(QWidget *owner, const QColor &initial) = 0;
     // The chosen font, nothing when cancelled.
     virtual std::optional<QFont> font(QWidget *owner, const QFont &initial) = 0;
-    // The code of the button that closed the box, -1 when closed without one.
-    virtual int msgBoxEx(const MsgBoxExRequest &request) = 0;
+    // The button that closed the box, None when closed without one.
+    virtual MsgBoxAnswer msgBoxEx(const MsgBoxExRequest &request) = 0;
     // The text entered, nothing when cancelled.
     virtual std::optional<QString> inputText(QWidget *owner, const QString &title,
                                              const QString &prompt, const QString &initial) = 0;

@@ -4,13 +4,7 @@
 #include "common_dialogs.h"
 #include "dialog_seam.h"
 #include "edit_control.h"
-#include "msgbox_ex.h"
 #include "shell_helpers.h"
-
-namespace {
-constexpr int AnswerYes = 2;
-constexpr int AnswerNo = 3;
-}
 
 Document::Document(EditControl &control, DialogSeam &dialogs, QWidget *owner, QObject *parent)
     : QObject(parent)
@@ -48,8 +42,12 @@ void Document::ResetScript()
 
 QString Document::askFileName(bool save, const QString &title)
 {
-    return ShowFileDialog(m_dialogs, m_owner, save ? 1 : 0, title, QString(), AllFilesFilter(),
-                          QString(), QString());
+    FileDialogRequest request;
+    request.owner = m_owner;
+    request.save = save;
+    request.title = title;
+    request.filter = AllFilesFilter();
+    return m_dialogs.fileName(request);
 }
 
 bool Document::NewScript()
@@ -130,18 +128,23 @@ bool Document::SaveScriptAs()
         Q_EMIT statusText(QStringLiteral("Script saving cancelled - no filename entered."));
         return false;
     }
+    // The script keeps its name until a file really holds it, as after a failed load.
+    const QString previousName = m_fileName;
     m_fileName = path;
-    return SaveScript();
+    if (SaveScript())
+        return true;
+    m_fileName = previousName;
+    return false;
 }
 
 bool Document::PromptSaveModified()
 {
     if (!m_modified)
         return true;
-    const int answer = MsgBoxEx(m_dialogs,
-                                QStringLiteral("The current script has been modified. Would you like to save it?"),
-                                1, 3, QStringLiteral("Modified script.."));
-    if (answer == AnswerYes)
+    const MsgBoxAnswer answer = m_dialogs.msgBoxEx(
+        {QStringLiteral("The current script has been modified. Would you like to save it?"),
+         MsgBoxIcon::Question, MsgBoxButtons::YesNo, QStringLiteral("Modified script..")});
+    if (answer == MsgBoxAnswer::Yes)
         return SaveScript();
-    return answer == AnswerNo;
+    return answer == MsgBoxAnswer::No;
 }

@@ -2,7 +2,6 @@
 #include "help_commands.h"
 
 #include "dialog_seam.h"
-#include "msgbox_ex.h"
 
 namespace HelpAddress {
 QString website()
@@ -46,6 +45,6 @@ void OpenTamrinTopic(DialogSeam &dialogs, QWidget *owner)
 
 void ShowAbout(DialogSeam &dialogs)
 {
-    MsgBoxEx(dialogs, HelpAddress::website() + QLatin1Char('|') + HelpAddress::tamrinTopic(), 0, 0,
-             QStringLiteral("Placeholder.."));
+    dialogs.msgBoxEx({HelpAddress::website() + QLatin1Char('|') + HelpAddress::tamrinTopic(),
+                      MsgBoxIcon::Information, MsgBoxButtons::Okay, QStringLiteral("Placeholder..")});
 }

@@ -43,7 +43,7 @@ struct ButtonDesign
     const char *caption;
     int leftTwips;
     int topTwips;
-    int code;
+    MsgBoxAnswer answer;
 };
 
 // Frames in index order: 0 Okay/Cancel, 1 Yes/No, 2 Retry/Cancel, 3 Okay alone.
@@ -57,26 +57,35 @@ struct FrameDesign
 const std::array<FrameDesign, 4> &frameDesigns()
 {
     static const std::array<FrameDesign, 4> designs = {{
-        {150, {{{"Command1", "Okay", 1117, 15, 0}, {"Command2", "Cancel", 2917, 15, 1}}}, 2},
-        {150, {{{"cmdYes", "Yes", 1117, 15, 2}, {"cmdNo", "No", 2917, 15, 3}}}, 2},
-        {150, {{{"Command4", "Retry", 1117, 15, 4}, {"Command3", "Cancel", 2917, 15, 1}}}, 2},
-        {180, {{{"cmdOkayOnly", "Okay", 2017, 30, 0}, {nullptr, nullptr, 0, 0, 0}}}, 1},
+        {150, {{{"Command1", "Okay", 1117, 15, MsgBoxAnswer::Okay},
+                {"Command2", "Cancel", 2917, 15, MsgBoxAnswer::Cancel}}}, 2},
+        {150, {{{"cmdYes", "Yes", 1117, 15, MsgBoxAnswer::Yes},
+                {"cmdNo", "No", 2917, 15, MsgBoxAnswer::No}}}, 2},
+        {150, {{{"Command4", "Retry", 1117, 15, MsgBoxAnswer::Retry},
+                {"Command3", "Cancel", 2917, 15, MsgBoxAnswer::Cancel}}}, 2},
+        {180, {{{"cmdOkayOnly", "Okay", 2017, 30, MsgBoxAnswer::Okay},
+                {nullptr, nullptr, 0, 0, MsgBoxAnswer::None}}}, 1},
     }};
     return designs;
 }
 
-QStyle::StandardPixmap iconPixmapFor(int icon)
+// What the icon shows and what it is heard as, in MsgBoxIcon order.
+struct IconDesign
 {
-    switch (qBound(0, icon, 3)) {
-    case 1:
-        return QStyle::SP_MessageBoxQuestion;
-    case 2:
-        return QStyle::SP_MessageBoxWarning;
-    case 3:
-        return QStyle::SP_MessageBoxCritical;
-    default:
-        return QStyle::SP_MessageBoxInformation;
-    }
+    QStyle::StandardPixmap pixmap;
+    const char *meaning;
+};
+
+const IconDesign &iconDesignFor(MsgBoxIcon icon)
+{
+    static const std::array<IconDesign, 4> designs = {{
+        {QStyle::SP_MessageBoxInformation, "Information"},
+        {QStyle::SP_MessageBoxQuestion, "Question"},
+        {QStyle::SP_MessageBoxWarning, "Warning"},
+        {QStyle::SP_MessageBoxCritical, "Error"},
+    }};
+    // A code outside the four takes the nearer end.
+    return designs[size_t(qBound(0, int(icon), 3))];
 }
 
 } // namespace
@@ -95,26 +104,28 @@ MsgBoxExContext MsgBoxExContext::forRunningProgram()
 
 namespace MsgBoxExRules {
 
-int frameForButtons(int buttons)
+int frameForButtons(MsgBoxButtons buttons)
 {
     switch (buttons) {
-    case 0:
+    case MsgBoxButtons::Okay:
         return 3;
-    case 2:
+    case MsgBoxButtons::RetryCancel:
         return 2;
-    case 3:
+    case MsgBoxButtons::YesNo:
         return 1;
-    default:
-        return 0;
+    case MsgBoxButtons::OkayCancel:
+        break;
     }
+    return 0;
 }
 
 QString expandText(const QString &text, const MsgBoxExContext &context)
 {
     QString result = text;
     result.replace(QLatin1Char('|'), QLatin1Char('\n'));
-    // Case-sensitive and in this order, so a folder or title holding a later placeholder's
-    // name is filled in too, as it always was.
+    // Plain case-sensitive replacements, one after another in this fixed order: each also sees
+    // what the earlier ones put in, so a folder or title holding a later placeholder's name has
+    // it filled in too. Callers' messages rely on that result, so the order stays.
     result.replace(QStringLiteral("%maj%"), QString::number(context.major));
     result.replace(QStringLiteral("%min%"), QStringLiteral("%1").arg(context.minor, 2, 10, QLatin1Char('0')));
     result.replace(QStringLiteral("%rev%"), QStringLiteral("%1").arg(context.revision, 5, 10, QLatin1Char('0')));
@@ -124,9 +135,9 @@ QString expandText(const QString &text, const MsgBoxExContext &context)
     return result;
 }
 
-bool usesScrollingText(const QString &text, int forceScrollingText)
+bool usesScrollingText(const QString &text, bool forceScrollingText)
 {
-    return forceScrollingText == -1 || text.count(QLatin1Char('|')) > PlainTextMaxSeparators;
+    return forceScrollingText || text.count(QLatin1Char('|')) > PlainTextMaxSeparators;
 }
 
 int clampAutoClose(int seconds)
@@ -210,8 +221,8 @@ MsgBoxExDialog::MsgBoxExDialog(QWidget *parent)
             auto *button = new QPushButton(tr(design.caption), picture);
             nameWidget(button, QString::fromLatin1(design.name), button->text());
             button->setGeometry(twipsRect(design.leftTwips, design.topTwips, 1770, 330));
-            const int code = design.code;
-            connect(button, &QPushButton::clicked, this, [this, code] { finishWith(code); });
+            const MsgBoxAnswer answer = design.answer;
+            connect(button, &QPushButton::clicked, this, [this, answer] { finishWith(answer); });
         }
         frame->hide();
         m_frames[f] = frame;
@@ -220,7 +231,7 @@ MsgBoxExDialog::MsgBoxExDialog(QWidget *parent)
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("tmrAutoClose"));
     m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, [this] { finishWith(-1); });
+    connect(m_timer, &QTimer::timeout, this, [this] { finishWith(MsgBoxAnswer::None); });
     // However the box closes, its timer must not fire into the next one.
     connect(this, &QDialog::finished, m_timer, &QTimer::stop);
 }
@@ -228,10 +239,10 @@ MsgBoxExDialog::MsgBoxExDialog(QWidget *parent)
 void MsgBoxExDialog::prepare(const MsgBoxExRequest &request, const MsgBoxExContext &context,
                              const QPoint &previousPosition)
 {
-    m_result = -1;
+    m_answer = MsgBoxAnswer::None;
     m_positionCode = request.position;
 
-    setWindowFlag(Qt::WindowStaysOnTopHint, request.alwaysOnTop == -1);
+    setWindowFlag(Qt::WindowStaysOnTopHint, request.alwaysOnTop);
 
     const int seconds = MsgBoxExRules::clampAutoClose(request.autoCloseSeconds);
     m_timer->stop();
@@ -240,11 +251,16 @@ void MsgBoxExDialog::prepare(const MsgBoxExRequest &request, const MsgBoxExConte
     const int frameIndex = MsgBoxExRules::frameForButtons(request.buttons);
     const int textIndex = MsgBoxExRules::usesScrollingText(request.text, request.forceScrollingText) ? 0 : 1;
 
-    m_icon->setPixmap(style()->standardIcon(iconPixmapFor(request.icon), nullptr, this).pixmap(32, 32));
+    const IconDesign &icon = iconDesignFor(request.icon);
+    m_icon->setPixmap(style()->standardIcon(icon.pixmap, nullptr, this).pixmap(32, 32));
+    m_icon->setAccessibleName(tr(icon.meaning));
     setWindowTitle(request.title);
     setAccessibleName(request.title);
 
-    m_text[textIndex]->setPlainText(MsgBoxExRules::expandText(request.text, context));
+    // A text box is heard by its name; the message itself is what the user needs to hear.
+    const QString text = MsgBoxExRules::expandText(request.text, context);
+    m_text[textIndex]->setPlainText(text);
+    m_text[textIndex]->setAccessibleName(text);
     layOut(textIndex, frameIndex);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -281,9 +297,9 @@ void MsgBoxExDialog::layOut(int textIndex, int frameIndex)
     }
 }
 
-int MsgBoxExDialog::resultCode() const
+MsgBoxAnswer MsgBoxExDialog::answer() const
 {
-    return m_result;
+    return m_answer;
 }
 
 QPoint MsgBoxExDialog::boxPosition() const
@@ -343,24 +359,9 @@ bool MsgBoxExDialog::copySelectionToClipboard(QPlainTextEdit *box)
     return true;
 }
 
-void MsgBoxExDialog::finishWith(int code)
+void MsgBoxExDialog::finishWith(MsgBoxAnswer answer)
 {
-    m_result = code;
+    m_answer = answer;
     m_timer->stop();
-    done(code < 0 ? QDialog::Rejected : QDialog::Accepted);
-}
-
-int MsgBoxEx(DialogSeam &seam, const QString &text, int icon, int buttons, const QString &title,
-             int autoCloseSeconds, int position, int alwaysOnTop, int forceScrollingText)
-{
-    MsgBoxExRequest request;
-    request.text = text;
-    request.icon = icon;
-    request.buttons = buttons;
-    request.title = title;
-    request.autoCloseSeconds = autoCloseSeconds;
-    request.position = position;
-    request.alwaysOnTop = alwaysOnTop;
-    request.forceScrollingText = forceScrollingText;
-    return seam.msgBoxEx(request);
+    done(answer == MsgBoxAnswer::None ? QDialog::Rejected : QDialog::Accepted);
 }

@@ -29,12 +29,13 @@ struct MsgBoxExContext
 };
 
 namespace MsgBoxExRules {
-// Index of the button frame for a button set (3 Okay, 0 Okay/Cancel, 2 Retry/Cancel, 1 Yes/No).
-int frameForButtons(int buttons);
+// Index of the button frame for a button set (3 Okay, 0 Okay/Cancel, 2 Retry/Cancel, 1 Yes/No);
+// a set outside the four gets Okay/Cancel.
+int frameForButtons(MsgBoxButtons buttons);
 // "|" becomes a line break, then %maj%, %min%, %rev%, %path%, %title%, %exe% (case-sensitive).
 QString expandText(const QString &text, const MsgBoxExContext &context);
-// More than 7 "|" or forceScrollingText == -1 selects the scrolling text box.
-bool usesScrollingText(const QString &text, int forceScrollingText);
+// More than 7 "|" or forceScrollingText selects the scrolling text box.
+bool usesScrollingText(const QString &text, bool forceScrollingText);
 int clampAutoClose(int seconds);
 // Top-left corner for a position code; values outside 0-5 give previous.
 QPoint position(int code, const QRect &screen, const QSize &box, const QPoint &own, const QPoint &previous);
@@ -52,8 +53,8 @@ public:
     void prepare(const MsgBoxExRequest &request, const MsgBoxExContext &context,
                  const QPoint &previousPosition = QPoint());
 
-    // The code of the button that closed the box, -1 when closed without one.
-    int resultCode() const;
+    // The button that closed the box, None when closed without one.
+    MsgBoxAnswer answer() const;
     QPoint boxPosition() const;
     bool usingScrollingText() const;
     QPlainTextEdit *textBox() const;
@@ -64,11 +65,11 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void finishWith(int code);
+    void finishWith(MsgBoxAnswer answer);
     void layOut(int textIndex, int frameIndex);
     bool copySelectionToClipboard(QPlainTextEdit *box);
 
-    int m_result = -1;
+    MsgBoxAnswer m_answer = MsgBoxAnswer::None;
     int m_positionCode = 0;
     QPoint m_position;
     QLabel *m_icon = nullptr;
@@ -76,8 +77,3 @@ private:
     QFrame *m_frames[4] = {nullptr, nullptr, nullptr, nullptr};
     QTimer *m_timer = nullptr;
 };
-
-// Shows the box modally through the seam and returns the pressed button's code (-1: none).
-int MsgBoxEx(DialogSeam &seam, const QString &text, int icon, int buttons, const QString &title,
-             int autoCloseSeconds = 0, int position = 0, int alwaysOnTop = 0,
-             int forceScrollingText = 0);

@@ -67,14 +67,14 @@ std::optional<QFont> QtDialogSeam::font(QWidget *owner, const QFont &initial)
     return dialog.selectedFont();
 }
 
-int QtDialogSeam::msgBoxEx(const MsgBoxExRequest &request)
+MsgBoxAnswer QtDialogSeam::msgBoxEx(const MsgBoxExRequest &request)
 {
     // No owner: the box stands on its own, wherever its position code puts it.
     MsgBoxExDialog dialog;
     dialog.prepare(request, MsgBoxExContext::forRunningProgram(), m_lastBoxPosition);
     dialog.exec();
     m_lastBoxPosition = dialog.boxPosition();
-    return dialog.resultCode();
+    return dialog.answer();
 }
 
 std::optional<QString> QtDialogSeam::inputText(QWidget *owner, const QString &title, const QString &prompt,

@@ -11,7 +11,7 @@ public:
     QString fileName(const FileDialogRequest &request) override;
     std::optional<QColor> colour(QWidget *owner, const QColor &initial) override;
     std::optional<QFont> font(QWidget *owner, const QFont &initial) override;
-    int msgBoxEx(const MsgBoxExRequest &request) override;
+    MsgBoxAnswer msgBoxEx(const MsgBoxExRequest &request) override;
     std::optional<QString> inputText(QWidget *owner, const QString &title, const QString &prompt,
                                      const QString &initial) override;
     bool launch(QWidget *owner, const QString &file, const QString &parameters) override;

@@ -66,21 +66,18 @@ void TestCommonDialogs::qtFileFilter()
 
 void TestCommonDialogs::showFileDialog_data()
 {
-    QTest::addColumn<int>("save");
-    QTest::addColumn<bool>("saveDialog");
+    QTest::addColumn<bool>("save");
     QTest::addColumn<bool>("answered");
 
-    QTest::newRow("open, chosen") << 0 << false << true;
-    QTest::newRow("open, cancelled") << 0 << false << false;
-    QTest::newRow("save 1") << 1 << true << true;
-    QTest::newRow("save -1") << -1 << true << true;
-    QTest::newRow("save, cancelled") << 1 << true << false;
+    QTest::newRow("open, chosen") << false << true;
+    QTest::newRow("open, cancelled") << false << false;
+    QTest::newRow("save, chosen") << true << true;
+    QTest::newRow("save, cancelled") << true << false;
 }
 
 void TestCommonDialogs::showFileDialog()
 {
-    QFETCH(int, save);
-    QFETCH(bool, saveDialog);
+    QFETCH(bool, save);
     QFETCH(bool, answered);
 
     ScriptedDialogs seam;
@@ -88,13 +85,19 @@ void TestCommonDialogs::showFileDialog()
     if (answered)
         seam.fileNames.enqueue(chosen);
 
-    const QString result = ShowFileDialog(seam, nullptr, save, QStringLiteral("Select an NPC Script to open.."),
-                                          QStringLiteral("start.txt"), AllFilesFilter(),
-                                          QStringLiteral("/tmp"), QStringLiteral("txt"));
+    // The request goes to the seam whole, every field as it was set.
+    FileDialogRequest request;
+    request.save = save;
+    request.title = QStringLiteral("Select an NPC Script to open..");
+    request.initialName = QStringLiteral("start.txt");
+    request.filter = AllFilesFilter();
+    request.initialFolder = QStringLiteral("/tmp");
+    request.defaultExtension = QStringLiteral("txt");
+    const QString result = seam.fileName(request);
     QCOMPARE(result, answered ? chosen : QString());
     QCOMPARE(seam.fileRequests.size(), 1);
     const FileDialogRequest &asked = seam.fileRequests.first();
-    QCOMPARE(asked.save, saveDialog);
+    QCOMPARE(asked.save, save);
     QCOMPARE(asked.title, QStringLiteral("Select an NPC Script to open.."));
     QCOMPARE(asked.initialName, QStringLiteral("start.txt"));
     QCOMPARE(asked.filter, AllFilesFilter());

@@ -8,9 +8,9 @@
 #include "temp_tree.h"
 
 namespace {
-constexpr int Yes = 2;
-constexpr int No = 3;
-constexpr int ClosedWithoutButton = -1;
+constexpr MsgBoxAnswer Yes = MsgBoxAnswer::Yes;
+constexpr MsgBoxAnswer No = MsgBoxAnswer::No;
+constexpr MsgBoxAnswer ClosedWithoutButton = MsgBoxAnswer::None;
 }
 
 class TestDocument : public QObject
@@ -72,7 +72,7 @@ private Q_SLOTS:
 
     void newScriptOnModifiedScript_data()
     {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<MsgBoxAnswer>("answer");
         QTest::addColumn<QString>("saveAs");
         QTest::addColumn<bool>("cleared");
         QTest::addColumn<bool>("saved");
@@ -93,7 +93,7 @@ private Q_SLOTS:
 
     void newScriptOnModifiedScript()
     {
-        QFETCH(int, answer);
+        QFETCH(MsgBoxAnswer, answer);
         QFETCH(QString, saveAs);
         QFETCH(bool, cleared);
         QFETCH(bool, saved);
@@ -109,8 +109,8 @@ private Q_SLOTS:
         const MsgBoxExRequest &question = f.dialogs.msgBoxRequests.first();
         QCOMPARE(question.text, QStringLiteral("The current script has been modified. Would you like to save it?"));
         QCOMPARE(question.title, QStringLiteral("Modified script.."));
-        QCOMPARE(question.icon, 1);
-        QCOMPARE(question.buttons, 3);
+        QCOMPARE(question.icon, MsgBoxIcon::Question);
+        QCOMPARE(question.buttons, MsgBoxButtons::YesNo);
         QCOMPARE(question.position, 0);
         QCOMPARE(question.autoCloseSeconds, 0);
 
@@ -154,7 +154,7 @@ private Q_SLOTS:
 
     void openScriptOnModifiedScriptAsksFirst_data()
     {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<MsgBoxAnswer>("answer");
         QTest::addColumn<bool>("loads");
         QTest::newRow("no: load without saving") << No << true;
         QTest::newRow("closed: keep the text") << ClosedWithoutButton << false;
@@ -162,7 +162,7 @@ private Q_SLOTS:
 
     void openScriptOnModifiedScriptAsksFirst()
     {
-        QFETCH(int, answer);
+        QFETCH(MsgBoxAnswer, answer);
         QFETCH(bool, loads);
         Fixture f;
         const QString path = f.tree.write(QStringLiteral("other.txt"), "other");
@@ -252,10 +252,37 @@ private Q_SLOTS:
         QCOMPARE(f.control.text(), QStringLiteral("precious"));
     }
 
+    void failedSaveAsKeepsNameAndFlag_data()
+    {
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("untitled") << false << true;
+        QTest::newRow("named, clean") << true << false;
+        QTest::newRow("named, modified") << true << true;
+    }
+
+    void failedSaveAsKeepsNameAndFlag()
+    {
+        QFETCH(bool, named);
+        QFETCH(bool, modified);
+        Fixture f;
+        const QString path = named ? f.tree.write(QStringLiteral("mine.txt"), "mine") : QString();
+        if (named)
+            QVERIFY(f.document.OpenScriptFile(path, true));
+        if (modified)
+            f.type(QStringLiteral("more "));
+        f.dialogs.fileNames.enqueue(f.tree.path(QStringLiteral("no/such/folder/script.txt")));
+
+        QVERIFY(!f.document.SaveScriptAs());
+        QCOMPARE(f.document.scriptFileName(), path);
+        QCOMPARE(f.document.scriptModified(), modified);
+        QVERIFY(f.statuses.first().startsWith(QStringLiteral("There was an error trying to save the script: ")));
+    }
+
     void promptSaveModified_data()
     {
         QTest::addColumn<bool>("modified");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<MsgBoxAnswer>("answer");
         QTest::addColumn<bool>("nameGiven");
         QTest::addColumn<bool>("goOn");
         QTest::addColumn<int>("questions");
@@ -270,7 +297,7 @@ private Q_SLOTS:
     void promptSaveModified()
     {
         QFETCH(bool, modified);
-        QFETCH(int, answer);
+        QFETCH(MsgBoxAnswer, answer);
         QFETCH(bool, nameGiven);
         QFETCH(bool, goOn);
         QFETCH(int, questions);

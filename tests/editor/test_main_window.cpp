@@ -25,8 +25,8 @@
 #include "window_layout.h"
 
 namespace {
-constexpr int Yes = 2;
-constexpr int No = 3;
+constexpr MsgBoxAnswer Yes = MsgBoxAnswer::Yes;
+constexpr MsgBoxAnswer No = MsgBoxAnswer::No;
 }
 
 class TestMainWindow : public QObject
@@ -583,24 +583,24 @@ private Q_SLOTS:
         const MsgBoxExRequest &about = f.dialogs.msgBoxRequests.first();
         QCOMPARE(about.title, QStringLiteral("Placeholder.."));
         QCOMPARE(about.text, HelpAddress::website() + QLatin1Char('|') + HelpAddress::tamrinTopic());
-        QCOMPARE(about.icon, 0);
-        QCOMPARE(about.buttons, 0);
+        QCOMPARE(about.icon, MsgBoxIcon::Information);
+        QCOMPARE(about.buttons, MsgBoxButtons::Okay);
     }
 
     void quit_data()
     {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<MsgBoxAnswer>("answer");
         QTest::addColumn<bool>("nameGiven");
         QTest::addColumn<bool>("closes");
         QTest::newRow("no") << No << false << true;
         QTest::newRow("yes, named") << Yes << true << true;
         QTest::newRow("yes, name cancelled") << Yes << false << false;
-        QTest::newRow("closed without a button") << -1 << false << false;
+        QTest::newRow("closed without a button") << MsgBoxAnswer::None << false << false;
     }
 
     void quit()
     {
-        QFETCH(int, answer);
+        QFETCH(MsgBoxAnswer, answer);
         QFETCH(bool, nameGiven);
         QFETCH(bool, closes);
         Fixture f;

@@ -29,7 +29,7 @@ MsgBoxExContext sampleContext()
     return context;
 }
 
-MsgBoxExRequest request(int buttons, const QString &text = QStringLiteral("Text"))
+MsgBoxExRequest request(MsgBoxButtons buttons, const QString &text = QStringLiteral("Text"))
 {
     MsgBoxExRequest r;
     r.text = text;
@@ -77,8 +77,10 @@ private slots:
     void runningProgramContext();
     void autoClose_data();
     void autoClose();
-    void timerClosesWithMinusOne();
+    void timerClosesWithoutAnswer();
     void buttonStopsTimer();
+    void keyboardAlone_data();
+    void keyboardAlone();
     void closeWithoutButton_data();
     void closeWithoutButton();
     void position_data();
@@ -97,30 +99,32 @@ private slots:
 
 void TestMsgBoxEx::buttonsAnswer_data()
 {
-    QTest::addColumn<int>("buttons");
+    QTest::addColumn<MsgBoxButtons>("buttons");
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<MsgBoxAnswer>("answer");
 
-    QTest::newRow("0 okay") << 0 << "fraContainer3" << "cmdOkayOnly" << "Okay" << 0;
-    QTest::newRow("1 okay") << 1 << "fraContainer0" << "Command1" << "Okay" << 0;
-    QTest::newRow("1 cancel") << 1 << "fraContainer0" << "Command2" << "Cancel" << 1;
-    QTest::newRow("2 retry") << 2 << "fraContainer2" << "Command4" << "Retry" << 4;
-    QTest::newRow("2 cancel") << 2 << "fraContainer2" << "Command3" << "Cancel" << 1;
-    QTest::newRow("3 yes") << 3 << "fraContainer1" << "cmdYes" << "Yes" << 2;
-    QTest::newRow("3 no") << 3 << "fraContainer1" << "cmdNo" << "No" << 3;
-    QTest::newRow("4 as 1, okay") << 4 << "fraContainer0" << "Command1" << "Okay" << 0;
-    QTest::newRow("-1 as 1, cancel") << -1 << "fraContainer0" << "Command2" << "Cancel" << 1;
+    using B = MsgBoxButtons;
+    using A = MsgBoxAnswer;
+    QTest::newRow("0 okay") << B::Okay << "fraContainer3" << "cmdOkayOnly" << "Okay" << A::Okay;
+    QTest::newRow("1 okay") << B::OkayCancel << "fraContainer0" << "Command1" << "Okay" << A::Okay;
+    QTest::newRow("1 cancel") << B::OkayCancel << "fraContainer0" << "Command2" << "Cancel" << A::Cancel;
+    QTest::newRow("2 retry") << B::RetryCancel << "fraContainer2" << "Command4" << "Retry" << A::Retry;
+    QTest::newRow("2 cancel") << B::RetryCancel << "fraContainer2" << "Command3" << "Cancel" << A::Cancel;
+    QTest::newRow("3 yes") << B::YesNo << "fraContainer1" << "cmdYes" << "Yes" << A::Yes;
+    QTest::newRow("3 no") << B::YesNo << "fraContainer1" << "cmdNo" << "No" << A::No;
+    QTest::newRow("4 as 1, okay") << B(4) << "fraContainer0" << "Command1" << "Okay" << A::Okay;
+    QTest::newRow("-1 as 1, cancel") << B(-1) << "fraContainer0" << "Command2" << "Cancel" << A::Cancel;
 }
 
 void TestMsgBoxEx::buttonsAnswer()
 {
-    QFETCH(int, buttons);
+    QFETCH(MsgBoxButtons, buttons);
     QFETCH(QString, frame);
     QFETCH(QString, button);
     QFETCH(QString, caption);
-    QFETCH(int, code);
+    QFETCH(MsgBoxAnswer, answer);
 
     MsgBoxExDialog dialog;
     QCOMPARE(dialog.objectName(), QStringLiteral("wMsgBoxEx"));
@@ -144,7 +148,7 @@ void TestMsgBoxEx::buttonsAnswer()
     QVERIFY(pushButton->focusPolicy() & Qt::TabFocus);
 
     QTest::mouseClick(pushButton, Qt::LeftButton);
-    QCOMPARE(dialog.resultCode(), code);
+    QCOMPARE(dialog.answer(), answer);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.size(), QSize(387, 158));
 }
@@ -152,27 +156,27 @@ void TestMsgBoxEx::buttonsAnswer()
 void TestMsgBoxEx::textBoxChoice_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("force");
+    QTest::addColumn<bool>("force");
     QTest::addColumn<bool>("scrolling");
 
-    QTest::newRow("7 separators") << separators(7) << 0 << false;
-    QTest::newRow("8 separators") << separators(8) << 0 << true;
-    QTest::newRow("one line, forced -1") << "one line" << -1 << true;
-    QTest::newRow("one line, flag 1 does not force") << "one line" << 1 << false;
-    QTest::newRow("8 separators, flag 1") << separators(8) << 1 << true;
-    QTest::newRow("empty") << "" << 0 << false;
+    QTest::newRow("7 separators") << separators(7) << false << false;
+    QTest::newRow("8 separators") << separators(8) << false << true;
+    QTest::newRow("one line, forced") << "one line" << true << true;
+    QTest::newRow("7 separators, forced") << separators(7) << true << true;
+    QTest::newRow("8 separators, forced") << separators(8) << true << true;
+    QTest::newRow("empty") << "" << false << false;
 }
 
 void TestMsgBoxEx::textBoxChoice()
 {
     QFETCH(QString, text);
-    QFETCH(int, force);
+    QFETCH(bool, force);
     QFETCH(bool, scrolling);
 
     QCOMPARE(MsgBoxExRules::usesScrollingText(text, force), scrolling);
 
     MsgBoxExDialog dialog;
-    MsgBoxExRequest r = request(1, text);
+    MsgBoxExRequest r = request(MsgBoxButtons::OkayCancel, text);
     r.forceScrollingText = force;
     dialog.prepare(r, sampleContext());
     dialog.show();
@@ -269,7 +273,7 @@ void TestMsgBoxEx::autoClose()
     QCOMPARE(MsgBoxExRules::clampAutoClose(seconds) * 1000, interval);
 
     MsgBoxExDialog dialog;
-    MsgBoxExRequest r = request(0);
+    MsgBoxExRequest r = request(MsgBoxButtons::Okay);
     r.autoCloseSeconds = seconds;
     dialog.prepare(r, sampleContext());
     dialog.show();
@@ -284,10 +288,10 @@ void TestMsgBoxEx::autoClose()
     QVERIFY(!timer->isActive());
 }
 
-void TestMsgBoxEx::timerClosesWithMinusOne()
+void TestMsgBoxEx::timerClosesWithoutAnswer()
 {
     MsgBoxExDialog dialog;
-    MsgBoxExRequest r = request(3);
+    MsgBoxExRequest r = request(MsgBoxButtons::YesNo);
     r.autoCloseSeconds = 1;
     dialog.prepare(r, sampleContext());
     QSignalSpy finished(&dialog, &QDialog::finished);
@@ -295,20 +299,51 @@ void TestMsgBoxEx::timerClosesWithMinusOne()
     dialog.autoCloseTimer()->setInterval(20);
     QTRY_COMPARE(finished.count(), 1);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.resultCode(), -1);
+    QCOMPARE(dialog.answer(), MsgBoxAnswer::None);
 }
 
 void TestMsgBoxEx::buttonStopsTimer()
 {
     MsgBoxExDialog dialog;
-    MsgBoxExRequest r = request(3);
+    MsgBoxExRequest r = request(MsgBoxButtons::YesNo);
     r.autoCloseSeconds = 5;
     dialog.prepare(r, sampleContext());
     dialog.show();
     QVERIFY(dialog.autoCloseTimer()->isActive());
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("cmdNo")), Qt::LeftButton);
     QVERIFY(!dialog.autoCloseTimer()->isActive());
-    QCOMPARE(dialog.resultCode(), 3);
+    QCOMPARE(dialog.answer(), MsgBoxAnswer::No);
+}
+
+void TestMsgBoxEx::keyboardAlone_data()
+{
+    QTest::addColumn<MsgBoxButtons>("buttons");
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<MsgBoxAnswer>("answer");
+
+    QTest::newRow("okay, Enter") << MsgBoxButtons::Okay << 0 << MsgBoxAnswer::Okay;
+    QTest::newRow("yes/no, Enter") << MsgBoxButtons::YesNo << 0 << MsgBoxAnswer::Yes;
+    QTest::newRow("yes/no, Tab, Enter") << MsgBoxButtons::YesNo << 1 << MsgBoxAnswer::No;
+    QTest::newRow("retry/cancel, Tab, Enter") << MsgBoxButtons::RetryCancel << 1 << MsgBoxAnswer::Cancel;
+    // Past the last button the focus visits the text, then comes back to the first button.
+    QTest::newRow("okay/cancel, 3 Tabs, Enter") << MsgBoxButtons::OkayCancel << 3 << MsgBoxAnswer::Okay;
+}
+
+void TestMsgBoxEx::keyboardAlone()
+{
+    QFETCH(MsgBoxButtons, buttons);
+    QFETCH(int, tabs);
+    QFETCH(MsgBoxAnswer, answer);
+
+    MsgBoxExDialog dialog;
+    dialog.prepare(request(buttons), sampleContext());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.answer(), answer);
 }
 
 void TestMsgBoxEx::closeWithoutButton_data()
@@ -324,12 +359,12 @@ void TestMsgBoxEx::closeWithoutButton()
 
     MsgBoxExDialog dialog;
     // A previous answer must not leak into a box closed without a button.
-    dialog.prepare(request(3), sampleContext());
+    dialog.prepare(request(MsgBoxButtons::YesNo), sampleContext());
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("cmdYes")), Qt::LeftButton);
-    QCOMPARE(dialog.resultCode(), 2);
+    QCOMPARE(dialog.answer(), MsgBoxAnswer::Yes);
 
-    dialog.prepare(request(3), sampleContext());
+    dialog.prepare(request(MsgBoxButtons::YesNo), sampleContext());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     if (escape)
@@ -337,7 +372,7 @@ void TestMsgBoxEx::closeWithoutButton()
     else
         QVERIFY(dialog.close());
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.resultCode(), -1);
+    QCOMPARE(dialog.answer(), MsgBoxAnswer::None);
 }
 
 void TestMsgBoxEx::position_data()
@@ -374,24 +409,35 @@ void TestMsgBoxEx::position()
 
 void TestMsgBoxEx::positionApplied_data()
 {
+    // Where the box's left and top edges go: 0 the screen's near edge, 1 flush with the far
+    // edge; -1 the previous position.
     QTest::addColumn<int>("code");
-    QTest::newRow("1") << 1;
-    QTest::newRow("4") << 4;
-    QTest::newRow("9 previous") << 9;
+    QTest::addColumn<int>("across");
+    QTest::addColumn<int>("down");
+    QTest::newRow("1") << 1 << 0 << 0;
+    QTest::newRow("2") << 2 << 1 << 0;
+    QTest::newRow("3") << 3 << 0 << 1;
+    QTest::newRow("4") << 4 << 1 << 1;
+    QTest::newRow("9 previous") << 9 << -1 << -1;
 }
 
 void TestMsgBoxEx::positionApplied()
 {
     QFETCH(int, code);
+    QFETCH(int, across);
+    QFETCH(int, down);
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint previous(5, 6);
     MsgBoxExDialog dialog;
-    MsgBoxExRequest r = request(0);
+    MsgBoxExRequest r = request(MsgBoxButtons::Okay);
     r.position = code;
     dialog.prepare(r, sampleContext(), previous);
 
-    const QPoint expected = MsgBoxExRules::position(code, screen, dialog.size(), QPoint(), previous);
+    // The box is 387 by 158 pixels.
+    const QPoint expected = across < 0 ? previous
+                                       : QPoint(screen.left() + across * (screen.width() - 387),
+                                                screen.top() + down * (screen.height() - 158));
     QCOMPARE(dialog.boxPosition(), expected);
     QCOMPARE(dialog.pos(), expected);
     if (code == 4)
@@ -400,45 +446,42 @@ void TestMsgBoxEx::positionApplied()
 
 void TestMsgBoxEx::alwaysOnTop_data()
 {
-    QTest::addColumn<int>("flag");
     QTest::addColumn<bool>("onTop");
-    QTest::newRow("-1") << -1 << true;
-    QTest::newRow("1") << 1 << false;
-    QTest::newRow("0") << 0 << false;
+    QTest::newRow("on top") << true;
+    QTest::newRow("not on top") << false;
 }
 
 void TestMsgBoxEx::alwaysOnTop()
 {
-    QFETCH(int, flag);
     QFETCH(bool, onTop);
 
     MsgBoxExDialog dialog;
-    MsgBoxExRequest r = request(0);
-    r.alwaysOnTop = flag;
+    MsgBoxExRequest r = request(MsgBoxButtons::Okay);
+    r.alwaysOnTop = onTop;
     dialog.prepare(r, sampleContext());
     QCOMPARE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
 }
 
 void TestMsgBoxEx::icons_data()
 {
-    QTest::addColumn<int>("icon");
+    QTest::addColumn<MsgBoxIcon>("icon");
     QTest::addColumn<int>("standard");
 
-    QTest::newRow("0 information") << 0 << int(QStyle::SP_MessageBoxInformation);
-    QTest::newRow("1 question") << 1 << int(QStyle::SP_MessageBoxQuestion);
-    QTest::newRow("2 warning") << 2 << int(QStyle::SP_MessageBoxWarning);
-    QTest::newRow("3 error") << 3 << int(QStyle::SP_MessageBoxCritical);
-    QTest::newRow("7 clamped") << 7 << int(QStyle::SP_MessageBoxCritical);
-    QTest::newRow("-2 clamped") << -2 << int(QStyle::SP_MessageBoxInformation);
+    QTest::newRow("0 information") << MsgBoxIcon::Information << int(QStyle::SP_MessageBoxInformation);
+    QTest::newRow("1 question") << MsgBoxIcon::Question << int(QStyle::SP_MessageBoxQuestion);
+    QTest::newRow("2 warning") << MsgBoxIcon::Warning << int(QStyle::SP_MessageBoxWarning);
+    QTest::newRow("3 error") << MsgBoxIcon::Error << int(QStyle::SP_MessageBoxCritical);
+    QTest::newRow("7 clamped") << MsgBoxIcon(7) << int(QStyle::SP_MessageBoxCritical);
+    QTest::newRow("-2 clamped") << MsgBoxIcon(-2) << int(QStyle::SP_MessageBoxInformation);
 }
 
 void TestMsgBoxEx::icons()
 {
-    QFETCH(int, icon);
+    QFETCH(MsgBoxIcon, icon);
     QFETCH(int, standard);
 
     MsgBoxExDialog dialog;
-    MsgBoxExRequest r = request(0);
+    MsgBoxExRequest r = request(MsgBoxButtons::Okay);
     r.icon = icon;
     dialog.prepare(r, sampleContext());
     auto *label = dialog.findChild<QLabel *>(QStringLiteral("imgIcon"));
@@ -468,7 +511,7 @@ void TestMsgBoxEx::selectionGoesToClipboard()
     QFETCH(QString, expected);
 
     MsgBoxExDialog dialog;
-    dialog.prepare(request(0, QStringLiteral("Hello world|second line")), sampleContext());
+    dialog.prepare(request(MsgBoxButtons::Okay, QStringLiteral("Hello world|second line")), sampleContext());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
@@ -489,7 +532,7 @@ void TestMsgBoxEx::selectionGoesToClipboard()
 void TestMsgBoxEx::clickWithoutSelectionLeavesClipboard()
 {
     MsgBoxExDialog dialog;
-    dialog.prepare(request(0, QStringLiteral("Hello world")), sampleContext());
+    dialog.prepare(request(MsgBoxButtons::Okay, QStringLiteral("Hello world")), sampleContext());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
@@ -503,21 +546,31 @@ void TestMsgBoxEx::clickWithoutSelectionLeavesClipboard()
 void TestMsgBoxEx::msgBoxExAsksSeam()
 {
     ScriptedDialogs seam;
-    seam.msgBoxAnswers.enqueue(2);
-    QCOMPARE(MsgBoxEx(seam, QStringLiteral("Save?"), 1, 3, QStringLiteral("Modified script.."), 10, 4, -1, -1), 2);
+    seam.msgBoxAnswers.enqueue(MsgBoxAnswer::Yes);
+    QCOMPARE(seam.msgBoxEx({QStringLiteral("Save?"), MsgBoxIcon::Question, MsgBoxButtons::YesNo,
+                            QStringLiteral("Modified script.."), 10, 4, true, true}),
+             MsgBoxAnswer::Yes);
     QCOMPARE(seam.msgBoxRequests.size(), 1);
     const MsgBoxExRequest &asked = seam.msgBoxRequests.first();
     QCOMPARE(asked.text, QStringLiteral("Save?"));
-    QCOMPARE(asked.icon, 1);
-    QCOMPARE(asked.buttons, 3);
+    QCOMPARE(asked.icon, MsgBoxIcon::Question);
+    QCOMPARE(asked.buttons, MsgBoxButtons::YesNo);
     QCOMPARE(asked.title, QStringLiteral("Modified script.."));
     QCOMPARE(asked.autoCloseSeconds, 10);
     QCOMPARE(asked.position, 4);
-    QCOMPARE(asked.alwaysOnTop, -1);
-    QCOMPARE(asked.forceScrollingText, -1);
+    QVERIFY(asked.alwaysOnTop);
+    QVERIFY(asked.forceScrollingText);
 
-    // A box closed without a button answers -1.
-    QCOMPARE(MsgBoxEx(seam, QStringLiteral("Again"), 0, 0, QStringLiteral("T")), -1);
+    // A box closed without a button answers None; a request built from its first four
+    // members keeps the defaults for the rest.
+    QCOMPARE(seam.msgBoxEx({QStringLiteral("Again"), MsgBoxIcon::Warning, MsgBoxButtons::Okay,
+                            QStringLiteral("T")}),
+             MsgBoxAnswer::None);
+    const MsgBoxExRequest &again = seam.msgBoxRequests.last();
+    QCOMPARE(again.icon, MsgBoxIcon::Warning);
+    QCOMPARE(again.autoCloseSeconds, 0);
+    QCOMPARE(again.position, 0);
+    QVERIFY(!again.alwaysOnTop && !again.forceScrollingText);
 }
 
 QTEST_MAIN(TestMsgBoxEx)

@@ -19,10 +19,10 @@ std::optional<QFont> ScriptedDialogs::font(QWidget *, const QFont &initial)
     return fonts.isEmpty() ? std::nullopt : fonts.dequeue();
 }
 
-int ScriptedDialogs::msgBoxEx(const MsgBoxExRequest &request)
+MsgBoxAnswer ScriptedDialogs::msgBoxEx(const MsgBoxExRequest &request)
 {
     msgBoxRequests.append(request);
-    return msgBoxAnswers.isEmpty() ? -1 : msgBoxAnswers.dequeue();
+    return msgBoxAnswers.isEmpty() ? MsgBoxAnswer::None : msgBoxAnswers.dequeue();
 }
 
 std::optional<QString> ScriptedDialogs::inputText(QWidget *, const QString &, const QString &prompt,

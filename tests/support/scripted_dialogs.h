@@ -10,11 +10,11 @@
 class ScriptedDialogs : public DialogSeam
 {
 public:
-    // Queued answers; an empty queue answers as a cancelled dialog (-1 for a message box).
+    // Queued answers; an empty queue answers as a cancelled dialog (None for a message box).
     QQueue<QString> fileNames;
     QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QFont>> fonts;
-    QQueue<int> msgBoxAnswers;
+    QQueue<MsgBoxAnswer> msgBoxAnswers;
     QQueue<std::optional<QString>> inputs;
     bool launchSucceeds = true;
 
@@ -29,7 +29,7 @@ public:
     QString fileName(const FileDialogRequest &request) override;
     std::optional<QColor> colour(QWidget *owner, const QColor &initial) override;
     std::optional<QFont> font(QWidget *owner, const QFont &initial) override;
-    int msgBoxEx(const MsgBoxExRequest &request) override;
+    MsgBoxAnswer msgBoxEx(const MsgBoxExRequest &request) override;
     std::optional<QString> inputText(QWidget *owner, const QString &title, const QString &prompt,
                                      const QString &initial) override;
     bool launch(QWidget *owner, const QString &file, const QString &parameters) override;
