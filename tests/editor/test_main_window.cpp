@@ -678,23 +678,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("modified");
         QTest::addColumn<bool>("mayAsk");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<MsgBoxAnswer>("answer");
         QTest::addColumn<bool>("nameGiven");
         QTest::addColumn<bool>("goesOn");
         QTest::addColumn<int>("questions");
-        QTest::newRow("nothing to save") << false << true << -1 << false << true << 0;
+        QTest::newRow("nothing to save") << false << true << MsgBoxAnswer::None << false << true << 0;
         QTest::newRow("no") << true << true << No << false << true << 1;
         QTest::newRow("yes, saved") << true << true << Yes << true << true << 1;
         QTest::newRow("yes, name cancelled") << true << true << Yes << false << false << 1;
-        QTest::newRow("closed without a button") << true << true << -1 << false << false << 1;
-        QTest::newRow("session lets nobody ask") << true << false << -1 << false << true << 0;
+        QTest::newRow("closed without a button") << true << true << MsgBoxAnswer::None << false << false << 1;
+        QTest::newRow("session lets nobody ask") << true << false << MsgBoxAnswer::None << false << true << 0;
     }
 
     void logOut()
     {
         QFETCH(bool, modified);
         QFETCH(bool, mayAsk);
-        QFETCH(int, answer);
+        QFETCH(MsgBoxAnswer, answer);
         QFETCH(bool, nameGiven);
         QFETCH(bool, goesOn);
         QFETCH(int, questions);
