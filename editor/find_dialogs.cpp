@@ -199,26 +199,23 @@ void SearchDialog::updateButtons()
 FindDialog::FindDialog(Finder &finder, EditControl &control, QWidget *parent)
     : SearchDialog(finder, control, false, parent)
 {
-    setObjectName(QStringLiteral("wFind"));
     setWindowTitle(tr("Find.."));
-    setAccessibleName(tr("Find.."));
+    nameWidget(this, QStringLiteral("wFind"), windowTitle());
 }
 
 ReplaceDialog::ReplaceDialog(Finder &finder, EditControl &control, QWidget *parent)
     : SearchDialog(finder, control, true, parent)
 {
-    setObjectName(QStringLiteral("wReplace"));
     setWindowTitle(tr("Replace.."));
-    setAccessibleName(tr("Replace.."));
+    nameWidget(this, QStringLiteral("wReplace"), windowTitle());
 }
 
 GoToLineDialog::GoToLineDialog(EditControl &control, QWidget *parent)
     : QDialog(parent)
     , m_control(control)
 {
-    setObjectName(QStringLiteral("wGoToLine"));
     setWindowTitle(tr("Go to Line.."));
-    setAccessibleName(tr("Go to Line.."));
+    nameWidget(this, QStringLiteral("wGoToLine"), windowTitle());
 
     m_prompt = nameWidget(new QLabel(this), QStringLiteral("labLine"));
     m_line = nameWidget(new QSpinBox(this), QStringLiteral("txtLine"));

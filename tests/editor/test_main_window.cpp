@@ -737,6 +737,7 @@ private Q_SLOTS:
         f.editor().replaceSelectedText(QStringLiteral("mes \"Hi\";"));
         QAccessibleInterface *text = QAccessible::queryAccessibleInterface(&f.editor());
         QVERIFY(text);
+        QCOMPARE(text->text(QAccessible::Name), QStringLiteral("Script text"));
         QVERIFY(text->textInterface());
         QCOMPARE(text->textInterface()->text(0, text->textInterface()->characterCount()),
                  QStringLiteral("mes \"Hi\";"));
