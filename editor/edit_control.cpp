@@ -387,6 +387,11 @@ void EditControl::replaceRanges(const QVector<QPair<int, int>> &ranges, const QS
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(region.size()), region.constData());
 }
 
+void EditControl::moveCaret(int line, int column)
+{
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(positionAt(line, column)));
+}
+
 void EditControl::goToLine(int line)
 {
     const int last = static_cast<int>(SendScintilla(SCI_GETLINECOUNT));

@@ -118,6 +118,9 @@ public:
     void replaceRanges(const QVector<QPair<int, int>> &ranges, const QString &text) override;
     // Moves the caret to the start of a line counted from 1, clamped to the text, and shows it.
     void goToLine(int line);
+    // Moves the caret to a line and character column counted from 0; a column beyond the end of
+    // its line means the line's end, a line beyond the text the text's end.
+    void moveCaret(int line, int column);
 
 Q_SIGNALS:
     // The face or size of the text changed; margins that measure text follow it.

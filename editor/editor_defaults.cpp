@@ -2,6 +2,7 @@
 #include "editor_defaults.h"
 
 #include "edit_control.h"
+#include "fold_margin.h"
 #include "line_number_margin.h"
 
 void InitEditorControl(EditControl &control)
@@ -26,6 +27,9 @@ void InitEditorControl(EditControl &control)
     control.applyOptions(options);
     auto *lineNumbers = new LineNumberMargin(control);
     lineNumbers->setActive(true);
+    // Blocks between the language's scope keywords fold from the margin beside the numbers.
+    auto *folding = new FoldMargin(control);
+    folding->setActive(true);
 
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::Monospace);

@@ -15,12 +15,15 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "caret_insertion.h"
+#include "command_catalogue.h"
 #include "dialog_seam.h"
 #include "document.h"
 #include "edit_commands.h"
 #include "edit_control.h"
 #include "editor_defaults.h"
 #include "help_commands.h"
+#include "insert_commands.h"
 #include "menu_table.h"
 #include "rule_line.h"
 #include "status_bar.h"
@@ -79,6 +82,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     createToolbar();
     m_projectSelector->addItems({QStringLiteral("Recent Files"), QStringLiteral("Project Files")});
     m_projectSelector->setCurrentIndex(1);
+    createCatalogueMenus();
     SetProjectMenus(false);
     InitEditorControl(*m_editor);
     m_npcList->addItem(QStringLiteral("NPC Selection List.."));
@@ -146,6 +150,8 @@ void MainWindow::createControls()
 
     m_document = new Document(*m_editor, m_dialogs, this, this);
     m_editCommands = new EditCommands(*m_editor, m_dialogs, this, this);
+    m_insertion = new CaretInsertion(*m_editor);
+    m_insertCommands = new InsertCommands(*m_insertion, m_dialogs, this, m_paths.TemplatesPath, this);
 }
 
 void MainWindow::createMenus()
@@ -183,6 +189,7 @@ void MainWindow::createMenus()
 
     for (const MenuArray &array : MainMenuArrays()) {
         QMenu *menu = menus.value(QLatin1String(array.parent));
+        m_arrayMenus.insert(QLatin1String(array.prefix), menu);
         for (int i = 0; i < array.captions.size(); ++i) {
             const QString caption = QLatin1String(array.captions.at(i));
             QAction *action = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
@@ -225,6 +232,46 @@ void MainWindow::createToolbar()
     }
 }
 
+void MainWindow::createCatalogueMenus()
+{
+    const QList<QPair<CatalogueMenu, QString>> arrays = {
+        {CatalogueMenu::Interface, QStringLiteral("mINSERTCMDS_INTERFACE")},
+        {CatalogueMenu::Action, QStringLiteral("mINSERTCMDS_ACTION")},
+        {CatalogueMenu::Logic, QStringLiteral("mINSERTCMDS_LOGIC")}};
+    for (const auto &[menu, prefix] : arrays) {
+        bool first = true;
+        for (const CatalogueEntry &entry : CommandCatalogue()) {
+            if (entry.menu != menu)
+                continue;
+            if (first)
+                setMenuItem(action(prefix + QStringLiteral("_0")), entry.caption, entry.tag);
+            else
+                addMenuItem(prefix, entry.caption, entry.tag);
+            first = false;
+        }
+    }
+}
+
+void MainWindow::setMenuItem(QAction *item, const QString &caption, const QString &tag)
+{
+    item->setText(caption);
+    item->setData(tag);
+    if (item->objectName().startsWith(QLatin1String("mINSERTCMDS_")) && !m_catalogueItems.contains(item))
+        m_catalogueItems.append(item);
+}
+
+QAction *MainWindow::addMenuItem(const QString &prefix, const QString &caption, const QString &tag)
+{
+    QMenu *menu = m_arrayMenus.value(prefix);
+    if (!menu)
+        return nullptr;
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(prefix + QLatin1Char('_') + QString::number(menu->actions().size() - 1));
+    m_actions.insert(item->objectName(), item);
+    setMenuItem(item, caption, tag);
+    return item;
+}
+
 template<typename Receiver, typename Handler>
 void MainWindow::connectAction(const char *name, Receiver *receiver, Handler handler)
 {
@@ -254,6 +301,7 @@ void MainWindow::connectCommands()
     connect(m_document, &Document::statusText, this, &MainWindow::SetStatusText);
     connect(m_document, &Document::modifiedChanged, this, &MainWindow::SetModified);
     connect(m_editCommands, &EditCommands::statusText, this, &MainWindow::SetStatusText);
+    connect(m_insertCommands, &InsertCommands::statusText, this, &MainWindow::SetStatusText);
 
     connectAction("mNEWFILE", m_document, &Document::NewScript);
     connectAction("mOPENFILE", m_document, &Document::OpenScript);
@@ -273,6 +321,15 @@ void MainWindow::connectCommands()
     connectAction("mSEARCHFINDPREVIOUS", m_editCommands, &EditCommands::findPrevious);
     connectAction("mSEARCHREPLACE", m_editCommands, &EditCommands::replace);
     connectAction("mSEARCHGOTOLINE", m_editCommands, &EditCommands::goToLine);
+    connectAction("mINSERTCOLOURCODE", m_insertCommands, &InsertCommands::InsertColourCode);
+    connectAction("mNPCBLANKMESSAGE", m_insertCommands, &InsertCommands::insertBlankMessageTemplate);
+    // Each click reads the entry's tag anew from its item.
+    for (QAction *item : std::as_const(m_catalogueItems)) {
+        const QByteArray name = item->objectName().toLatin1();
+        connectAction(name.constData(), this, [this, item] {
+            m_insertCommands->catalogueEntryChosen(item->data().toString());
+        });
+    }
     connectToggle("mOPTIONSREADONLY", m_editCommands, &EditCommands::setReadOnly);
     connectAction("mVIEWSETFONT", m_editCommands, &EditCommands::setFont);
     connectToggle("mVIEWSHOWWHITESPACE", m_editCommands, &EditCommands::setWhitespaceVisible);
@@ -318,6 +375,8 @@ void MainWindow::toolbarButtonClicked(const QString &key)
         m_document->OpenScript();
     else if (key == QLatin1String("_savefile"))
         m_document->SaveScript();
+    else if (key == QLatin1String("_insertcolour"))
+        m_insertCommands->InsertColourCode();
 }
 
 void MainWindow::highlightingTypeChosen(QAction *item)
@@ -365,6 +424,16 @@ Document *MainWindow::document() const
 EditCommands *MainWindow::editCommands() const
 {
     return m_editCommands;
+}
+
+InsertCommands *MainWindow::insertCommands() const
+{
+    return m_insertCommands;
+}
+
+CaretInsertion *MainWindow::caretInsertion() const
+{
+    return m_insertion;
 }
 
 StatusBar *MainWindow::statusPanels() const

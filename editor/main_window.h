@@ -9,7 +9,9 @@
 #include "app_paths.h"
 #include "version.h"
 
+class CaretInsertion;
 class DialogSeam;
+class InsertCommands;
 class Document;
 class EditCommands;
 class EditControl;
@@ -54,6 +56,8 @@ public:
     EditControl *editControl() const;
     Document *document() const;
     EditCommands *editCommands() const;
+    InsertCommands *insertCommands() const;
+    CaretInsertion *caretInsertion() const;
     StatusBar *statusPanels() const;
     QWidget *clientArea() const;
     const AppPaths &paths() const;
@@ -67,6 +71,10 @@ private:
     void createControls();
     void createMenus();
     void createToolbar();
+    void createCatalogueMenus();
+    // The menu item arrays: item 0 exists from the start, further items are appended.
+    void setMenuItem(QAction *item, const QString &caption, const QString &tag);
+    QAction *addMenuItem(const QString &prefix, const QString &caption, const QString &tag);
     void connectCommands();
     template<typename Receiver, typename Handler>
     void connectAction(const char *name, Receiver *receiver, Handler handler);
@@ -89,8 +97,12 @@ private:
     QPlainTextEdit *m_commandBox = nullptr;
     Document *m_document = nullptr;
     EditCommands *m_editCommands = nullptr;
+    CaretInsertion *m_insertion = nullptr;
+    InsertCommands *m_insertCommands = nullptr;
     QHash<QString, QAction *> m_actions;
     QList<QAction *> m_highlightingItems;
+    QHash<QString, QMenu *> m_arrayMenus;
+    QList<QAction *> m_catalogueItems;
     QSet<QString> m_connectedCommands;
     QStringList m_unknownCommands;
     // The client is laid out from its first show on, once it has its real size.

@@ -158,9 +158,9 @@ private Q_SLOTS:
             {"mINSERTCOMMANDSINTERFACE", "mINSERTCOMMANDS", "Interface", ""},
             {"mINSERTCOMMANDSACTION", "mINSERTCOMMANDS", "Action", ""},
             {"mINSERTCOMMANDSLOGIC", "mINSERTCOMMANDS", "Logic", ""},
-            {"mINSERTCMDS_INTERFACE_0", "mINSERTCOMMANDSINTERFACE", "{array}", ""},
-            {"mINSERTCMDS_ACTION_0", "mINSERTCOMMANDSACTION", "{array}", ""},
-            {"mINSERTCMDS_LOGIC_0", "mINSERTCOMMANDSLOGIC", "{array}", ""},
+            {"mINSERTCMDS_INTERFACE_0", "mINSERTCOMMANDSINTERFACE", "Message", ""},
+            {"mINSERTCMDS_ACTION_0", "mINSERTCOMMANDSACTION", "JobChange", ""},
+            {"mINSERTCMDS_LOGIC_0", "mINSERTCOMMANDSLOGIC", "If", ""},
             {"mTEMPLATES", "mINSERT", "Templates", ""},
             {"mNPCBLANKMESSAGE", "mTEMPLATES", "NPC - Blank Message", ""},
             {"mPROJECT", "", "Project", ""},
@@ -647,15 +647,12 @@ private Q_SLOTS:
     {
         Fixture f;
         QCOMPARE(f.window.unknownCommandNames(), QStringList());
-        // Items whose commands come with later work: the modules, colour codes, templates,
-        // projects, the command catalogue's placeholders, and Print, which has no function.
+        // Items whose commands come with later work: the modules and projects, and Print,
+        // which has no function.
         const QStringList waiting = {
             QStringLiteral("mINSERTNPC"), QStringLiteral("mINSERTSHOP"), QStringLiteral("mSAYMARK"),
-            QStringLiteral("mINSERTCOLOURCODE"), QStringLiteral("mNPCBLANKMESSAGE"),
             QStringLiteral("mNEWPROJECT"), QStringLiteral("mOPENPROJECT"), QStringLiteral("mCLOSEPROJECT"),
-            QStringLiteral("mPROJECTPROPERTIES"), QStringLiteral("mSEPARATOR17"),
-            QStringLiteral("mINSERTCMDS_INTERFACE_0"), QStringLiteral("mINSERTCMDS_ACTION_0"),
-            QStringLiteral("mINSERTCMDS_LOGIC_0")};
+            QStringLiteral("mPROJECTPROPERTIES"), QStringLiteral("mSEPARATOR17")};
         QList<QMenu *> menus;
         for (QAction *top : f.window.menuBar()->actions())
             menus.append(top->menu());
