@@ -26,6 +26,7 @@
 #include "insert_commands.h"
 #include "menu_table.h"
 #include "rule_line.h"
+#include "script_language.h"
 #include "status_bar.h"
 #include "version.h"
 #include "widget_names.h"
@@ -84,6 +85,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     m_projectSelector->setCurrentIndex(1);
     createCatalogueMenus();
     SetProjectMenus(false);
+    LoadLanguageDefinition(*m_editor, m_paths.ScriptIniFile);
     InitEditorControl(*m_editor);
     m_npcList->addItem(QStringLiteral("NPC Selection List.."));
     m_npcList->setCurrentIndex(0);

@@ -566,6 +566,31 @@ private Q_SLOTS:
         QVERIFY(f.window.action(QStringLiteral("mHIGHLIGHTINGTYPE_2"))->isChecked());
     }
 
+    void npcScriptIsReadOnceAndRestored()
+    {
+        TempTree tree;
+        tree.write(QStringLiteral("Data/NPC Script.ini"), "[Definition]\r\nKeywords=mes,close\r\n");
+        ScriptedDialogs dialogs;
+        MainWindow window(tree.paths(), dialogs);
+        EditControl &editor = *window.editControl();
+        QCOMPARE(editor.language(), QStringLiteral("NPC Script"));
+        QVERIFY(window.action(QStringLiteral("mHIGHLIGHTINGTYPE_0"))->isChecked());
+        editor.replaceSelectedText(QStringLiteral("MES x;"));
+        const auto firstStyle = [&editor] {
+            editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+            return int(editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, 0UL));
+        };
+        const int keyword = firstStyle();
+        QVERIFY(keyword != 0);
+
+        window.action(QStringLiteral("mHIGHLIGHTINGTYPE_2"))->trigger();
+        QCOMPARE(editor.language(), QString());
+        QFile::remove(tree.paths().ScriptIniFile);
+        window.action(QStringLiteral("mHIGHLIGHTINGTYPE_0"))->trigger();
+        QCOMPARE(editor.language(), QStringLiteral("NPC Script"));
+        QCOMPARE(firstStyle(), keyword);
+    }
+
     void helpMenu()
     {
         Fixture f;
