@@ -82,7 +82,7 @@ DecodedText decode(const QByteArray &bytes)
         }
     } else {
         text.encoding = TextEncoding::Windows1252;
-        text.utf8 = TextCodec::decodeWindows1252(bytes).toUtf8();
+        text.utf8 = TextCodec::windows1252ToUtf8(bytes);
     }
     text.lineBreaks = detectLineBreaks(text.utf8);
     return text;
