@@ -50,8 +50,7 @@ FileResult EditControl::openFile(const QString &path)
     const FileResult read = TextFile::read(path, &bytes);
     if (!read)
         return read;
-    DecodedText text = TextFile::decode(bytes);
-    bytes.clear();
+    const DecodedText text = TextFile::decode(std::move(bytes));
     m_encoding = text.encoding;
     m_lineBreaks = text.lineBreaks;
     loadUtf8(text.utf8);

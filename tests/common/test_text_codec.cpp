@@ -116,6 +116,8 @@ void TestTextCodec::fileRoundTrip_data()
     QTest::newRow("double mark, CR") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a\rb")
                                      << TextEncoding::Utf8WithBom << LineBreakStyle::Cr
                                      << QByteArray("\xEF\xBB\xBF" "a\rb");
+    QTest::newRow("mark only") << QByteArray("\xEF\xBB\xBF") << TextEncoding::Utf8WithBom << LineBreakStyle::CrLf
+                               << QByteArray();
     QTest::newRow("mark then invalid") << QByteArray("\xEF\xBB\xBF\xE9\r\n")
                                        << TextEncoding::Windows1252 << LineBreakStyle::CrLf
                                        << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xA9\r\n");
