@@ -115,33 +115,53 @@ QString decodeWindows1252(const QByteArray &bytes)
     return text;
 }
 
-QByteArray windows1252ToUtf8(const QByteArray &bytes)
+QByteArray windows1252ToUtf8(QByteArray bytes)
 {
-    // Room for the worst case, three bytes out for each byte in; pages never written cost nothing.
-    QByteArray utf8(bytes.size() * 3, Qt::Uninitialized);
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const auto *end = p + bytes.size();
-    char *out = utf8.data();
-    while (p < end) {
-        const auto *ascii = skipAsciiWords(p, end);
-        std::memcpy(out, p, ascii - p);
-        out += ascii - p;
-        p = ascii;
-        const auto *stop = std::min(end, p + 8);
-        for (; p < stop; ++p) {
-            if (*p < 0x80) {
-                *out++ = static_cast<char>(*p);
-                continue;
-            }
-            // Writing all three bytes stays inside the buffer: out is at most three bytes per byte read.
-            const Utf8Form &form = utf8Forms[*p - 0x80];
-            std::memcpy(out, form.bytes, 3);
-            out += form.length;
+    const auto *begin = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *end = begin + bytes.size();
+    qsizetype growth = 0;
+    for (const auto *p = skipAsciiWords(begin, end); p < end; p = skipAsciiWords(p, end)) {
+        for (const auto *stop = std::min(end, p + 8); p < stop; ++p) {
+            if (*p >= 0x80)
+                growth += utf8Forms[*p - 0x80].length - 1;
         }
     }
-    utf8.resize(out - utf8.constData());
-    utf8.squeeze();
-    return utf8;
+    if (growth == 0)
+        return bytes;
+
+    // Grown where it lies (a large array no one else holds is extended, not copied), then
+    // converted from the end back, so that each byte is read before anything is written over it.
+    const qsizetype size = bytes.size();
+    bytes.resize(size + growth);
+    char *base = bytes.data();
+    const auto *first = reinterpret_cast<const unsigned char *>(base);
+    const auto *p = first + size;
+    char *out = base + size + growth;
+    // Once out meets p, what is left in front holds no byte from 0x80 up and is already in place.
+    while (p > first && out != reinterpret_cast<const char *>(p)) {
+        const auto *ascii = p;
+        while (ascii - first >= 8) {
+            quint64 word;
+            std::memcpy(&word, ascii - 8, 8);
+            if (word & highBits)
+                break;
+            ascii -= 8;
+        }
+        out -= p - ascii;
+        std::memmove(out, ascii, p - ascii);
+        p = ascii;
+        for (const auto *stop = std::max(first, p - 8); p > stop;) {
+            const unsigned char byte = *--p;
+            if (byte < 0x80) {
+                *--out = static_cast<char>(byte);
+                continue;
+            }
+            const Utf8Form &form = utf8Forms[byte - 0x80];
+            out -= form.length;
+            std::memcpy(out, form.bytes, form.length);
+        }
+    }
+    return bytes;
 }
 
 QByteArray encodeWindows1252(const QString &text, bool *ok)

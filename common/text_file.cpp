@@ -82,7 +82,7 @@ DecodedText decode(QByteArray bytes)
             text.utf8.remove(0, utf8Bom.size());
     } else {
         text.encoding = TextEncoding::Windows1252;
-        text.utf8 = TextCodec::windows1252ToUtf8(bytes);
+        text.utf8 = TextCodec::windows1252ToUtf8(std::move(bytes));
     }
     text.lineBreaks = detectLineBreaks(text.utf8);
     return text;

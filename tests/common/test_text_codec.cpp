@@ -131,6 +131,8 @@ void TestTextCodec::fileRoundTrip_data()
         << QByteArray("abcdefg\xE2\x82\xAC" "abcdefgh\xC3\xA9" "abcdef\xE2\x84\xA2\xC3\xBF" "\xC2\xA0xyz\r\n");
     QTest::newRow("1252 byte last, after long ASCII") << QByteArray(1000, 'a') + "\n\x9F" << TextEncoding::Windows1252
                                                       << LineBreakStyle::Lf << QByteArray(1000, 'a') + "\n\xC5\xB8";
+    QTest::newRow("1252 byte first, then long ASCII") << "\x93" + QByteArray(1000, 'a') + "\r" << TextEncoding::Windows1252
+                                                     << LineBreakStyle::Cr << "\xE2\x80\x9C" + QByteArray(1000, 'a') + "\r";
     QTest::newRow("1252 with NUL bytes") << QByteArray("\0\0\0\0\0\0\0\x8A\0\r", 10) << TextEncoding::Windows1252
                                          << LineBreakStyle::Cr << QByteArray("\0\0\0\0\0\0\0\xC5\xA0\0\r", 11);
     {
