@@ -12,6 +12,9 @@ bool isValidUtf8(const QByteArray &bytes);
 bool hasUtf8Bom(const QByteArray &bytes);
 
 QString decodeWindows1252(const QByteArray &bytes);
+// The same text as decodeWindows1252, straight to UTF-8 bytes. Bytes moved in are converted
+// in place.
+QByteArray windows1252ToUtf8(QByteArray bytes);
 
 // Characters without a Windows-1252 byte become '?'; ok tells whether that happened.
 QByteArray encodeWindows1252(const QString &text, bool *ok = nullptr);

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -69,20 +70,19 @@ FileResult write(const QString &path, const QByteArray &bytes)
     return {};
 }
 
-DecodedText decode(const QByteArray &bytes)
+DecodedText decode(QByteArray bytes)
 {
     DecodedText text;
     if (TextCodec::isValidUtf8(bytes)) {
-        if (TextCodec::hasUtf8Bom(bytes)) {
-            text.encoding = TextEncoding::Utf8WithBom;
-            text.utf8 = bytes.mid(utf8Bom.size());
-        } else {
-            text.encoding = TextEncoding::Utf8;
-            text.utf8 = bytes;
-        }
+        const bool mark = TextCodec::hasUtf8Bom(bytes);
+        text.encoding = mark ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
+        text.utf8 = std::move(bytes);
+        // Bytes no one else holds lose the mark by moving their start, without a copy.
+        if (mark)
+            text.utf8.remove(0, utf8Bom.size());
     } else {
         text.encoding = TextEncoding::Windows1252;
-        text.utf8 = TextCodec::decodeWindows1252(bytes).toUtf8();
+        text.utf8 = TextCodec::windows1252ToUtf8(std::move(bytes));
     }
     text.lineBreaks = detectLineBreaks(text.utf8);
     return text;

@@ -43,7 +43,8 @@ FileResult write(const QString &path, const QByteArray &bytes);
 
 // UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is dropped and remembered),
 // Windows-1252 otherwise, mark and all. The line-break style is the first break's.
-DecodedText decode(const QByteArray &bytes);
+// Bytes moved in are kept, or converted in place, rather than copied.
+DecodedText decode(QByteArray bytes);
 // The document's bytes in encoding; a Windows-1252 document that gained a character the code
 // page cannot hold, or whose code-page bytes would be read back as other UTF-8 text, is written
 // as UTF-8 instead.

@@ -50,8 +50,7 @@ FileResult EditControl::openFile(const QString &path)
     const FileResult read = TextFile::read(path, &bytes);
     if (!read)
         return read;
-    DecodedText text = TextFile::decode(bytes);
-    bytes.clear();
+    const DecodedText text = TextFile::decode(std::move(bytes));
     m_encoding = text.encoding;
     m_lineBreaks = text.lineBreaks;
     loadUtf8(text.utf8);
@@ -63,11 +62,14 @@ void EditControl::loadUtf8(const QByteArray &utf8)
     // Loading replaces the document even when the user has made it read-only.
     const bool readOnly = isReadOnly();
     setReadOnly(false);
+    // Nothing of the load is undoable, so the history would only hold a copy of the whole text.
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + 1024));
     // Raw bytes with a length: line breaks stay as they are and NUL bytes survive.
     SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
     SendScintilla(SCI_SETEOLMODE, scintillaEolMode(m_lineBreaks));
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0UL);
     setReadOnly(readOnly);

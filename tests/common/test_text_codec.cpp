@@ -41,6 +41,22 @@ void TestTextCodec::validUtf8_data()
     QTest::newRow("lone continuation") << QByteArray("a\x80z") << false;
     QTest::newRow("continuation after full sequence") << QByteArray("\xC3\xA9\xA9") << false;
     QTest::newRow("ASCII in place of continuation") << QByteArray("\xE2\x82z") << false;
+    // Plain ASCII is skipped eight bytes at a time: sequences and faults at and across those steps.
+    QTest::newRow("2-byte across the first word") << QByteArray("abcdefg\xC3\xA9") << true;
+    QTest::newRow("3-byte across the first word") << QByteArray("abcdef\xE2\x82\xACxyz") << true;
+    QTest::newRow("4-byte across the first word") << QByteArray("abcdefg\xF0\x9F\x98\x80") << true;
+    QTest::newRow("3-byte ending a second word") << QByteArray("abcdefghijklm\xE2\x82\xAC") << true;
+    QTest::newRow("non-ASCII in every word") << QByteArray("abcdef\xC3\xA9" "abcde\xE2\x82\xAC" "a\xF0\x9F\x98\x80") << true;
+    QTest::newRow("invalid byte last of a full word") << QByteArray("abcdefg\xE9") << false;
+    QTest::newRow("invalid byte at the very end") << QByteArray("abcdefghijklmnopq\xFF") << false;
+    QTest::newRow("lone continuation after a word") << QByteArray("abcdefgh\x80ijklmnop") << false;
+    QTest::newRow("cut 3-byte after two words") << QByteArray("abcdefghijklmnop\xE2\x82") << false;
+    QTest::newRow("cut 2-byte across a word") << QByteArray("abcdefg\xC3" "abcdefgh") << false;
+    QTest::newRow("surrogate after words") << QByteArray("abcdefghijklmnopqrstuvwx\xED\xA0\x80") << false;
+    QTest::newRow("overlong after a word") << QByteArray("abcdefgh\xC1\xBF") << false;
+    QTest::newRow("valid text, invalid far on") << QByteArray(4000, 'a') + "\xC3\xA9" + QByteArray(37, 'b') + "\xC3"
+                                               << false;
+    QTest::newRow("NUL bytes in words") << QByteArray("\0\0\0\0\0\0\0\0\xC3\xA9\0", 11) << true;
 }
 
 void TestTextCodec::validUtf8()
@@ -100,6 +116,8 @@ void TestTextCodec::fileRoundTrip_data()
     QTest::newRow("double mark, CR") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a\rb")
                                      << TextEncoding::Utf8WithBom << LineBreakStyle::Cr
                                      << QByteArray("\xEF\xBB\xBF" "a\rb");
+    QTest::newRow("mark only") << QByteArray("\xEF\xBB\xBF") << TextEncoding::Utf8WithBom << LineBreakStyle::CrLf
+                               << QByteArray();
     QTest::newRow("mark then invalid") << QByteArray("\xEF\xBB\xBF\xE9\r\n")
                                        << TextEncoding::Windows1252 << LineBreakStyle::CrLf
                                        << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xA9\r\n");
@@ -107,6 +125,33 @@ void TestTextCodec::fileRoundTrip_data()
                                                     << TextEncoding::Windows1252 << LineBreakStyle::CrLf
                                                     << QByteArray("\xE2\x82\xAC\xC2\x81\xC2\x8D\xC2\x8F"
                                                                   "\xC2\x90\xC2\x9D\xC3\xA9");
+    QTest::newRow("1252 bytes at and across words")
+        << QByteArray("abcdefg\x80" "abcdefgh\xE9" "abcdef\x99\xFF" "\xA0xyz\r\n") << TextEncoding::Windows1252
+        << LineBreakStyle::CrLf
+        << QByteArray("abcdefg\xE2\x82\xAC" "abcdefgh\xC3\xA9" "abcdef\xE2\x84\xA2\xC3\xBF" "\xC2\xA0xyz\r\n");
+    QTest::newRow("1252 byte last, after long ASCII") << QByteArray(1000, 'a') + "\n\x9F" << TextEncoding::Windows1252
+                                                      << LineBreakStyle::Lf << QByteArray(1000, 'a') + "\n\xC5\xB8";
+    QTest::newRow("1252 byte first, then long ASCII") << "\x93" + QByteArray(1000, 'a') + "\r" << TextEncoding::Windows1252
+                                                     << LineBreakStyle::Cr << "\xE2\x80\x9C" + QByteArray(1000, 'a') + "\r";
+    QTest::newRow("1252 with NUL bytes") << QByteArray("\0\0\0\0\0\0\0\x8A\0\r", 10) << TextEncoding::Windows1252
+                                         << LineBreakStyle::Cr << QByteArray("\0\0\0\0\0\0\0\xC5\xA0\0\r", 11);
+    {
+        // Every byte from 0x80 to 0xFF, each after a word of ASCII; expected from the code chart.
+        static const char16_t chart[32] = {u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026',
+                                           u'\u2020', u'\u2021', u'\u02C6', u'\u2030', u'\u0160', u'\u2039',
+                                           u'\u0152', u'\u008D', u'\u017D', u'\u008F', u'\u0090', u'\u2018',
+                                           u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+                                           u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D',
+                                           u'\u017E', u'\u0178'};
+        QByteArray bytes;
+        QString text;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            bytes += "word;\r\n" + QByteArray(1, char(b));
+            text += QStringLiteral("word;\r\n") + QChar(b < 0xA0 ? chart[b - 0x80] : char16_t(b));
+        }
+        QTest::newRow("every 1252 byte from 0x80") << bytes << TextEncoding::Windows1252 << LineBreakStyle::CrLf
+                                                   << text.toUtf8();
+    }
 }
 
 void TestTextCodec::fileRoundTrip()
