@@ -15,7 +15,9 @@
 #include <vector>
 
 #include "edit_control.h"
+#include "fold_margin.h"
 #include "line_number_margin.h"
+#include "script_language.h"
 
 namespace {
 
@@ -107,7 +109,10 @@ double oursRound(const QString &path, int *paints, qsizetype *length)
 {
     EditControl control;
     (new LineNumberMargin(control))->setActive(true);
-    control.setLanguage(QStringLiteral("C/C++"));
+    (new FoldMargin(control))->setActive(true);
+    // The shipped NPC Script language, as the editor starts with it.
+    LoadLanguageDefinition(control, QCoreApplication::applicationDirPath()
+                                        + QStringLiteral("/../Quillmere/Data/NPC Script.ini"));
     PaintCounter counter;
     prepare(control, counter);
 
