@@ -80,6 +80,8 @@ private Q_SLOTS:
         QVERIFY(!f.window.action(QStringLiteral("mPROJECTPROPERTIES"))->isEnabled());
         QVERIFY(!f.window.action(QStringLiteral("mSEPARATOR17"))->isEnabled());
         QVERIFY(f.window.action(QStringLiteral("mHIGHLIGHTINGTYPE_0"))->isChecked());
+        // Without a definition file the language is there all the same, with empty lists.
+        QCOMPARE(f.editor().language(), QStringLiteral("NPC Script"));
         for (int i = 1; i < 10; ++i)
             QVERIFY(!f.window.action(QStringLiteral("mHIGHLIGHTINGTYPE_%1").arg(i))->isChecked());
         QVERIFY(!f.window.action(QStringLiteral("mOPTIONSREADONLY"))->isChecked());
