@@ -6,36 +6,13 @@
 
 #include <cstdio>
 
+#include "bench_support.h"
 #include "edit_control.h"
 #include "finder.h"
 
 namespace {
 
 // About 5 MB of NPC-script-like text in CR LF lines, with the marker only at the end.
-QByteArray makeScript(int blocks)
-{
-    QByteArray text;
-    text.reserve(blocks * 52);
-    for (int i = 0; i < blocks; ++i) {
-        switch (i % 4) {
-        case 0:
-            text += "prontera," + QByteArray::number(100 + i % 200) + ",150,4\tscript\tGuide#"
-                + QByteArray::number(i) + "\t117,{\r\n";
-            break;
-        case 1:
-            text += "\tmes \"[Guide]\"; mes \"Welcome to town, traveller \xC2\xAC\";\r\n";
-            break;
-        case 2:
-            text += "\tif (select(\"Yes:No\") == 1) warp \"prontera\",156,191; // go\r\n";
-            break;
-        default:
-            text += "\tclose; // the guide waits for the next traveller\r\n}\r\n";
-            break;
-        }
-    }
-    text += "// END_OF_SCRIPT_MARKER\r\n";
-    return text;
-}
 
 void report(const char *what, const QElapsedTimer &timer)
 {
@@ -47,14 +24,12 @@ void report(const char *what, const QElapsedTimer &timer)
 int main(int argc, char *argv[])
 {
     // Nothing is shown, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::prepareHeadless();
     QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("big.txt"));
-    const QByteArray script = makeScript(100000);
+    const QByteArray script = bench::makeGuideScript(100000) + "// END_OF_SCRIPT_MARKER\r\n";
     {
         QFile file(source);
         if (!file.open(QIODevice::WriteOnly) || file.write(script) != script.size()) {

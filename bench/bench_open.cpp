@@ -14,38 +14,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_support.h"
 #include "edit_control.h"
 #include "fold_margin.h"
 #include "line_number_margin.h"
 #include "script_language.h"
 
 namespace {
-
-// NPC-script-like CR LF lines; accented stands for every non-ASCII character so that the same text
-// can be written as UTF-8 or as Windows-1252.
-QByteArray makeScript(int blocks, const QByteArray &eAcute, const QByteArray &euro)
-{
-    QByteArray text;
-    text.reserve(qsizetype(blocks) * 64);
-    for (int i = 0; i < blocks; ++i) {
-        switch (i % 4) {
-        case 0:
-            text += "prontera," + QByteArray::number(100 + i % 200) + ",150,4\tscript\tGuide#"
-                + QByteArray::number(i) + "\t117,{\r\n";
-            break;
-        case 1:
-            text += "\tmes \"[Guide]\"; mes \"Welcome to town, caf" + eAcute + " traveller\";\r\n";
-            break;
-        case 2:
-            text += "\tif (select(\"Yes:No\") == 1) warp \"prontera\",156,191; // 5 " + euro + "\r\n";
-            break;
-        default:
-            text += "\tclose; // the guide waits for the next traveller\r\n}\r\n";
-            break;
-        }
-    }
-    return text;
-}
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
 {
@@ -127,12 +102,6 @@ double oursRound(const QString &path, int *paints, qsizetype *length)
     return ms;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // Alternates floor and ours (swapping which goes first each round) and reports the medians.
 bool measure(const char *name, const QString &path, qsizetype expectedLength, int rounds)
@@ -152,8 +121,8 @@ bool measure(const char *name, const QString &path, qsizetype expectedLength, in
             (floorTurn ? floors : ours).push_back(ms);
         }
     }
-    const double floorMs = median(floors);
-    const double oursMs = median(ours);
+    const double floorMs = bench::median(floors);
+    const double oursMs = bench::median(ours);
     std::printf("%-14s floor %8.1f ms   ours %8.1f ms   ratio %5.3f   (floor min %.1f, ours min %.1f)\n",
                 name, floorMs, oursMs, oursMs / floorMs, *std::min_element(floors.begin(), floors.end()),
                 *std::min_element(ours.begin(), ours.end()));
@@ -164,19 +133,17 @@ bool measure(const char *name, const QString &path, qsizetype expectedLength, in
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::prepareHeadless(true);
     QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
 
     constexpr qsizetype targetSize = 50LL * 1024 * 1024;
     QTemporaryDir dir;
     const QString utf8Path = dir.filePath(QStringLiteral("utf8.txt"));
     const QString cp1252Path = dir.filePath(QStringLiteral("cp1252.txt"));
-    const int blocks = int(targetSize * 1000 / makeScript(1000, "\xC3\xA9", "\xE2\x82\xAC").size());
-    const QByteArray utf8 = makeScript(blocks, "\xC3\xA9", "\xE2\x82\xAC");
-    const QByteArray cp1252 = makeScript(blocks, "\xE9", "\x80");
+    const int blocks = int(targetSize * 1000 / bench::makeGuideScript(1000).size());
+    const QByteArray utf8 = bench::makeGuideScript(blocks);
+    const QByteArray cp1252 = bench::makeGuideScript(blocks, "\xE9", "\x80");
     if (!writeBytes(utf8Path, utf8) || !writeBytes(cp1252Path, cp1252)) {
         std::fprintf(stderr, "cannot write the scripts in %s\n", qPrintable(dir.path()));
         return 1;

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_support.h"
 #include "script_lexer.h"
 
 namespace {
@@ -110,21 +111,14 @@ double styleAll(QsciLexer *lexer, QsciScintilla &editor, const QByteArray &text)
     return ms;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
     // Nothing is shown, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::prepareHeadless();
     QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
     const QByteArray script = makeScript(20 * 1024 * 1024);
     std::printf("script: %.1f MB, %lld lines\n", script.size() / (1024.0 * 1024.0),
@@ -169,7 +163,7 @@ int main(int argc, char *argv[])
                 std::fprintf(stderr, "the screenful was not restyled\n");
         }
         std::printf("keystroke (%s): median %.3f ms, of which restyling %.3f ms\n",
-                    notifying ? "QScintilla notified" : "change notifications off", median(keystrokes), median(restyles));
+                    notifying ? "QScintilla notified" : "change notifications off", bench::median(keystrokes), bench::median(restyles));
     }
     return 0;
 }
