@@ -1,0 +1,23 @@
+// The module command channel: the launch argument, the command text and sending it to the editor.
+#pragma once
+
+#include <QString>
+
+// "HWND=" editorHwnd "¬DUMMY=blah": a module's whole command line.
+QString LaunchArgument(qint32 editorHwnd);
+
+// The number at the start of the HWND value of a module's command line; 0 when the key is
+// missing or its value does not start with a number (no editor to send to).
+qint32 EditorHwndFrom(const QString &commandLine);
+
+// "COMMAND=INSERTTEXTATCURSOR¬DATA=": what every module's command text starts with.
+QString InsertTextCommandPrefix();
+
+// Where the editor numbered editorHwnd listens: a local socket in a folder only this user
+// can enter.
+QString ChannelPath(qint32 editorHwnd);
+
+// Sends commandText to the editor numbered editorHwnd and waits until the editor has handled
+// it. True when the editor confirmed it within timeoutMs; false when editorHwnd is 0, no editor
+// listens there, or no confirmation came.
+bool SendCommand(const QString &commandText, qint32 editorHwnd, int timeoutMs = 10000);
