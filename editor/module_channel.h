@@ -1,0 +1,58 @@
+// The editor's end of the module command channel: takes the modules' command frames off a local socket.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QQueue>
+#include <QString>
+
+#include <chrono>
+
+class QLocalServer;
+class QLocalSocket;
+class QTimer;
+
+class ModuleChannel : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ModuleChannel(QObject *parent = nullptr);
+
+    // Listens at ChannelPath(number), the socket readable and writable by this user alone. A socket
+    // left there by an editor that has ended is replaced; a living editor's is not. False when
+    // the channel cannot be opened.
+    bool open(qint32 number);
+    bool isOpen() const;
+    QString path() const;
+
+    // A connection that completes no command for this long is closed (30 seconds unless set).
+    void setIdleLimit(std::chrono::milliseconds limit);
+
+Q_SIGNALS:
+    // One whole command text. Its sender is answered once the receivers have returned.
+    void commandReceived(const QString &text);
+    // A frame was dropped and its connection closed; the status sentence says why.
+    void frameRefused(const QString &statusText);
+
+private:
+    struct PendingCommand
+    {
+        QPointer<QLocalSocket> sender;
+        QString text;
+    };
+
+    void acceptConnections();
+    void readFrames(QLocalSocket *socket);
+    void handlePending();
+    void connectionClosed(QLocalSocket *socket);
+    void idleLimitReached(QLocalSocket *socket);
+    void refuse(QLocalSocket *socket, const QString &statusText);
+    void drop(QLocalSocket *socket);
+    QTimer *idleTimer(QLocalSocket *socket) const;
+
+    QLocalServer *m_server = nullptr;
+    QQueue<PendingCommand> m_pending;
+    bool m_handling = false;
+    std::chrono::milliseconds m_idleLimit{30000};
+};
