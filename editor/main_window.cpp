@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
@@ -25,6 +26,8 @@
 #include "help_commands.h"
 #include "insert_commands.h"
 #include "menu_table.h"
+#include "module_channel.h"
+#include "module_commands.h"
 #include "rule_line.h"
 #include "script_language.h"
 #include "status_bar.h"
@@ -96,6 +99,9 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     m_document->ResetScript();
     // The user starts typing straight away.
     m_editor->setFocus();
+    // Without it the editor still works; only the modules cannot hand their text back.
+    if (!m_channel->open(qint32(QCoreApplication::applicationPid())))
+        SetStatusText(QStringLiteral("The module channel could not be opened: modules cannot insert their text."));
 }
 
 void MainWindow::createControls()
@@ -154,6 +160,9 @@ void MainWindow::createControls()
     m_editCommands = new EditCommands(*m_editor, m_dialogs, this, this);
     m_insertion = new CaretInsertion(*m_editor);
     m_insertCommands = new InsertCommands(*m_insertion, m_dialogs, this, m_paths.TemplatesPath, this);
+    m_channel = new ModuleChannel(this);
+    m_moduleCommands = new ModuleCommands(*m_insertion, m_dialogs, this, m_paths, *m_commandBox,
+                                          qint32(QCoreApplication::applicationPid()), this);
 }
 
 void MainWindow::createMenus()
@@ -304,6 +313,9 @@ void MainWindow::connectCommands()
     connect(m_document, &Document::modifiedChanged, this, &MainWindow::SetModified);
     connect(m_editCommands, &EditCommands::statusText, this, &MainWindow::SetStatusText);
     connect(m_insertCommands, &InsertCommands::statusText, this, &MainWindow::SetStatusText);
+    connect(m_moduleCommands, &ModuleCommands::statusText, this, &MainWindow::SetStatusText);
+    connect(m_channel, &ModuleChannel::commandReceived, m_moduleCommands, &ModuleCommands::commandReceived);
+    connect(m_channel, &ModuleChannel::frameRefused, this, &MainWindow::SetStatusText);
 
     connectAction("mNEWFILE", m_document, &Document::NewScript);
     connectAction("mOPENFILE", m_document, &Document::OpenScript);
@@ -325,6 +337,9 @@ void MainWindow::connectCommands()
     connectAction("mSEARCHGOTOLINE", m_editCommands, &EditCommands::goToLine);
     connectAction("mINSERTCOLOURCODE", m_insertCommands, &InsertCommands::InsertColourCode);
     connectAction("mNPCBLANKMESSAGE", m_insertCommands, &InsertCommands::insertBlankMessageTemplate);
+    connectAction("mINSERTNPC", m_moduleCommands, [this] { m_moduleCommands->LaunchModule(ModuleType::Npc); });
+    connectAction("mINSERTSHOP", m_moduleCommands, [this] { m_moduleCommands->LaunchModule(ModuleType::Shop); });
+    connectAction("mSAYMARK", m_moduleCommands, [this] { m_moduleCommands->LaunchModule(ModuleType::Message); });
     // Each click reads the entry's tag anew from its item.
     for (QAction *item : std::as_const(m_catalogueItems)) {
         const QByteArray name = item->objectName().toLatin1();
@@ -377,6 +392,10 @@ void MainWindow::toolbarButtonClicked(const QString &key)
         m_document->OpenScript();
     else if (key == QLatin1String("_savefile"))
         m_document->SaveScript();
+    else if (key == QLatin1String("_insertnpc"))
+        m_moduleCommands->LaunchModule(ModuleType::Npc);
+    else if (key == QLatin1String("_saymark"))
+        m_moduleCommands->LaunchModule(ModuleType::Message);
     else if (key == QLatin1String("_insertcolour"))
         m_insertCommands->InsertColourCode();
 }
@@ -431,6 +450,16 @@ EditCommands *MainWindow::editCommands() const
 InsertCommands *MainWindow::insertCommands() const
 {
     return m_insertCommands;
+}
+
+ModuleCommands *MainWindow::moduleCommands() const
+{
+    return m_moduleCommands;
+}
+
+ModuleChannel *MainWindow::moduleChannel() const
+{
+    return m_channel;
 }
 
 CaretInsertion *MainWindow::caretInsertion() const

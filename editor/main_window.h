@@ -15,6 +15,8 @@ class InsertCommands;
 class Document;
 class EditCommands;
 class EditControl;
+class ModuleChannel;
+class ModuleCommands;
 class MultiRule;
 class QComboBox;
 class QPlainTextEdit;
@@ -57,6 +59,8 @@ public:
     Document *document() const;
     EditCommands *editCommands() const;
     InsertCommands *insertCommands() const;
+    ModuleCommands *moduleCommands() const;
+    ModuleChannel *moduleChannel() const;
     CaretInsertion *caretInsertion() const;
     StatusBar *statusPanels() const;
     QWidget *clientArea() const;
@@ -99,6 +103,8 @@ private:
     EditCommands *m_editCommands = nullptr;
     CaretInsertion *m_insertion = nullptr;
     InsertCommands *m_insertCommands = nullptr;
+    ModuleChannel *m_channel = nullptr;
+    ModuleCommands *m_moduleCommands = nullptr;
     QHash<QString, QAction *> m_actions;
     QList<QAction *> m_highlightingItems;
     QHash<QString, QMenu *> m_arrayMenus;
