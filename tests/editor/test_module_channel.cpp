@@ -125,60 +125,47 @@ private Q_SLOTS:
         QCOMPARE(f.editor().text(), QStringLiteral("axb"));
     }
 
-    void insertion_data()
+    void reception_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("modified");
-        QTest::newRow("one line") << insert + "mes \"Hi\";" << "ames \"Hi\";b" << "Modified";
-        QTest::newRow("several lines") << insert + "mes \"a\";\r\nclose;\r\n" << "ames \"a\";\r\nclose;\r\nb" << "Modified";
-        QTest::newRow("separator in the text") << insert + "one¬two" << "aone¬twob" << "Modified";
-        QTest::newRow("DATA= in the text") << insert + "x¬DATA=y" << "ax¬DATA=yb" << "Modified";
-        QTest::newRow("beyond Latin-1") << insert + "名前" << "a名前b" << "Modified";
-        QTest::newRow("empty text") << insert << "ab" << "";
+        QTest::addColumn<bool>("inserted");   // modified, and the editor has the focus
+        QTest::addColumn<QString>("status");
+        const QString unknown = QStringLiteral("Received an unknown command from a module! sCmd = ");
+        QTest::newRow("one line") << insert + "mes \"Hi\";" << "ames \"Hi\";b" << true << welcome;
+        QTest::newRow("several lines") << insert + "mes \"a\";\r\nclose;\r\n" << "ames \"a\";\r\nclose;\r\nb" << true << welcome;
+        QTest::newRow("separator in the text") << insert + "one¬two" << "aone¬twob" << true << welcome;
+        QTest::newRow("DATA= in the text") << insert + "x¬DATA=y" << "ax¬DATA=yb" << true << welcome;
+        QTest::newRow("beyond Latin-1") << insert + "名前" << "a名前b" << true << welcome;
+        QTest::newRow("lower case") << "COMMAND=inserttextatcursor¬DATA=x" << "ab" << false
+                                    << unknown + "inserttextatcursor, sData = x";
+        QTest::newRow("no DATA") << "COMMAND=CLEAR" << "ab" << false << unknown + "CLEAR, sData = ";
+        QTest::newRow("first element without =") << "junk¬DATA=x" << "ab" << false << unknown + ", sData = x";
+        QTest::newRow("lines and separators") << "COMMAND=X¬DATA=a\r\nb¬c" << "ab" << false
+                                              << unknown + "X, sData = a\r\nb¬c";
     }
 
-    void insertion()
+    void reception()
     {
         QFETCH(QString, command);
         QFETCH(QString, text);
-        QFETCH(QString, modified);
+        QFETCH(bool, inserted);
+        QFETCH(QString, status);
         Fixture f;
         f.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        auto *other = f.window.findChild<QTreeWidget *>(QStringLiteral("lvwProject"));
+        QWidget *other = f.window.findChild<QTreeWidget *>(QStringLiteral("lvwProject"));
         other->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), other);
 
         QCOMPARE(runSender({command}), 0);
         QCOMPARE(f.editor().text(), text);
-        QCOMPARE(f.window.statusPanels()->modifiedText(), modified);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&f.editor()));
-        QCOMPARE(f.general(), welcome);
+        QCOMPARE(f.general(), status);
+        QCOMPARE(f.window.statusPanels()->modifiedText(), inserted ? QStringLiteral("Modified") : QString());
+        QTRY_COMPARE(QApplication::focusWidget(), inserted ? static_cast<QWidget *>(&f.editor()) : other);
         // The box keeps the command (with its own line breaks).
         QCOMPARE(f.window.findChild<QPlainTextEdit *>(QStringLiteral("txtMiscFunctions"))->toPlainText(),
                  QString(command).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    }
-
-    void unknownCommand_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("status");
-        const QString unknown = QStringLiteral("Received an unknown command from a module! sCmd = ");
-        QTest::newRow("lower case") << "COMMAND=inserttextatcursor¬DATA=x" << unknown + "inserttextatcursor, sData = x";
-        QTest::newRow("no DATA") << "COMMAND=CLEAR" << unknown + "CLEAR, sData = ";
-        QTest::newRow("first element without =") << "junk¬DATA=x" << unknown + ", sData = x";
-        QTest::newRow("lines and separators") << "COMMAND=X¬DATA=a\r\nb¬c" << unknown + "X, sData = a\r\nb¬c";
-    }
-
-    void unknownCommand()
-    {
-        QFETCH(QString, command);
-        QFETCH(QString, status);
-        Fixture f;
-        QCOMPARE(runSender({command}), 0);
-        QCOMPARE(f.general(), status);
-        QCOMPARE(f.editor().text(), QStringLiteral("ab"));
     }
 
     void severalSendersAtOnce()
