@@ -6,7 +6,6 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
 
@@ -74,8 +73,6 @@ bool ShellExe(const QString &file, const QString &parameters, QWidget *owner, in
 
     if (report)
         report(owner, ShellExeFailureTitle(), ShellExeFailureText());
-    else
-        QMessageBox::critical(owner, ShellExeFailureTitle(), ShellExeFailureText());
     return false;
 }
 

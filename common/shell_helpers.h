@@ -7,16 +7,16 @@
 
 class QWidget;
 
-// Shows ShellExe's one failure message; tests and programs with their own dialog seam pass theirs.
+// Shows ShellExe's one failure message, through the caller's dialog seam, so that every message
+// of a program can be answered by its tests.
 using ShellFailureReport = std::function<void(QWidget *owner, const QString &title, const QString &text)>;
 
 // Opens file through the desktop: an executable file starts as a detached process with parameters
 // as its one argument (in folder when given); anything else (a web address, a picture, a document)
-// goes to the desktop's default handler. A failure shows the "ShellExe()" message once.
-// Returns whether the launch worked; callers may ignore it.
-bool ShellExe(const QString &file, const QString &parameters, QWidget *owner = nullptr,
-              int showCommand = 1, const QString &folder = QString(),
-              const ShellFailureReport &report = ShellFailureReport());
+// goes to the desktop's default handler. A failure is handed to report once (an empty report
+// says nothing). Returns whether the launch worked; callers may ignore it.
+bool ShellExe(const QString &file, const QString &parameters, QWidget *owner, int showCommand,
+              const QString &folder, const ShellFailureReport &report);
 
 // The text of ShellExe's failure message.
 QString ShellExeFailureTitle();

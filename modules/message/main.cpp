@@ -1,8 +1,10 @@
 // Saymark, the message wizard.
-#include "module_placeholder.h"
+#include "message_window.h"
+#include "run_module.h"
 
 int main(int argc, char *argv[])
 {
-    return RunModulePlaceholder(argc, argv, QStringLiteral("Saymark"),
-                                QStringLiteral("Turns free text into message lines."));
+    return RunModule(argc, argv, QStringLiteral("Saymark"), [](const ModuleContext &context, DialogSeam &dialogs) {
+        return std::make_unique<MessageWindow>(context, dialogs);
+    });
 }

@@ -1,8 +1,10 @@
 // Folkmint, the NPC wizard.
-#include "module_placeholder.h"
+#include "npc_window.h"
+#include "run_module.h"
 
 int main(int argc, char *argv[])
 {
-    return RunModulePlaceholder(argc, argv, QStringLiteral("Folkmint"),
-                                QStringLiteral("Builds the definition block of a talking NPC."));
+    return RunModule(argc, argv, QStringLiteral("Folkmint"), [](const ModuleContext &context, DialogSeam &dialogs) {
+        return std::make_unique<NpcWindow>(context, dialogs);
+    });
 }
