@@ -43,8 +43,6 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, expected);
         QCOMPARE(ModuleCommandLine({"Saymark", "HWND=7", "x"}), QString("HWND=7 x"));
-        if (expected != 0 && EditorHwndFrom(QStringLiteral("HWND=1")) == 0)
-            QSKIP("the channel does not read editor numbers yet");
         QCOMPARE(ReadStartupParameters(ModuleCommandLine(arguments), "/q/Modules").EditorHwnd, expected);
     }
 };
