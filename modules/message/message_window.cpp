@@ -32,7 +32,7 @@ MessageWindow::MessageWindow(const ModuleContext &context, DialogSeam &dialogs, 
     resize(480, 360);
 }
 
-QString MessageWindow::buildScript()
+std::optional<QString> MessageWindow::buildScript()
 {
     return BuildMessageScript(TextWithHardLineBreaks(*m_message));
 }

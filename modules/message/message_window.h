@@ -14,7 +14,7 @@ public:
                   QWidget *parent = nullptr);
 
 protected:
-    QString buildScript() override;
+    std::optional<QString> buildScript() override;
 
 private:
     QPlainTextEdit *m_message = nullptr;

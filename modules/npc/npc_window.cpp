@@ -44,7 +44,7 @@ NpcWindow::NpcWindow(const ModuleContext &context, DialogSeam &dialogs, CommandS
     resize(620, 440);
 }
 
-QString NpcWindow::buildScript()
+std::optional<QString> NpcWindow::buildScript()
 {
     const HeaderInputs inputs = m_inputs->inputsForInsert();
     return BuildNPCScript(inputs, TextWithHardLineBreaks(*m_greeting));

@@ -17,7 +17,7 @@ public:
               QWidget *parent = nullptr);
 
 protected:
-    QString buildScript() override;
+    std::optional<QString> buildScript() override;
 
 private:
     std::unique_ptr<SharedInputs> m_inputs;

@@ -122,10 +122,12 @@ void ModuleWindow::setInputOrder(const QList<QWidget *> &inputs)
 
 void ModuleWindow::insertScript()
 {
-    const QString text = buildScript();
+    const std::optional<QString> text = buildScript();
+    if (!text)
+        return;
     // The send waits for the editor, for ten seconds at most.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool delivered = m_send(InsertTextCommandPrefix() + text, m_context.EditorHwnd);
+    const bool delivered = m_send(InsertTextCommandPrefix() + *text, m_context.EditorHwnd);
     QApplication::restoreOverrideCursor();
     if (delivered) {
         close();

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class DialogSeam;
 class QPushButton;
@@ -52,7 +53,8 @@ protected:
     void setInputOrder(const QList<QWidget *> &inputs);
 
     // The script text from the inputs; it may update an input, as the ".gat" rule does.
-    virtual QString buildScript() = 0;
+    // Nothing: the builder refused and has told the user why, so the window stays open.
+    virtual std::optional<QString> buildScript() = 0;
 
 private:
     void insertScript();
