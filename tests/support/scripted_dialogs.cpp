@@ -25,10 +25,12 @@ MsgBoxAnswer ScriptedDialogs::msgBoxEx(const MsgBoxExRequest &request)
     return msgBoxAnswers.isEmpty() ? MsgBoxAnswer::None : msgBoxAnswers.dequeue();
 }
 
-std::optional<QString> ScriptedDialogs::inputText(QWidget *, const QString &, const QString &prompt,
-                                                  const QString &)
+std::optional<QString> ScriptedDialogs::inputText(QWidget *, const QString &title, const QString &prompt,
+                                                  const QString &initial)
 {
     inputPrompts.append(prompt);
+    inputTitles.append(title);
+    inputInitials.append(initial);
     return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
 }
 

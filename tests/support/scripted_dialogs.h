@@ -24,6 +24,8 @@ public:
     QList<QFont> fontRequests;
     QList<MsgBoxExRequest> msgBoxRequests;
     QStringList inputPrompts;
+    QStringList inputTitles;
+    QStringList inputInitials;   // the default answers offered
     QStringList launched;   // file, then "|" and the parameters when there are any
 
     QString fileName(const FileDialogRequest &request) override;

@@ -1,0 +1,106 @@
+// The shop line byte for byte, the price edit's rule and where the item database is looked for.
+#include "shop_script.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+class TestShopScript : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shopLine_data()
+    {
+        QTest::addColumn<QStringList>("fields");   // name, sprite, map, x, y
+        QTest::addColumn<int>("lookIndex");
+        QTest::addColumn<QStringList>("items");    // id:price
+        QTest::addColumn<QString>("expected");
+        const QStringList dealer{"Tool Dealer", "83", "town01", "150", "120"};
+        QTest::newRow("worked example") << dealer << 0 << QStringList{"501:50", "502:200"}
+                                        << "town01.gat,150,120,1\tshop\tTool Dealer\t83,501:50,502:200\r\n";
+        QTest::newRow("one row") << dealer << 0 << QStringList{"501:50"}
+                                 << "town01.gat,150,120,1\tshop\tTool Dealer\t83,501:50\r\n";
+        QTest::newRow("same item twice") << dealer << 0 << QStringList{"501:50", "501:50"}
+                                         << "town01.gat,150,120,1\tshop\tTool Dealer\t83,501:50,501:50\r\n";
+        QTest::newRow("price typed as text") << dealer << 3 << QStringList{"501:12abc"}
+                                             << "town01.gat,150,120,4\tshop\tTool Dealer\t83,501:12abc\r\n";
+        QTest::newRow("blank before ID kept") << dealer << 7 << QStringList{" 501:-5"}
+                                              << "town01.gat,150,120,8\tshop\tTool Dealer\t83, 501:-5\r\n";
+        QTest::newRow("empty fields") << QStringList{"", "", "", "", ""} << 0 << QStringList{":"}
+                                      << ".gat,,,1\tshop\t\t,:\r\n";
+        QTest::newRow("upper-case map kept") << QStringList{"S", "1", "TOWN01.GAT", "2", "3"} << 1
+                                             << QStringList{"7:1"} << "TOWN01.GAT,2,3,2\tshop\tS\t1,7:1\r\n";
+        QTest::newRow("items placeholder in the name") << QStringList{"%ITEMS%", "1", "m", "2", "3"} << 0
+                                                       << QStringList{"7:1"} << "m.gat,2,3,1\tshop\t7:1\r\n\t1,7:1\r\n";
+    }
+    void shopLine()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(int, lookIndex);
+        QFETCH(QStringList, items);
+        QFETCH(QString, expected);
+        QList<ShopItem> rows;
+        for (const QString &item : items) {
+            const qsizetype colon = item.indexOf(QLatin1Char(':'));
+            rows.append(ShopItem{item.left(colon), QStringLiteral("name"), item.mid(colon + 1)});
+        }
+        const HeaderInputs inputs{fields[0], fields[1], fields[2], fields[3], fields[4], lookIndex};
+        const std::optional<QString> line = BuildShopScript(inputs, rows);
+        QVERIFY(line.has_value());
+        QCOMPARE(*line, expected);
+    }
+
+    void emptyShopRefused()
+    {
+        const HeaderInputs inputs{"Tool Dealer", "83", "town01", "150", "120", 0};
+        QVERIFY(!BuildShopScript(inputs, {}).has_value());
+    }
+
+    void editedPrice_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<std::optional<QString>>("expected");
+        QTest::newRow("number") << std::optional<QString>("75") << std::optional<QString>("75");
+        QTest::newRow("zero") << std::optional<QString>("0") << std::optional<QString>();
+        QTest::newRow("text") << std::optional<QString>("cheap") << std::optional<QString>();
+        QTest::newRow("negative") << std::optional<QString>("-5") << std::optional<QString>("-5");
+        QTest::newRow("number then text") << std::optional<QString>("12abc") << std::optional<QString>("12abc");
+        QTest::newRow("empty") << std::optional<QString>("") << std::optional<QString>();
+        QTest::newRow("cancelled") << std::optional<QString>() << std::optional<QString>();
+        QTest::newRow("blank first, kept") << std::optional<QString>(" 30") << std::optional<QString>(" 30");
+        QTest::newRow("fraction") << std::optional<QString>("0.4") << std::optional<QString>("0.4");
+        QTest::newRow("zero point zero") << std::optional<QString>("0.0") << std::optional<QString>();
+    }
+    void editedPrice()
+    {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(std::optional<QString>, expected);
+        QCOMPARE(EditedPrice(answer), expected);
+    }
+
+    void pricePrompt()
+    {
+        QCOMPARE(EditPricePrompt(" Red Potion"), QString("Edit the sale price of the  Red Potion item."));
+        QCOMPARE(EditPriceTitle(), QString("Edit Item Price.."));
+    }
+
+    void databasePath_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "/opt/quill/Modules" << "/opt/quill/Modules/item_db2.txt";
+        QTest::newRow("trailing slash") << "/opt/quill/Modules/" << "/opt/quill/Modules/item_db2.txt";
+        QTest::newRow("root") << "/" << "/item_db2.txt";
+        QTest::newRow("doubled inside") << "/opt//quill" << "/opt/quill/item_db2.txt";
+    }
+    void databasePath()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, expected);
+        QCOMPARE(ItemDatabasePath(folder), expected);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestShopScript)
+#include "test_shop_script.moc"
