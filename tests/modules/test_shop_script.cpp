@@ -1,4 +1,5 @@
 // The shop line byte for byte, the price edit's rule and where the item database is looked for.
+#include "item_database.h"
 #include "shop_script.h"
 
 #include <QTest>
@@ -99,6 +100,21 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, expected);
         QCOMPARE(ItemDatabasePath(folder), expected);
+    }
+
+    // Our sample offers something under every filter, and some types only "All" shows.
+    void sampleDatabase()
+    {
+        const ItemDatabaseLoad load = LoadItemDatabase(QStringLiteral(QUILL_SAMPLE_ITEM_DATABASE));
+        QVERIFY(load.ok);
+        QVERIFY(load.table.rows.size() >= 50 && load.table.rows.size() <= 70);
+        QCOMPARE(FilteredItemRows(load.table, FilterAll).size(), load.table.rows.size());
+        for (const ItemFilter &filter : ItemFilters())
+            QVERIFY2(!FilteredItemRows(load.table, filter.value).isEmpty(), qPrintable(filter.caption));
+        int unfiltered = 0;
+        for (const ItemRecord &record : load.table.rows)
+            unfiltered += (record.type == 1 || record.type > 8) ? 1 : 0;
+        QVERIFY(unfiltered >= 2);
     }
 };
 
