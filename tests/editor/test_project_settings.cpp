@@ -1,8 +1,7 @@
-// wProject: its layout, the enabling rule, Add File, Remove Selected, Clear All, Save and Cancel.
+// wProject: its layout, the enabling rule, Add File, Remove Selected and Clear All.
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -97,32 +96,6 @@ private Q_SLOTS:
             QCOMPARE(f.dialogs.fileRequests.first().title, QStringLiteral("Select file to include into this project.."));
             QVERIFY(!f.dialogs.fileRequests.first().save);
         }
-    }
-
-    void saveAndCancel_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("requests");
-        QTest::addColumn<int>("rejected");
-        QTest::newRow("save") << "cmdSaveChanges" << 1 << 0;
-        QTest::newRow("cancel") << "cmdCancelChanges" << 0 << 1;
-    }
-
-    void saveAndCancel()
-    {
-        QFETCH(QString, button);
-        QFETCH(int, requests);
-        QFETCH(int, rejected);
-        Fixture f;
-        f.dialog.load({"/s/a", "/s/b"});
-        QSignalSpy saves(&f.dialog, &ProjectSettingsDialog::saveChangesRequested);
-        QSignalSpy rejects(&f.dialog, &QDialog::rejected);
-        f.dialog.show();
-        f.click(qPrintable(button));
-        QCOMPARE(saves.size(), requests);
-        QCOMPARE(rejects.size(), rejected);
-        if (requests)
-            QCOMPARE(saves.first().first().toStringList(), QStringList({"/s/a", "/s/b"}));
     }
 };
 
