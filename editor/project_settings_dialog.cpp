@@ -28,6 +28,8 @@ ProjectSettingsDialog::ProjectSettingsDialog(DialogSeam &dialogs, QWidget *paren
     setWindowTitle(QStringLiteral("Project Settings"));
     nameWidget(this, QStringLiteral("wProject"), windowTitle());
     setFixedSize(twipsToPixels(6480), twipsToPixels(5610));
+    // A fixed-size dialog: a title and a close button, nothing to minimize or maximize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // Tahoma where the desktop has it, the desktop's own face otherwise.
     QFont face = font();
     face.setFamilies({QStringLiteral("Tahoma"), face.family()});
