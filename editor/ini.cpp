@@ -193,6 +193,28 @@ QString ReadIni(const QString &section, const QString &key, const QString &defau
     return unquoted(line.mid(found->parts.valueStart).trimmed()).left(IniValueLimit);
 }
 
+QList<IniEntry> ReadIniSection(const QString &section, const QString &file)
+{
+    QList<IniEntry> entries;
+    QByteArray bytes;
+    if (!QFileInfo(file).isFile() || !TextFile::read(file, &bytes))
+        return entries;
+
+    const IniText text = splitIniText(bytes);
+    bool inSection = false;
+    for (const QString &line : text.lines) {
+        if (const auto name = sectionName(line)) {
+            inSection = sameName(*name, section);
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (const auto parsed = keyLine(line))
+            entries.append({parsed->key, unquoted(line.mid(parsed->valueStart).trimmed()).left(IniValueLimit)});
+    }
+    return entries;
+}
+
 bool WriteIni(const QString &section, const QString &key, const QString &value, const QString &file)
 {
     if (!writableEntry(section, key, value) || file.isEmpty())

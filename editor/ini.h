@@ -1,6 +1,7 @@
 // Reading and writing INI files in the private-profile format, keeping the file's own lines.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // Longest value ReadIni gives back; longer values are cut.
@@ -11,6 +12,17 @@ inline constexpr int IniValueLimit = 59999;
 // file, section or key is missing.
 QString ReadIni(const QString &section, const QString &key, const QString &defaultValue,
                 const QString &file);
+
+struct IniEntry
+{
+    QString key;
+    QString value;
+};
+
+// Every key line of section in file order, key and value read as ReadIni reads them, so where a
+// key occurs twice the first one is what ReadIni gives. Empty when the file or section is
+// missing. One reading of the file for lists too long to read key by key.
+QList<IniEntry> ReadIniSection(const QString &section, const QString &file);
 
 // Creates or replaces key in section, creating the file and section when missing (never the
 // folder). Every other line stays as it was, byte for byte, and the file keeps its encoding

@@ -28,6 +28,7 @@
 #include "menu_table.h"
 #include "module_channel.h"
 #include "module_commands.h"
+#include "project_commands.h"
 #include "rule_line.h"
 #include "script_language.h"
 #include "status_bar.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     : QMainWindow(parent)
     , m_paths(paths)
     , m_dialogs(dialogs)
+    , m_version(version)
 {
     initResources();
     setObjectName(QStringLiteral("wMain"));
@@ -78,7 +80,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
 
     // The load sequence. The bounds are applied before the toolbar and menus fill the window,
     // and the text area's defaults before the document is reset.
-    setWindowTitle(FormatTitle(version.major, version.minor, version.revision));
+    setWindowTitle(FormatTitle(m_version.major, m_version.minor, m_version.revision));
     m_highlightingItems.value(0)->setChecked(true);
     resize(twipsToPixels(MainWindowDesign::ClientWidth),
            twipsToPixels(MainWindowDesign::ClientHeight) + menuBar()->sizeHint().height());
@@ -163,6 +165,7 @@ void MainWindow::createControls()
     m_channel = new ModuleChannel(this);
     m_moduleCommands = new ModuleCommands(*m_insertion, m_dialogs, this, m_paths, *m_commandBox,
                                           qint32(QCoreApplication::applicationPid()), this);
+    m_projectCommands = new ProjectCommands(*m_document, *m_projectList, m_dialogs, this, m_version, this);
 }
 
 void MainWindow::createMenus()
@@ -316,6 +319,8 @@ void MainWindow::connectCommands()
     connect(m_moduleCommands, &ModuleCommands::statusText, this, &MainWindow::SetStatusText);
     connect(m_channel, &ModuleChannel::commandReceived, m_moduleCommands, &ModuleCommands::commandReceived);
     connect(m_channel, &ModuleChannel::frameRefused, this, &MainWindow::SetStatusText);
+    connect(m_projectCommands, &ProjectCommands::statusText, this, &MainWindow::SetStatusText);
+    connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, &MainWindow::SetProjectMenus);
 
     connectAction("mNEWFILE", m_document, &Document::NewScript);
     connectAction("mOPENFILE", m_document, &Document::OpenScript);
@@ -347,6 +352,10 @@ void MainWindow::connectCommands()
             m_insertCommands->catalogueEntryChosen(item->data().toString());
         });
     }
+    connectAction("mNEWPROJECT", m_projectCommands, &ProjectCommands::NewProject);
+    connectAction("mOPENPROJECT", m_projectCommands, &ProjectCommands::chooseAndOpenProject);
+    connectAction("mCLOSEPROJECT", m_projectCommands, &ProjectCommands::CloseProject);
+    connectAction("mPROJECTPROPERTIES", m_projectCommands, &ProjectCommands::showProjectProperties);
     connectToggle("mOPTIONSREADONLY", m_editCommands, &EditCommands::setReadOnly);
     connectAction("mVIEWSETFONT", m_editCommands, &EditCommands::setFont);
     connectToggle("mVIEWSHOWWHITESPACE", m_editCommands, &EditCommands::setWhitespaceVisible);
@@ -455,6 +464,11 @@ InsertCommands *MainWindow::insertCommands() const
 ModuleCommands *MainWindow::moduleCommands() const
 {
     return m_moduleCommands;
+}
+
+ProjectCommands *MainWindow::projectCommands() const
+{
+    return m_projectCommands;
 }
 
 ModuleChannel *MainWindow::moduleChannel() const

@@ -18,6 +18,7 @@ class EditControl;
 class ModuleChannel;
 class ModuleCommands;
 class MultiRule;
+class ProjectCommands;
 class QComboBox;
 class QPlainTextEdit;
 class QSessionManager;
@@ -60,6 +61,7 @@ public:
     EditCommands *editCommands() const;
     InsertCommands *insertCommands() const;
     ModuleCommands *moduleCommands() const;
+    ProjectCommands *projectCommands() const;
     ModuleChannel *moduleChannel() const;
     CaretInsertion *caretInsertion() const;
     StatusBar *statusPanels() const;
@@ -89,6 +91,7 @@ private:
 
     AppPaths m_paths;
     DialogSeam &m_dialogs;
+    ProgramVersion m_version;
     QWidget *m_client = nullptr;
     QToolBar *m_toolbar = nullptr;
     MultiRule *m_rule = nullptr;
@@ -105,6 +108,7 @@ private:
     InsertCommands *m_insertCommands = nullptr;
     ModuleChannel *m_channel = nullptr;
     ModuleCommands *m_moduleCommands = nullptr;
+    ProjectCommands *m_projectCommands = nullptr;
     QHash<QString, QAction *> m_actions;
     QList<QAction *> m_highlightingItems;
     QHash<QString, QMenu *> m_arrayMenus;

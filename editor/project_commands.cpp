@@ -1,0 +1,168 @@
+// New, open and close a project, its settings dialog, and opening scripts from the project pane.
+#include "project_commands.h"
+
+#include "common_dialogs.h"
+#include "dialog_seam.h"
+#include "document.h"
+#include "project_file.h"
+#include "project_settings_dialog.h"
+#include "shell_helpers.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+#include <QTreeWidget>
+
+ProjectCommands::ProjectCommands(Document &document, QTreeWidget &projectList, DialogSeam &dialogs,
+                                 QWidget *owner, const ProgramVersion &version, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+    , m_projectList(projectList)
+    , m_dialogs(dialogs)
+    , m_owner(owner)
+    , m_version(version)
+{
+    // A double click opens the script once: the second click of it is not reported as a click.
+    connect(&m_projectList, &QTreeWidget::itemClicked, this, &ProjectCommands::projectItemClicked);
+    // From the keyboard, Enter opens the current item as a click does.
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto *shortcut = new QShortcut(key, &m_projectList, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this] { projectItemClicked(m_projectList.currentItem()); });
+    }
+}
+
+QString ProjectCommands::ProjectPath() const
+{
+    return m_projectPath;
+}
+
+QStringList ProjectCommands::ProjectFiles() const
+{
+    return m_projectFiles;
+}
+
+bool ProjectCommands::NewProject()
+{
+    FileDialogRequest request;
+    request.owner = m_owner;
+    request.save = true;
+    request.title = QStringLiteral("Enter filename for new Project file..");
+    request.filter = AllFilesFilter();
+    const QString name = m_dialogs.fileName(request);
+    // Even a cancelled New Project leaves no project open.
+    if (!CloseProject() || name.isEmpty())
+        return false;
+    // The file itself is first written by Save Changes.
+    m_projectPath = EnsureExtension(name, QStringLiteral(".prj"));
+    Q_EMIT projectOpenChanged(true);
+    showProjectProperties();
+    return true;
+}
+
+bool ProjectCommands::chooseAndOpenProject()
+{
+    FileDialogRequest request;
+    request.owner = m_owner;
+    request.title = QStringLiteral("Select project file to open..");
+    request.filter = AllFilesFilter();
+    const QString path = m_dialogs.fileName(request);
+    return !path.isEmpty() && OpenProject(path);
+}
+
+bool ProjectCommands::OpenProject(const QString &path)
+{
+    const auto contents = readProjectFile(path);
+    if (!contents) {
+        Q_EMIT statusText(QStringLiteral("The selected file was not a valid Quillmere project file."));
+        return false;
+    }
+    // The open project goes first, so the two file lists never mix.
+    if (!m_projectPath.isEmpty() && !CloseProject())
+        return false;
+    m_projectPath = path;
+    Q_EMIT projectOpenChanged(true);
+    for (const QString &fileName : contents->fileNames)
+        AddProjectFile(fileName);
+    RefreshProjectList();
+    Q_EMIT statusText(QStringLiteral("The selected project file contained %1 files.").arg(contents->totalFiles));
+    return true;
+}
+
+bool ProjectCommands::CloseProject()
+{
+    if (!m_document.NewScript())
+        return false;
+    m_projectFiles.clear();
+    m_projectPath.clear();
+    m_projectList.clear();
+    Q_EMIT projectOpenChanged(false);
+    Q_EMIT statusText(QStringLiteral("The current project has been closed."));
+    return true;
+}
+
+void ProjectCommands::showProjectProperties()
+{
+    if (m_settings)
+        m_settings->close();
+    m_settings = new ProjectSettingsDialog(m_dialogs, m_owner);
+    m_settings->setAttribute(Qt::WA_DeleteOnClose);
+    QStringList fileNames;
+    for (const QString &entry : std::as_const(m_projectFiles))
+        fileNames.append(projectEntryFileName(entry));
+    m_settings->load(fileNames);
+    connect(m_settings, &ProjectSettingsDialog::saveChangesRequested, this, &ProjectCommands::saveChanges);
+    // Modal for the user, yet the caller (and a test) goes on at once.
+    m_settings->open();
+}
+
+bool ProjectCommands::projectItemClicked(QTreeWidgetItem *item)
+{
+    if (!item || !m_document.PromptSaveModified())
+        return false;
+    return m_document.OpenScriptFile(projectEntryFileName(item->data(0, Qt::UserRole).toString()), false);
+}
+
+void ProjectCommands::AddProjectFile(const QString &path)
+{
+    m_projectFiles.append(projectEntry(path));
+}
+
+void ProjectCommands::RefreshProjectList()
+{
+    m_projectList.clear();
+    for (const QString &entry : std::as_const(m_projectFiles)) {
+        auto *item = new QTreeWidgetItem(&m_projectList, {projectEntryFilePart(entry)});
+        item->setData(0, Qt::UserRole, entry);
+        item->setToolTip(0, projectEntryFileName(entry));
+    }
+}
+
+FileResult ProjectCommands::WriteProjectFile()
+{
+    return saveProjectFile(m_projectPath, m_projectFiles, m_version);
+}
+
+ProjectSettingsDialog *ProjectCommands::settingsDialog() const
+{
+    return m_settings;
+}
+
+void ProjectCommands::saveChanges(const QStringList &fileNames)
+{
+    const QStringList previous = m_projectFiles;
+    m_projectFiles.clear();
+    for (const QString &name : fileNames)
+        AddProjectFile(name);
+    const FileResult result = WriteProjectFile();
+    if (!result) {
+        // The project stays as its file last held it, and the dialog stays open to try again.
+        m_projectFiles = previous;
+        const QString text = QStringLiteral("The project file could not be saved: ") + result.error;
+        Q_EMIT statusText(text);
+        m_dialogs.msgBoxEx({text, MsgBoxIcon::Error, MsgBoxButtons::Okay, QStringLiteral("Project not saved..")});
+        return;
+    }
+    RefreshProjectList();
+    if (m_settings)
+        m_settings->accept();
+}

@@ -1,0 +1,67 @@
+// The Project menu: the open project, its pane in the main window and its settings dialog.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include "text_file.h"
+#include "version.h"
+
+class DialogSeam;
+class Document;
+class ProjectSettingsDialog;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+class ProjectCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    // version is written into every project file as its "Editor Version".
+    ProjectCommands(Document &document, QTreeWidget &projectList, DialogSeam &dialogs, QWidget *owner,
+                    const ProgramVersion &version, QObject *parent = nullptr);
+
+    // The open project's file, "" when none is open, and its entries (FILENAME=...¬FILEPART=...).
+    QString ProjectPath() const;
+    QStringList ProjectFiles() const;
+
+    // Each returns whether it did what it was asked. The unsaved-changes question stops the
+    // closing of a project (and so New Project and Open Project) when the changes were not saved.
+    bool NewProject();
+    // Asks for a project file and opens it.
+    bool chooseAndOpenProject();
+    bool OpenProject(const QString &path);
+    bool CloseProject();
+    // Shows wProject, window-modal, over the main window; returns at once.
+    void showProjectProperties();
+    // Asks about unsaved changes, then opens the item's script.
+    bool projectItemClicked(QTreeWidgetItem *item);
+
+    void AddProjectFile(const QString &path);
+    void RefreshProjectList();
+    FileResult WriteProjectFile();
+
+    // The settings dialog while it is shown, else null.
+    ProjectSettingsDialog *settingsDialog() const;
+
+Q_SIGNALS:
+    void statusText(const QString &text);
+    // A project was opened or closed: the menu items that need one follow.
+    void projectOpenChanged(bool open);
+
+private:
+    void saveChanges(const QStringList &fileNames);
+
+    Document &m_document;
+    QTreeWidget &m_projectList;
+    DialogSeam &m_dialogs;
+    QWidget *m_owner;
+    ProgramVersion m_version;
+    QString m_projectPath;
+    QStringList m_projectFiles;
+    QPointer<ProjectSettingsDialog> m_settings;
+};
