@@ -3,14 +3,10 @@
 
 #include "common_dialogs.h"
 #include "msgbox_ex.h"
-#include "shell_helpers.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QMessageBox>
 
 QString QtDialogSeam::fileName(const FileDialogRequest &request)
 {
@@ -77,20 +73,3 @@ MsgBoxAnswer QtDialogSeam::msgBoxEx(const MsgBoxExRequest &request)
     return dialog.answer();
 }
 
-std::optional<QString> QtDialogSeam::inputText(QWidget *owner, const QString &title, const QString &prompt,
-                                               const QString &initial)
-{
-    bool ok = false;
-    const QString text = QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok)
-        return std::nullopt;
-    return text;
-}
-
-bool QtDialogSeam::launch(QWidget *owner, const QString &file, const QString &parameters)
-{
-    const ShellFailureReport report = [](QWidget *reportOwner, const QString &title, const QString &text) {
-        QMessageBox::critical(reportOwner, title, text);
-    };
-    return ShellExe(file, parameters, owner, 1, QString(), report);
-}

@@ -3,18 +3,15 @@
 
 #include <QPoint>
 
-#include "dialog_seam.h"
+#include "desktop_dialog_seam.h"
 
-class QtDialogSeam : public DialogSeam
+class QtDialogSeam : public DesktopDialogSeam
 {
 public:
     QString fileName(const FileDialogRequest &request) override;
     std::optional<QColor> colour(QWidget *owner, const QColor &initial) override;
     std::optional<QFont> font(QWidget *owner, const QFont &initial) override;
     MsgBoxAnswer msgBoxEx(const MsgBoxExRequest &request) override;
-    std::optional<QString> inputText(QWidget *owner, const QString &title, const QString &prompt,
-                                     const QString &initial) override;
-    bool launch(QWidget *owner, const QString &file, const QString &parameters) override;
 
 private:
     // Where the previous message box stood, for position codes outside 0 to 5.

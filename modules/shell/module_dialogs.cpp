@@ -1,11 +1,8 @@
 // The modules' dialog seam.
 #include "module_dialogs.h"
 
-#include "shell_helpers.h"
 
 #include <QApplication>
-#include <QInputDialog>
-#include <QLineEdit>
 
 QString ModuleDialogSeam::fileName(const FileDialogRequest &)
 {
@@ -62,20 +59,3 @@ MsgBoxAnswer ModuleDialogSeam::msgBoxEx(const MsgBoxExRequest &request)
     return box.clickedButton() ? answerForButton(box.standardButton(box.clickedButton())) : MsgBoxAnswer::None;
 }
 
-std::optional<QString> ModuleDialogSeam::inputText(QWidget *owner, const QString &title, const QString &prompt,
-                                                   const QString &initial)
-{
-    bool ok = false;
-    const QString text = QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok)
-        return std::nullopt;
-    return text;
-}
-
-bool ModuleDialogSeam::launch(QWidget *owner, const QString &file, const QString &parameters)
-{
-    const ShellFailureReport report = [this](QWidget *, const QString &title, const QString &text) {
-        msgBoxEx(MsgBoxExRequest{text, MsgBoxIcon::Error, MsgBoxButtons::Okay, title});
-    };
-    return ShellExe(file, parameters, owner, 1, QString(), report);
-}
