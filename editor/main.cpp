@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app_paths.h"
+#include "command_line_files.h"
 #include "main_window.h"
 #include "qt_dialog_seam.h"
 
@@ -15,5 +16,7 @@ int main(int argc, char *argv[])
     QtDialogSeam dialogs;
     MainWindow window(paths, dialogs);
     window.show();
+    OpenCommandLineFiles(*window.document(), CommandLineFiles(app.arguments()),
+                         [&window](const QString &text) { window.SetStatusText(text); });
     return app.exec();
 }
