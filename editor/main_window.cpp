@@ -234,9 +234,11 @@ void MainWindow::createToolbar()
             m_toolbar->addSeparator();
             continue;
         }
-        // The desktop's picture where its theme has one; ours otherwise.
-        const QIcon icon = QIcon::fromTheme(QLatin1String(button.themeIcon),
-                                            QIcon(QStringLiteral(":/images/%1.png").arg(key)));
+        // The desktop's picture where its theme has one; ours otherwise, with its double-size
+        // twin so the toolbar stays sharp at a scale factor of 2.
+        QIcon ours(QStringLiteral(":/images/%1.png").arg(key));
+        ours.addFile(QStringLiteral(":/images/%1@2x.png").arg(key));
+        const QIcon icon = QIcon::fromTheme(QLatin1String(button.themeIcon), ours);
         QAction *action = m_toolbar->addAction(icon, QString());
         action->setObjectName(key);
         action->setToolTip(QLatin1String(button.tooltip));
