@@ -27,8 +27,7 @@ bool OpenCommandLineFiles(Document &document, const QStringList &files,
     if (!document.OpenScriptFile(files.first(), false))
         return false;
     if (files.size() > 1)
-        status(QStringLiteral("Only one script is open at a time: %1 was opened, %2 other file(s) were not.")
-                   .arg(QFileInfo(files.first()).fileName())
-                   .arg(files.size() - 1));
+        // Short enough for the status panel whatever the file names.
+        status(QStringLiteral("Only one script is open at a time: %1 more file(s) not opened.").arg(files.size() - 1));
     return true;
 }

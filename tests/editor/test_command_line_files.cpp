@@ -36,7 +36,7 @@ void TestCommandLineFiles::opening_data()
     QTest::newRow("a missing file") << QStringList{"missing.txt"} << "" << ""
                                     << "There was an error trying to open the selected file: ";
     QTest::newRow("two files") << QStringList{"guard.txt", "shop.txt"} << "guard.txt" << "guard script"
-                               << "Only one script is open at a time: guard.txt was opened, 1 other file(s) were not.";
+                               << "Only one script is open at a time: 1 more file(s) not opened.";
     QTest::newRow("two files, the first missing") << QStringList{"missing.txt", "guard.txt"} << "" << ""
                                                   << "There was an error trying to open the selected file: ";
 }
