@@ -1,19 +1,48 @@
-// The editor's folder and file table: plain concatenations from the program's folder.
+// The editor's folder and file table: the portable tree or a system install, told by its layout.
 #include "app_paths.h"
 
+#include "install_layout.h"
 #include "shell_helpers.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
-AppPaths AppPaths::forProgramFolder(const QString &folder)
+namespace {
+
+// The user's copy when there is one, so a changed file wins over the shipped one.
+QString userOrShipped(const QString &userPath, const QString &shippedPath)
+{
+    return QFileInfo::exists(userPath) ? userPath : shippedPath;
+}
+
+} // namespace
+
+AppPaths AppPaths::forProgramFolder(const QString &folder, const QString &configFolder)
 {
     AppPaths paths;
     paths.AppPath = folder;
     AddTrailingSeparator(paths.AppPath);
-    paths.DataPath = paths.AppPath + QStringLiteral("Data/");
-    paths.ModulesPath = paths.AppPath + QStringLiteral("Modules/");
-    paths.TemplatesPath = paths.DataPath + QStringLiteral("Templates/");
-    paths.ScriptIniFile = paths.DataPath + QStringLiteral("NPC Script.ini");
+    const QString share = SystemShareFolderFor(paths.AppPath);
+    if (share.isEmpty()) {
+        paths.DataPath = paths.AppPath + QStringLiteral("Data/");
+        paths.SharedDataPath = paths.DataPath;
+        paths.ModulesPath = paths.AppPath + QStringLiteral("Modules/");
+        paths.TemplatesPath = paths.DataPath + QStringLiteral("Templates/");
+        paths.ScriptIniFile = paths.DataPath + QStringLiteral("NPC Script.ini");
+    } else {
+        paths.SystemInstall = true;
+        paths.DataPath = configFolder.isEmpty() ? userConfigFolder() : configFolder;
+        AddTrailingSeparator(paths.DataPath);
+        paths.SharedDataPath = share;
+        // share ends in "share/quillmere/": the prefix is two folders up.
+        paths.ModulesPath = QDir::cleanPath(share + QStringLiteral("../../libexec/quillmere")) + QLatin1Char('/');
+        paths.TemplatesPath = userOrShipped(paths.DataPath + QStringLiteral("Templates/"),
+                                            share + QStringLiteral("Templates/"));
+        paths.ScriptIniFile = userOrShipped(paths.DataPath + QStringLiteral("NPC Script.ini"),
+                                            share + QStringLiteral("NPC Script.ini"));
+    }
     paths.SettingsIniFile = paths.DataPath + QStringLiteral("Settings.ini");
     paths.NpcModuleFile = paths.ModulesPath + QStringLiteral("Folkmint");
     paths.MessageModuleFile = paths.ModulesPath + QStringLiteral("Saymark");
@@ -23,5 +52,17 @@ AppPaths AppPaths::forProgramFolder(const QString &folder)
 
 AppPaths AppPaths::forRunningProgram()
 {
-    return forProgramFolder(QCoreApplication::applicationDirPath());
+    const AppPaths paths = forProgramFolder(QCoreApplication::applicationDirPath());
+    // Settings.ini is written without creating folders, so the user's folder must exist.
+    if (paths.SystemInstall)
+        QDir().mkpath(paths.DataPath);
+    return paths;
+}
+
+QString AppPaths::userConfigFolder()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                     + QStringLiteral("/Quillmere");
+    AddTrailingSeparator(folder);
+    return folder;
 }

@@ -88,6 +88,7 @@ bool Document::OpenScriptFile(const QString &path, bool quiet)
     }
     if (!quiet)
         Q_EMIT statusText(QStringLiteral("The selected script has been loaded successfully."));
+    Q_EMIT scriptFileUsed(path);
     return true;
 }
 
@@ -118,6 +119,7 @@ bool Document::SaveScript()
         return false;
     }
     Q_EMIT statusText(QStringLiteral("The script has been saved successfully."));
+    Q_EMIT scriptFileUsed(m_fileName);
     return true;
 }
 

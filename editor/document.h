@@ -36,6 +36,8 @@ public:
 Q_SIGNALS:
     void statusText(const QString &text);
     void modifiedChanged(bool modified);
+    // A script file was opened or saved: the Recent Files list follows.
+    void scriptFileUsed(const QString &path);
 
 private:
     QString askFileName(bool save, const QString &title);

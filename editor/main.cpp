@@ -1,7 +1,9 @@
 // Quillmere, the script editor: resolves its folders and opens its window.
 #include <QApplication>
+#include <QIcon>
 
 #include "app_paths.h"
+#include "command_line_files.h"
 #include "main_window.h"
 #include "qt_dialog_seam.h"
 
@@ -10,10 +12,16 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Quillmere"));
     app.setOrganizationName(QStringLiteral("Quillmere"));
+    // Lets the desktop match the window to its menu entry and icon.
+    app.setDesktopFileName(QStringLiteral("org.quillmere.Quillmere"));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("org.quillmere.Quillmere"),
+                                       QIcon(QStringLiteral(":/images/quillmere.png"))));
 
     const AppPaths paths = AppPaths::forRunningProgram();
     QtDialogSeam dialogs;
     MainWindow window(paths, dialogs);
     window.show();
+    OpenCommandLineFiles(*window.document(), CommandLineFiles(app.arguments()),
+                         [&window](const QString &text) { window.SetStatusText(text); });
     return app.exec();
 }

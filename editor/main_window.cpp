@@ -29,6 +29,7 @@
 #include "module_channel.h"
 #include "module_commands.h"
 #include "project_commands.h"
+#include "recent_files.h"
 #include "rule_line.h"
 #include "script_language.h"
 #include "status_bar.h"
@@ -166,6 +167,8 @@ void MainWindow::createControls()
     m_moduleCommands = new ModuleCommands(*m_insertion, m_dialogs, this, m_paths, *m_commandBox,
                                           qint32(QCoreApplication::applicationPid()), this);
     m_projectCommands = new ProjectCommands(*m_document, *m_projectList, m_dialogs, this, m_version, this);
+    m_recentFiles = new RecentFiles(m_paths.SettingsIniFile, this);
+    m_projectCommands->setRecentFiles(m_recentFiles);
 }
 
 void MainWindow::createMenus()
@@ -231,9 +234,11 @@ void MainWindow::createToolbar()
             m_toolbar->addSeparator();
             continue;
         }
-        // The desktop's picture where its theme has one; ours otherwise.
-        const QIcon icon = QIcon::fromTheme(QLatin1String(button.themeIcon),
-                                            QIcon(QStringLiteral(":/images/%1.png").arg(key)));
+        // The desktop's picture where its theme has one; ours otherwise, with its double-size
+        // twin so the toolbar stays sharp at a scale factor of 2.
+        QIcon ours(QStringLiteral(":/images/%1.png").arg(key));
+        ours.addFile(QStringLiteral(":/images/%1@2x.png").arg(key));
+        const QIcon icon = QIcon::fromTheme(QLatin1String(button.themeIcon), ours);
         QAction *action = m_toolbar->addAction(icon, QString());
         action->setObjectName(key);
         action->setToolTip(QLatin1String(button.tooltip));
@@ -321,6 +326,10 @@ void MainWindow::connectCommands()
     connect(m_channel, &ModuleChannel::frameRefused, this, &MainWindow::SetStatusText);
     connect(m_projectCommands, &ProjectCommands::statusText, this, &MainWindow::SetStatusText);
     connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, &MainWindow::SetProjectMenus);
+    connect(m_document, &Document::scriptFileUsed, m_recentFiles, &RecentFiles::add);
+    // cboProject's first item is "Recent Files", its second "Project Files".
+    connect(m_projectSelector, &QComboBox::currentIndexChanged, m_projectCommands,
+            [this](int index) { m_projectCommands->showRecentFiles(index == 0); });
 
     connectAction("mNEWFILE", m_document, &Document::NewScript);
     connectAction("mOPENFILE", m_document, &Document::OpenScript);

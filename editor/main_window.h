@@ -24,6 +24,7 @@ class QPlainTextEdit;
 class QSessionManager;
 class QToolBar;
 class QTreeWidget;
+class RecentFiles;
 class StatusBar;
 
 class MainWindow : public QMainWindow
@@ -109,6 +110,7 @@ private:
     ModuleChannel *m_channel = nullptr;
     ModuleCommands *m_moduleCommands = nullptr;
     ProjectCommands *m_projectCommands = nullptr;
+    RecentFiles *m_recentFiles = nullptr;
     QHash<QString, QAction *> m_actions;
     QList<QAction *> m_highlightingItems;
     QHash<QString, QMenu *> m_arrayMenus;

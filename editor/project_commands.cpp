@@ -6,8 +6,10 @@
 #include "document.h"
 #include "project_file.h"
 #include "project_settings_dialog.h"
+#include "recent_files.h"
 #include "shell_helpers.h"
 
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTreeWidget>
@@ -94,7 +96,8 @@ bool ProjectCommands::CloseProject()
         return false;
     m_projectFiles.clear();
     m_projectPath.clear();
-    m_projectList.clear();
+    // The Recent Files view stays as it is.
+    RefreshProjectList();
     Q_EMIT projectOpenChanged(false);
     Q_EMIT statusText(QStringLiteral("The current project has been closed."));
     return true;
@@ -117,6 +120,8 @@ void ProjectCommands::showProjectProperties()
 
 bool ProjectCommands::projectItemClicked(QTreeWidgetItem *item)
 {
+    if (item && m_showRecent)
+        return recentItemClicked(item->data(0, Qt::UserRole).toString());
     if (!item || !m_document.PromptSaveModified())
         return false;
     return m_document.OpenScriptFile(projectEntryFileName(item->data(0, Qt::UserRole).toString()), false);
@@ -127,9 +132,52 @@ void ProjectCommands::AddProjectFile(const QString &path)
     m_projectFiles.append(projectEntry(path));
 }
 
+void ProjectCommands::setRecentFiles(RecentFiles *recentFiles)
+{
+    m_recentFiles = recentFiles;
+    connect(m_recentFiles, &RecentFiles::changed, this, [this] {
+        if (m_showRecent)
+            RefreshProjectList();
+    });
+}
+
+void ProjectCommands::showRecentFiles(bool show)
+{
+    m_showRecent = show && m_recentFiles;
+    m_projectList.setHeaderLabels({m_showRecent ? QStringLiteral("Recent Files") : QStringLiteral("Project Files")});
+    RefreshProjectList();
+}
+
+bool ProjectCommands::showingRecentFiles() const
+{
+    return m_showRecent;
+}
+
+bool ProjectCommands::recentItemClicked(const QString &path)
+{
+    // A file that is gone is not worth the unsaved-changes question.
+    if (!QFileInfo(path).isFile()) {
+        m_recentFiles->remove(path);
+        // The name alone, so the status panel shows all of it.
+        Q_EMIT statusText(QStringLiteral("%1 no longer exists: removed from Recent Files.").arg(QFileInfo(path).fileName()));
+        return false;
+    }
+    if (!m_document.PromptSaveModified())
+        return false;
+    return m_document.OpenScriptFile(path, false);
+}
+
 void ProjectCommands::RefreshProjectList()
 {
     m_projectList.clear();
+    if (m_showRecent) {
+        for (const QString &path : m_recentFiles->files()) {
+            auto *item = new QTreeWidgetItem(&m_projectList, {QFileInfo(path).fileName()});
+            item->setData(0, Qt::UserRole, path);
+            item->setToolTip(0, path);
+        }
+        return;
+    }
     for (const QString &entry : std::as_const(m_projectFiles)) {
         auto *item = new QTreeWidgetItem(&m_projectList, {projectEntryFilePart(entry)});
         item->setData(0, Qt::UserRole, entry);

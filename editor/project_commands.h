@@ -12,6 +12,7 @@
 class DialogSeam;
 class Document;
 class ProjectSettingsDialog;
+class RecentFiles;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -38,8 +39,14 @@ public:
     bool CloseProject();
     // Shows wProject, window-modal, over the main window; returns at once.
     void showProjectProperties();
-    // Asks about unsaved changes, then opens the item's script.
+    // Asks about unsaved changes, then opens the item's script. In the Recent Files view a
+    // file that is gone is dropped from the list instead.
     bool projectItemClicked(QTreeWidgetItem *item);
+
+    // The pane shows either the project's files or the recent files (once a list is given).
+    void setRecentFiles(RecentFiles *recentFiles);
+    void showRecentFiles(bool show);
+    bool showingRecentFiles() const;
 
     void AddProjectFile(const QString &path);
     void RefreshProjectList();
@@ -55,6 +62,7 @@ Q_SIGNALS:
 
 private:
     void saveChanges(const QStringList &fileNames);
+    bool recentItemClicked(const QString &path);
 
     Document &m_document;
     QTreeWidget &m_projectList;
@@ -64,4 +72,6 @@ private:
     QString m_projectPath;
     QStringList m_projectFiles;
     QPointer<ProjectSettingsDialog> m_settings;
+    RecentFiles *m_recentFiles = nullptr;
+    bool m_showRecent = false;
 };

@@ -1,6 +1,7 @@
 // Reading a module's start-up values.
 #include "module_context.h"
 
+#include "install_layout.h"
 #include "send_command.h"
 #include "shell_helpers.h"
 
@@ -8,6 +9,10 @@
 
 QString SpritePicturePathFor(const QString &moduleFolder)
 {
+    // A system install keeps the picture with the other shipped files.
+    const QString share = SystemShareFolderFor(moduleFolder);
+    if (!share.isEmpty())
+        return share + QStringLiteral("images/NPC List.jpg");
     const QString folder = QDir::cleanPath(moduleFolder);
     const qsizetype cut = folder.lastIndexOf(QLatin1Char('/'));
     // A folder right below the root keeps the root's "/"; a bare relative name has no parent part.

@@ -14,7 +14,7 @@ struct ModuleContext
 };
 
 // The folder above moduleFolder, then "Data/images/NPC List.jpg"; the folder's own spelling is
-// kept, since file names are case-sensitive here.
+// kept, since file names are case-sensitive here. In a system install, share/quillmere/images/.
 QString SpritePicturePathFor(const QString &moduleFolder);
 
 // The launch argument: everything after the program path, as one parameter string.

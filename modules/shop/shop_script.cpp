@@ -1,6 +1,7 @@
 // Building the shop line and the rules of the price edit.
 #include "shop_script.h"
 
+#include "install_layout.h"
 #include "leading_number.h"
 
 QString ShopHeaderTemplate()
@@ -50,6 +51,10 @@ std::optional<QString> EditedPrice(const std::optional<QString> &answer)
 
 QString ItemDatabasePath(const QString &moduleFolder)
 {
+    // A system install keeps the item database with the other shipped files.
+    const QString share = SystemShareFolderFor(moduleFolder);
+    if (!share.isEmpty())
+        return share + QStringLiteral("item_db2.txt");
     QString path = moduleFolder + QStringLiteral("/item_db2.txt");
     while (path.contains(QLatin1String("//")))
         path.replace(QLatin1String("//"), QLatin1String("/"));

@@ -35,5 +35,6 @@ QString EditPricePrompt(const QString &name);
 // start is not 0; nothing (the price stays) for Cancel, an empty answer, 0 or text.
 std::optional<QString> EditedPrice(const std::optional<QString> &answer);
 
-// The item database beside the module program: folder + "/item_db2.txt", no doubled "/".
+// The item database beside the module program: folder + "/item_db2.txt", no doubled "/"; in a
+// system install, share/quillmere/item_db2.txt.
 QString ItemDatabasePath(const QString &moduleFolder);
