@@ -26,3 +26,10 @@ EditControl &EditFeature::control() const
 {
     return m_control;
 }
+
+QByteArray EditFeature::textSnapshot() const
+{
+    const auto *text = static_cast<const char *>(m_control.SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    const qint64 length = m_control.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    return QByteArray(text, qsizetype(length));
+}

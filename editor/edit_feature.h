@@ -1,6 +1,7 @@
 // A behaviour attached to the text area as an object of its own, switched on and off by itself.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 
 class EditControl;
@@ -23,6 +24,8 @@ Q_SIGNALS:
 
 protected:
     EditControl &control() const;
+    // A copy of the text's UTF-8 bytes, for work done away from the control.
+    QByteArray textSnapshot() const;
 
 private:
     EditControl &m_control;

@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 
 #include "caret_insertion.h"
+#include "check_commands.h"
 #include "command_catalogue.h"
 #include "dialog_seam.h"
 #include "document.h"
@@ -30,6 +31,8 @@
 #include "module_commands.h"
 #include "project_commands.h"
 #include "rule_line.h"
+#include "script_analyser.h"
+#include "script_checker.h"
 #include "script_language.h"
 #include "status_bar.h"
 #include "version.h"
@@ -133,7 +136,7 @@ void MainWindow::createControls()
     m_projectList->setRootIsDecorated(false);
     m_projectList->setGeometry(twipsToPixels(MainWindowDesign::ProjectList));
 
-    // The two selection lists have no function yet: shown, greyed.
+    // The selection lists are greyed while they have nothing to offer.
     m_npcList = new QComboBox(m_client);
     nameWidget(m_npcList, QStringLiteral("cboNPC"), tr("NPC selection list"));
     m_npcList->setGeometry(twipsToPixels(MainWindowDesign::NpcList));
@@ -166,6 +169,9 @@ void MainWindow::createControls()
     m_moduleCommands = new ModuleCommands(*m_insertion, m_dialogs, this, m_paths, *m_commandBox,
                                           qint32(QCoreApplication::applicationPid()), this);
     m_projectCommands = new ProjectCommands(*m_document, *m_projectList, m_dialogs, this, m_version, this);
+    const std::shared_ptr<const ScriptResources> script = LoadScriptResources(m_paths.ScriptIniFile);
+    m_checker = new ScriptChecker(*m_editor, script);
+    m_checkCommands = new CheckCommands(*m_checker, *m_unusedList, this);
 }
 
 void MainWindow::createMenus()
@@ -320,6 +326,7 @@ void MainWindow::connectCommands()
     connect(m_channel, &ModuleChannel::commandReceived, m_moduleCommands, &ModuleCommands::commandReceived);
     connect(m_channel, &ModuleChannel::frameRefused, this, &MainWindow::SetStatusText);
     connect(m_projectCommands, &ProjectCommands::statusText, this, &MainWindow::SetStatusText);
+    connect(m_checkCommands, &CheckCommands::statusText, this, &MainWindow::SetStatusText);
     connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, &MainWindow::SetProjectMenus);
 
     connectAction("mNEWFILE", m_document, &Document::NewScript);
@@ -356,6 +363,7 @@ void MainWindow::connectCommands()
     connectAction("mOPENPROJECT", m_projectCommands, &ProjectCommands::chooseAndOpenProject);
     connectAction("mCLOSEPROJECT", m_projectCommands, &ProjectCommands::CloseProject);
     connectAction("mPROJECTPROPERTIES", m_projectCommands, &ProjectCommands::showProjectProperties);
+    connectAction("mDEBUGCHECKSCRIPT", m_checkCommands, &CheckCommands::checkScript);
     connectToggle("mOPTIONSREADONLY", m_editCommands, &EditCommands::setReadOnly);
     connectAction("mVIEWSETFONT", m_editCommands, &EditCommands::setFont);
     connectToggle("mVIEWSHOWWHITESPACE", m_editCommands, &EditCommands::setWhitespaceVisible);
@@ -469,6 +477,11 @@ ModuleCommands *MainWindow::moduleCommands() const
 ProjectCommands *MainWindow::projectCommands() const
 {
     return m_projectCommands;
+}
+
+CheckCommands *MainWindow::checkCommands() const
+{
+    return m_checkCommands;
 }
 
 ModuleChannel *MainWindow::moduleChannel() const

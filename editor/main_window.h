@@ -10,6 +10,7 @@
 #include "version.h"
 
 class CaretInsertion;
+class CheckCommands;
 class DialogSeam;
 class InsertCommands;
 class Document;
@@ -24,6 +25,7 @@ class QPlainTextEdit;
 class QSessionManager;
 class QToolBar;
 class QTreeWidget;
+class ScriptChecker;
 class StatusBar;
 
 class MainWindow : public QMainWindow
@@ -62,6 +64,7 @@ public:
     InsertCommands *insertCommands() const;
     ModuleCommands *moduleCommands() const;
     ProjectCommands *projectCommands() const;
+    CheckCommands *checkCommands() const;
     ModuleChannel *moduleChannel() const;
     CaretInsertion *caretInsertion() const;
     StatusBar *statusPanels() const;
@@ -109,6 +112,8 @@ private:
     ModuleChannel *m_channel = nullptr;
     ModuleCommands *m_moduleCommands = nullptr;
     ProjectCommands *m_projectCommands = nullptr;
+    ScriptChecker *m_checker = nullptr;
+    CheckCommands *m_checkCommands = nullptr;
     QHash<QString, QAction *> m_actions;
     QList<QAction *> m_highlightingItems;
     QHash<QString, QMenu *> m_arrayMenus;

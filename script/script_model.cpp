@@ -670,7 +670,8 @@ void Builder::statementToken(const Token &token)
         const unsigned char n = token.next;
         const bool command = n == 0 || n == ';' || n == '"' || n == '(' || isWordByte(n) || n == '.'
             || n == '@' || n == '$' || n == '\'';
-        if (command && !isGrammarWord(word) && !m_keywords.count(lower(word))) {
+        // Without a keyword list every command would be unknown: nothing can be told then.
+        if (command && !m_keywords.empty() && !isGrammarWord(word) && !m_keywords.count(lower(word))) {
             m_unknown.push_back({ProblemKind::UnknownCommand, token.line, token.column, int(word.size()),
                                  "Unknown command '" + std::string(word) + "'"});
             m_unknownNames.push_back(lower(word));

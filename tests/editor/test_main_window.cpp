@@ -172,6 +172,7 @@ private Q_SLOTS:
             {"mSEPARATOR8", "mPROJECT", "-", ""},
             {"mPROJECTPROPERTIES", "mPROJECT", "Project Properties..", ""},
             {"mDEBUG", "", "Debug", ""},
+            {"mDEBUGCHECKSCRIPT", "mDEBUG", "Check Script", "F7"},
             {"mOPTIONS", "", "Options", ""},
             {"mOPTIONSREADONLY", "mOPTIONS", "Read Only", ""},
             {"mVIEW", "", "View", ""},
@@ -250,7 +251,8 @@ private Q_SLOTS:
                                     QStringLiteral("mSAVEAS"), QStringLiteral("mSEPERATOR0"),
                                     QStringLiteral("mSEPARATOR17"), QStringLiteral("mSEPARATOR14"),
                                     QStringLiteral("mQUIT")}));
-        QVERIFY(f.window.action(QStringLiteral("mDEBUG"))->menu()->actions().isEmpty());
+        QCOMPARE(f.window.action(QStringLiteral("mDEBUG"))->menu()->actions(),
+                 QList<QAction *>{f.window.action(QStringLiteral("mDEBUGCHECKSCRIPT"))});
     }
 
     void toolbar()
