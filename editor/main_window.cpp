@@ -29,11 +29,13 @@
 #include "menu_table.h"
 #include "module_channel.h"
 #include "module_commands.h"
+#include "outline_list.h"
 #include "project_commands.h"
 #include "rule_line.h"
 #include "script_analyser.h"
 #include "script_checker.h"
 #include "script_language.h"
+#include "script_outline.h"
 #include "status_bar.h"
 #include "version.h"
 #include "widget_names.h"
@@ -172,6 +174,9 @@ void MainWindow::createControls()
     const std::shared_ptr<const ScriptResources> script = LoadScriptResources(m_paths.ScriptIniFile);
     m_checker = new ScriptChecker(*m_editor, script);
     m_checkCommands = new CheckCommands(*m_checker, *m_unusedList, this);
+    auto *outline = new ScriptOutline(*m_editor, script);
+    m_outlineList = new OutlineList(*outline, *m_npcList, this);
+    outline->setActive(true);
 }
 
 void MainWindow::createMenus()

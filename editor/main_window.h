@@ -19,6 +19,7 @@ class EditControl;
 class ModuleChannel;
 class ModuleCommands;
 class MultiRule;
+class OutlineList;
 class ProjectCommands;
 class QComboBox;
 class QPlainTextEdit;
@@ -114,6 +115,7 @@ private:
     ProjectCommands *m_projectCommands = nullptr;
     ScriptChecker *m_checker = nullptr;
     CheckCommands *m_checkCommands = nullptr;
+    OutlineList *m_outlineList = nullptr;
     QHash<QString, QAction *> m_actions;
     QList<QAction *> m_highlightingItems;
     QHash<QString, QMenu *> m_arrayMenus;

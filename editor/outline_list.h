@@ -1,0 +1,34 @@
+// OutlineList: the NPC selection list as the script's outline, blocks with their labels under them.
+#pragma once
+
+#include <QObject>
+
+#include <vector>
+
+class QComboBox;
+class ScriptOutline;
+struct ScriptModel;
+
+class OutlineList : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The list keeps its item 0 caption; the outline's entries follow it.
+    OutlineList(ScriptOutline &outline, QComboBox &list, QObject *parent = nullptr);
+
+private:
+    void fill(const ScriptModel &model);
+    void followCaret(int line);
+    void entryChosen(int index);
+
+    ScriptOutline &m_outline;
+    QComboBox &m_list;
+    struct Entry
+    {
+        int line;
+        int endLine;    // of the block the entry is or belongs to
+    };
+    std::vector<Entry> m_entries;   // item n is m_entries[n - 1]
+    int m_caretLine = 0;
+};
