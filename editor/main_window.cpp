@@ -18,6 +18,7 @@
 
 #include "caret_insertion.h"
 #include "check_commands.h"
+#include "colour_swatches.h"
 #include "command_catalogue.h"
 #include "dialog_seam.h"
 #include "document.h"
@@ -177,6 +178,7 @@ void MainWindow::createControls()
     auto *outline = new ScriptOutline(*m_editor, script);
     m_outlineList = new OutlineList(*outline, *m_npcList, this);
     outline->setActive(true);
+    new ColourSwatches(*m_editor);
 }
 
 void MainWindow::createMenus()
