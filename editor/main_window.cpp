@@ -35,6 +35,7 @@
 #include "rule_line.h"
 #include "script_analyser.h"
 #include "script_checker.h"
+#include "script_completion.h"
 #include "script_language.h"
 #include "script_outline.h"
 #include "status_bar.h"
@@ -179,6 +180,7 @@ void MainWindow::createControls()
     m_outlineList = new OutlineList(*outline, *m_npcList, this);
     outline->setActive(true);
     new ColourSwatches(*m_editor);
+    new ScriptCompletion(*m_editor, *outline, LanguageDefinition::tokens(script->definition.keywords));
 }
 
 void MainWindow::createMenus()
