@@ -27,6 +27,7 @@
 #include "editor_defaults.h"
 #include "help_commands.h"
 #include "insert_commands.h"
+#include "item_lookup.h"
 #include "menu_table.h"
 #include "module_channel.h"
 #include "module_commands.h"
@@ -181,6 +182,7 @@ void MainWindow::createControls()
     outline->setActive(true);
     new ColourSwatches(*m_editor);
     new ScriptCompletion(*m_editor, *outline, LanguageDefinition::tokens(script->definition.keywords));
+    new ItemLookup(*m_editor, m_paths.ModulesPath + QStringLiteral("item_db2.txt"));
 }
 
 void MainWindow::createMenus()
