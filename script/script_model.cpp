@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -31,29 +32,20 @@ std::string lower(std::string_view word)
     return result;
 }
 
-bool sameWord(std::string_view word, const char *lowerWord)
-{
-    const size_t size = std::strlen(lowerWord);
-    if (word.size() != size)
-        return false;
-    for (size_t i = 0; i < size; ++i) {
-        char c = word[i];
-        if (c >= 'A' && c <= 'Z')
-            c = char(c + ('a' - 'A'));
-        if (c != lowerWord[i])
-            return false;
-    }
-    return true;
-}
-
 // Words of the language's grammar, known whatever the definition file lists.
-bool isGrammarWord(std::string_view word)
+enum class Grammar { None, Condition, Else, Case, Default, Goto, Callsub, Function, Event, Menu, Other };
+
+Grammar grammarOf(const std::string &lowerWord)
 {
-    for (const char *known : {"if", "else", "for", "while", "do", "switch", "case", "default", "break",
-                              "continue", "return", "end", "function", "goto", "callsub", "menu", "select"})
-        if (sameWord(word, known))
-            return true;
-    return false;
+    static const std::unordered_map<std::string, Grammar> words = {
+        {"if", Grammar::Condition}, {"while", Grammar::Condition}, {"for", Grammar::Condition},
+        {"switch", Grammar::Condition}, {"else", Grammar::Else}, {"do", Grammar::Else}, {"case", Grammar::Case},
+        {"default", Grammar::Default}, {"goto", Grammar::Goto}, {"callsub", Grammar::Callsub},
+        {"function", Grammar::Function}, {"doevent", Grammar::Event}, {"donpcevent", Grammar::Event},
+        {"menu", Grammar::Menu}, {"select", Grammar::Menu}, {"break", Grammar::Other},
+        {"continue", Grammar::Other}, {"return", Grammar::Other}, {"end", Grammar::Other}};
+    const auto found = words.find(lowerWord);
+    return found == words.end() ? Grammar::None : found->second;
 }
 
 struct Header
@@ -455,7 +447,8 @@ void Builder::token(const Token &token)
     m_lastLine = token.line;
     m_lastColumn = token.column;
     m_lastLength = int(token.text.size());
-    if (token.type == TokenType::Punct && std::strchr("{}()[]", token.text[0]))
+    const char c = token.text[0];
+    if (token.type == TokenType::Punct && (c == '{' || c == '}' || c == '(' || c == ')' || c == '[' || c == ']'))
         punct(token);
     else if (inBody())
         statementToken(token);
@@ -623,8 +616,10 @@ void Builder::statementToken(const Token &token)
         m_statementBase = m_stack.size();
         m_lastEnds = true;
         const std::string_view word = token.text;
+        const std::string lowerWord = lower(word);
+        const Grammar grammar = grammarOf(lowerWord);
         if (token.next == ':' && token.after != ':') {
-            if (sameWord(word, "default")) {
+            if (grammar == Grammar::Default) {
                 m_skipColon = true;
                 m_statementStart = true;
                 return;
@@ -638,43 +633,43 @@ void Builder::statementToken(const Token &token)
             m_statementStart = true;
             return;
         }
-        if (sameWord(word, "if") || sameWord(word, "while") || sameWord(word, "for") || sameWord(word, "switch")) {
+        m_expectParen = false;
+        switch (grammar) {
+        case Grammar::Condition:
             m_awaitCondition = true;
             return;
-        }
-        if (sameWord(word, "else") || sameWord(word, "do")) {
+        case Grammar::Else:
             m_statementStart = true;
             return;
-        }
-        if (sameWord(word, "case")) {
+        case Grammar::Case:
             m_skipToColon = true;
             return;
-        }
-        m_expectParen = false;
-        if (sameWord(word, "goto")) {
-            m_expect = Expect::JumpTarget;
-        } else if (sameWord(word, "callsub")) {
-            m_expect = Expect::CallTarget;
-        } else if (sameWord(word, "function")) {
-            m_expect = Expect::FunctionName;
-        } else if (sameWord(word, "doevent") || sameWord(word, "donpcevent")) {
-            m_expect = Expect::EventName;
-        } else if (sameWord(word, "menu") || sameWord(word, "select")) {
+        case Grammar::Goto: m_expect = Expect::JumpTarget; return;
+        case Grammar::Callsub: m_expect = Expect::CallTarget; return;
+        case Grammar::Function: m_expect = Expect::FunctionName; return;
+        case Grammar::Event: m_expect = Expect::EventName; return;
+        case Grammar::Menu:
             m_menu = true;
             m_menuDepth = m_stack.size();
             m_menuArgument = 0;
             m_menuArgumentTokens = 0;
             m_menuLabel.reset();
+            return;
+        case Grammar::Default:
+        case Grammar::Other:
+            return;
+        case Grammar::None:
+            break;
         }
         // A command: a word followed by its arguments, not by an assignment.
         const unsigned char n = token.next;
         const bool command = n == 0 || n == ';' || n == '"' || n == '(' || isWordByte(n) || n == '.'
             || n == '@' || n == '$' || n == '\'';
         // Without a keyword list every command would be unknown: nothing can be told then.
-        if (command && !m_keywords.empty() && !isGrammarWord(word) && !m_keywords.count(lower(word))) {
+        if (command && !m_keywords.empty() && !m_keywords.count(lowerWord)) {
             m_unknown.push_back({ProblemKind::UnknownCommand, token.line, token.column, int(word.size()),
                                  "Unknown command '" + std::string(word) + "'"});
-            m_unknownNames.push_back(lower(word));
+            m_unknownNames.push_back(lowerWord);
         }
         return;
     }
