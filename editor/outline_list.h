@@ -3,8 +3,10 @@
 
 #include <QObject>
 
+#include <memory>
 #include <vector>
 
+class OutlineEntries;
 class QComboBox;
 class ScriptOutline;
 struct ScriptModel;
@@ -24,11 +26,6 @@ private:
 
     ScriptOutline &m_outline;
     QComboBox &m_list;
-    struct Entry
-    {
-        int line;
-        int endLine;    // of the block the entry is or belongs to
-    };
-    std::vector<Entry> m_entries;   // item n is m_entries[n - 1]
+    OutlineEntries *m_entries = nullptr;   // the list's model once the first outline arrives
     int m_caretLine = 0;
 };

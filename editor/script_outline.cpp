@@ -44,6 +44,11 @@ const ScriptModel &ScriptOutline::model() const
     return *m_model;
 }
 
+std::shared_ptr<const ScriptModel> ScriptOutline::modelPointer() const
+{
+    return m_model;
+}
+
 void ScriptOutline::goToLine(int line)
 {
     EditControl &text = control();

@@ -25,6 +25,7 @@ public:
 
     // The latest model; empty before the first one is built.
     const ScriptModel &model() const;
+    std::shared_ptr<const ScriptModel> modelPointer() const;
     // Puts the caret at the start of line, shows the line near the top and gives the text the focus.
     void goToLine(int line);
 
