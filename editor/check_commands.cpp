@@ -3,13 +3,26 @@
 
 #include <QComboBox>
 
+#include "ini.h"
 #include "script_checker.h"
 
-CheckCommands::CheckCommands(ScriptChecker &checker, QComboBox &problemList, QObject *parent)
+namespace {
+
+const QString SettingsSection = QStringLiteral("Check Script");
+const QString UnknownCommandsKey = QStringLiteral("Unknown Commands");
+
+} // namespace
+
+CheckCommands::CheckCommands(ScriptChecker &checker, QComboBox &problemList, const QString &settingsFile,
+                             QObject *parent)
     : QObject(parent)
     , m_checker(checker)
     , m_list(problemList)
+    , m_settingsFile(settingsFile)
 {
+    m_options.unknownCommands = ReadIni(SettingsSection, UnknownCommandsKey, QStringLiteral("1"), m_settingsFile)
+        != QLatin1String("0");
+    m_checker.setOptions(m_options);
     connect(&m_checker, &ScriptChecker::checked, this, &CheckCommands::showProblems);
     connect(&m_list, &QComboBox::activated, this, &CheckCommands::problemChosen);
 }
@@ -38,4 +51,18 @@ void CheckCommands::problemChosen(int index)
 {
     if (index > 0 && size_t(index) <= m_problems.size())
         m_checker.goTo(m_problems[size_t(index) - 1]);
+}
+
+bool CheckCommands::reportsUnknownCommands() const
+{
+    return m_options.unknownCommands;
+}
+
+void CheckCommands::setReportUnknownCommands(bool report)
+{
+    if (report == m_options.unknownCommands)
+        return;
+    m_options.unknownCommands = report;
+    m_checker.setOptions(m_options);
+    WriteIni(SettingsSection, UnknownCommandsKey, report ? QStringLiteral("1") : QStringLiteral("0"), m_settingsFile);
 }

@@ -16,10 +16,15 @@ class CheckCommands : public QObject
     Q_OBJECT
 
 public:
-    // The list keeps its item 0 caption; problems follow it as "Line N: message".
-    CheckCommands(ScriptChecker &checker, QComboBox &problemList, QObject *parent = nullptr);
+    // The list keeps its item 0 caption; problems follow it as "Line N: message". Whether
+    // unknown commands are reported is kept in settingsFile.
+    CheckCommands(ScriptChecker &checker, QComboBox &problemList, const QString &settingsFile,
+                  QObject *parent = nullptr);
 
     void checkScript();
+    // A short definition file knows few commands: its user can leave unknown ones unreported.
+    bool reportsUnknownCommands() const;
+    void setReportUnknownCommands(bool report);
 
 Q_SIGNALS:
     void statusText(const QString &text);
@@ -31,4 +36,6 @@ private:
     ScriptChecker &m_checker;
     QComboBox &m_list;
     std::vector<ScriptProblem> m_problems;
+    QString m_settingsFile;
+    CheckOptions m_options;
 };

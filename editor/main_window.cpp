@@ -176,7 +176,7 @@ void MainWindow::createControls()
     m_projectCommands = new ProjectCommands(*m_document, *m_projectList, m_dialogs, this, m_version, this);
     const std::shared_ptr<const ScriptResources> script = LoadScriptResources(m_paths.ScriptIniFile);
     m_checker = new ScriptChecker(*m_editor, script);
-    m_checkCommands = new CheckCommands(*m_checker, *m_unusedList, this);
+    m_checkCommands = new CheckCommands(*m_checker, *m_unusedList, m_paths.SettingsIniFile, this);
     auto *outline = new ScriptOutline(*m_editor, script);
     m_outlineList = new OutlineList(*outline, *m_npcList, this);
     outline->setActive(true);
@@ -238,6 +238,7 @@ void MainWindow::createMenus()
     action(QStringLiteral("mSEPARATOR17"))->setEnabled(false); // "Print..": no function
     action(QStringLiteral("mOPTIONSREADONLY"))->setCheckable(true);
     action(QStringLiteral("mVIEWSHOWWHITESPACE"))->setCheckable(true);
+    action(QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))->setCheckable(true);
 }
 
 void MainWindow::createToolbar()
@@ -375,6 +376,8 @@ void MainWindow::connectCommands()
     connectAction("mCLOSEPROJECT", m_projectCommands, &ProjectCommands::CloseProject);
     connectAction("mPROJECTPROPERTIES", m_projectCommands, &ProjectCommands::showProjectProperties);
     connectAction("mDEBUGCHECKSCRIPT", m_checkCommands, &CheckCommands::checkScript);
+    action(QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))->setChecked(m_checkCommands->reportsUnknownCommands());
+    connectToggle("mDEBUGUNKNOWNCOMMANDS", m_checkCommands, &CheckCommands::setReportUnknownCommands);
     connectToggle("mOPTIONSREADONLY", m_editCommands, &EditCommands::setReadOnly);
     connectAction("mVIEWSETFONT", m_editCommands, &EditCommands::setFont);
     connectToggle("mVIEWSHOWWHITESPACE", m_editCommands, &EditCommands::setWhitespaceVisible);

@@ -51,6 +51,7 @@ const QList<MenuEntry> &MainMenuTable()
         {"mPROJECTPROPERTIES", "Project Properties..", "", "mPROJECT"},
         {"mDEBUG", "Debug", "", ""},
         {"mDEBUGCHECKSCRIPT", "Check Script", "F7", "mDEBUG"},
+        {"mDEBUGUNKNOWNCOMMANDS", "Report Unknown Commands", "", "mDEBUG"},
         {"mOPTIONS", "Options", "", ""},
         {"mOPTIONSREADONLY", "Read Only", "", "mOPTIONS"},
         {"mVIEW", "View", "", ""},

@@ -173,6 +173,7 @@ private Q_SLOTS:
             {"mPROJECTPROPERTIES", "mPROJECT", "Project Properties..", ""},
             {"mDEBUG", "", "Debug", ""},
             {"mDEBUGCHECKSCRIPT", "mDEBUG", "Check Script", "F7"},
+            {"mDEBUGUNKNOWNCOMMANDS", "mDEBUG", "Report Unknown Commands", ""},
             {"mOPTIONS", "", "Options", ""},
             {"mOPTIONSREADONLY", "mOPTIONS", "Read Only", ""},
             {"mVIEW", "", "View", ""},
@@ -252,7 +253,8 @@ private Q_SLOTS:
                                     QStringLiteral("mSEPARATOR17"), QStringLiteral("mSEPARATOR14"),
                                     QStringLiteral("mQUIT")}));
         QCOMPARE(f.window.action(QStringLiteral("mDEBUG"))->menu()->actions(),
-                 QList<QAction *>{f.window.action(QStringLiteral("mDEBUGCHECKSCRIPT"))});
+                 (QList<QAction *>{f.window.action(QStringLiteral("mDEBUGCHECKSCRIPT")),
+                                   f.window.action(QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))}));
     }
 
     void toolbar()

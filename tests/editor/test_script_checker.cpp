@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include <QComboBox>
+#include <QTemporaryDir>
 
 #include "check_commands.h"
 #include "edit_control.h"
@@ -17,7 +18,8 @@ class TestScriptChecker : public QObject
         EditControl editor;
         ScriptChecker *checker = new ScriptChecker(editor, LoadScriptResources(QStringLiteral(QUILL_SCRIPT_DEFINITION)));
         QComboBox list;
-        CheckCommands commands{*checker, list};
+        QTemporaryDir folder;
+        CheckCommands commands{*checker, list, folder.filePath(QStringLiteral("settings.ini"))};
         QString status;
 
         Fixture()
@@ -62,6 +64,21 @@ private Q_SLOTS:
         QCOMPARE(f.items(), QStringList{"Unused Selection List.."} + problems);
         QCOMPARE(f.list.currentIndex(), 0);
         QCOMPARE(f.list.isEnabled(), !problems.isEmpty());
+    }
+
+    void unknownCommandsCanBeLeftOut()
+    {
+        Fixture f;
+        f.editor.setText(QStringLiteral("-\tscript\tA\t-1,{\n\tfrobnicate;\n}\n"));
+        f.commands.checkScript();
+        QTRY_COMPARE(f.status, QStringLiteral("1 problem found."));
+        f.commands.setReportUnknownCommands(false);
+        f.commands.checkScript();
+        QTRY_COMPARE(f.status, QStringLiteral("No problems found."));
+        // The choice is kept for the next start.
+        ScriptChecker *other = new ScriptChecker(f.editor, LoadScriptResources(QString()));
+        CheckCommands next(*other, f.list, f.folder.filePath(QStringLiteral("settings.ini")));
+        QVERIFY(!next.reportsUnknownCommands());
     }
 
     void marksTipsAndGoing()
