@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QObject>
 
+#include <functional>
+
 class EditControl;
 
 class EditFeature : public QObject
@@ -24,10 +26,21 @@ Q_SIGNALS:
 
 protected:
     EditControl &control() const;
-    // A copy of the text's UTF-8 bytes, for work done away from the control.
-    QByteArray textSnapshot() const;
+    // Copies the text's UTF-8 bytes a piece per turn of the event loop, so a large text never
+    // holds the UI thread up, and hands the copy to ready, for work done away from the control.
+    // A change of the text meanwhile starts the copy over; a new call replaces an unfinished one.
+    void takeSnapshot(std::function<void(QByteArray)> ready);
+    void cancelSnapshot();
 
 private:
+    void copyPiece();
+    void restartSnapshot();
+
     EditControl &m_control;
     bool m_active = false;
+    QByteArray m_snapshot;
+    qsizetype m_copied = -1;      // bytes copied so far, -1 while no copy is under way
+    bool m_copyQueued = false;
+    std::function<void(QByteArray)> m_ready;
+    QMetaObject::Connection m_textChanged;
 };

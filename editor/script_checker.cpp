@@ -38,7 +38,7 @@ ScriptChecker::ScriptChecker(EditControl &control, std::shared_ptr<const ScriptR
 void ScriptChecker::check()
 {
     if (isActive())
-        m_analyser->analyse(textSnapshot());
+        takeSnapshot([this](QByteArray text) { m_analyser->analyse(std::move(text)); });
 }
 
 void ScriptChecker::setOptions(const CheckOptions &options)

@@ -4,19 +4,6 @@
 #include "edit_control.h"
 #include "script_analyser.h"
 
-namespace {
-
-constexpr qsizetype SnapshotPiece = 4 << 20;
-
-// Scintilla's text range: a span of bytes and the buffer they are copied into, NUL added.
-struct TextRange
-{
-    long first;
-    long end;
-    char *bytes;
-};
-
-} // namespace
 
 ScriptOutline::ScriptOutline(EditControl &control, std::shared_ptr<const ScriptResources> resources)
     : EditFeature(control)
@@ -26,9 +13,7 @@ ScriptOutline::ScriptOutline(EditControl &control, std::shared_ptr<const ScriptR
     m_pause.setSingleShot(true);
     m_pause.setInterval(PauseMilliseconds);
     connect(&m_pause, &QTimer::timeout, this, [this] {
-        m_snapshot = QByteArray(qsizetype(this->control().SendScintilla(QsciScintillaBase::SCI_GETLENGTH)) + 1, Qt::Uninitialized);
-        m_copied = 0;
-        copyPiece();
+        takeSnapshot([this](QByteArray text) { m_analyser->analyse(std::move(text)); });
     });
     connect(m_analyser, &ScriptAnalyser::finished, this, [this](std::shared_ptr<const ScriptModel> model) {
         if (!isActive())
@@ -76,8 +61,7 @@ void ScriptOutline::stop()
     disconnect(m_textChanged);
     disconnect(m_caretMoved);
     m_pause.stop();
-    m_copied = -1;
-    m_snapshot = QByteArray();
+    cancelSnapshot();
     m_model = std::make_shared<const ScriptModel>();
     m_caretLine = -1;
     Q_EMIT modelChanged(*m_model);
@@ -85,28 +69,7 @@ void ScriptOutline::stop()
 
 void ScriptOutline::textChanged()
 {
-    m_copied = -1;
-    m_snapshot = QByteArray();
+    // The copy is taken once typing pauses again.
+    cancelSnapshot();
     m_pause.start();
-}
-
-void ScriptOutline::copyPiece()
-{
-    if (m_copied < 0 || !isActive())
-        return;
-    const qsizetype length = m_snapshot.size() - 1;
-    const qsizetype piece = std::min(SnapshotPiece, length - m_copied);
-    if (piece > 0) {
-        // Copied across Scintilla's gap without moving it, straight into the snapshot.
-        TextRange range{long(m_copied), long(m_copied + piece), m_snapshot.data() + m_copied};
-        control().SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, 0UL, &range);
-        m_copied += piece;
-    }
-    if (m_copied < length) {
-        QTimer::singleShot(0, this, &ScriptOutline::copyPiece);
-        return;
-    }
-    m_snapshot.chop(1);
-    m_copied = -1;
-    m_analyser->analyse(std::exchange(m_snapshot, QByteArray()));
 }

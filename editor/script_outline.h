@@ -38,16 +38,11 @@ private:
     void start();
     void stop();
     void textChanged();
-    // The snapshot is copied a piece per turn of the event loop, so a large text never holds
-    // the UI thread up; typing meanwhile starts it over after the next pause.
-    void copyPiece();
 
     ScriptAnalyser *m_analyser = nullptr;
     QTimer m_pause;
     std::shared_ptr<const ScriptModel> m_model;
     int m_caretLine = -1;
-    QByteArray m_snapshot;
-    qsizetype m_copied = -1;     // bytes of m_snapshot copied so far, -1 while none is taken
     QMetaObject::Connection m_textChanged;
     QMetaObject::Connection m_caretMoved;
 };
