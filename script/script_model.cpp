@@ -5,6 +5,7 @@
 #include "script_styler.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <optional>
 #include <unordered_map>
@@ -13,14 +14,89 @@ namespace {
 
 constexpr size_t PieceSize = 1 << 20;
 
-bool isWordByte(unsigned char c)
+enum : unsigned char { WordByte = 1, SigilByte = 2 };
+
+// Byte classes by table: the walk looks at every byte of the text.
+const std::array<unsigned char, 256> ByteClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        const bool word = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
+        const bool sigil = c == '.' || c == '@' || c == '$' || c == '\'' || c == '#';
+        classes[size_t(c)] = (word ? WordByte : 0) | (sigil ? SigilByte : 0);
+    }
+    return classes;
+}();
+
+inline char asciiLower(char c)
 {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
 }
 
-bool isSigil(unsigned char c)
+// The words a statement may start with, by open addressing on an FNV-1a hash of the lower-cased bytes.
+class WordTable
 {
-    return c == '.' || c == '@' || c == '$' || c == '\'' || c == '#';
+public:
+    static uint32_t hash(std::string_view word)
+    {
+        uint32_t h = 2166136261u;
+        for (char c : word)
+            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return h;
+    }
+
+    void reserve(size_t count)
+    {
+        size_t size = 16;
+        while (size < count * 2)
+            size *= 2;
+        m_slots.assign(size, {});
+        m_mask = uint32_t(size - 1);
+    }
+
+    // Keeps the first grammar given for a word unless replace is set.
+    void add(std::string_view word, int grammar, bool replace)
+    {
+        const uint32_t h = hash(word);
+        uint32_t at = h & m_mask;
+        for (; m_slots[at].used; at = (at + 1) & m_mask) {
+            if (m_slots[at].hash == h && m_slots[at].word == word) {
+                if (replace)
+                    m_slots[at].grammar = grammar;
+                return;
+            }
+        }
+        m_slots[at] = {true, h, word, grammar};
+    }
+
+    // The grammar of a lower-cased word and its hash, or 0.
+    int find(std::string_view word, uint32_t h) const
+    {
+        for (uint32_t at = h & m_mask; m_slots[at].used; at = (at + 1) & m_mask)
+            if (m_slots[at].hash == h && m_slots[at].word == word)
+                return m_slots[at].grammar;
+        return 0;
+    }
+
+private:
+    struct Slot
+    {
+        bool used = false;
+        uint32_t hash = 0;
+        std::string_view word;
+        int grammar = 0;
+    };
+    std::vector<Slot> m_slots;
+    uint32_t m_mask = 0;
+};
+
+inline bool isWordByte(unsigned char c)
+{
+    return ByteClasses[c] & WordByte;
+}
+
+inline bool isSigil(unsigned char c)
+{
+    return ByteClasses[c] & SigilByte;
 }
 
 std::string lower(std::string_view word)
@@ -32,21 +108,20 @@ std::string lower(std::string_view word)
     return result;
 }
 
-// Words of the language's grammar, known whatever the definition file lists.
-enum class Grammar { None, Condition, Else, Case, Default, Goto, Callsub, Function, Event, Menu, Other };
+// Words of the language's grammar, known whatever the definition file lists; Command stands
+// for the definition's keywords.
+enum class Grammar { None, Command, Condition, Else, Case, Default, Goto, Callsub, Function, Event, Menu, Other };
 
-Grammar grammarOf(const std::string &lowerWord)
-{
-    static const std::unordered_map<std::string, Grammar> words = {
-        {"if", Grammar::Condition}, {"while", Grammar::Condition}, {"for", Grammar::Condition},
-        {"switch", Grammar::Condition}, {"else", Grammar::Else}, {"do", Grammar::Else}, {"case", Grammar::Case},
-        {"default", Grammar::Default}, {"goto", Grammar::Goto}, {"callsub", Grammar::Callsub},
-        {"function", Grammar::Function}, {"doevent", Grammar::Event}, {"donpcevent", Grammar::Event},
-        {"menu", Grammar::Menu}, {"select", Grammar::Menu}, {"break", Grammar::Other},
-        {"continue", Grammar::Other}, {"return", Grammar::Other}, {"end", Grammar::Other}};
-    const auto found = words.find(lowerWord);
-    return found == words.end() ? Grammar::None : found->second;
-}
+const std::pair<const char *, Grammar> GrammarWords[] = {
+    {"if", Grammar::Condition}, {"while", Grammar::Condition}, {"for", Grammar::Condition},
+    {"switch", Grammar::Condition}, {"else", Grammar::Else}, {"do", Grammar::Else}, {"case", Grammar::Case},
+    {"default", Grammar::Default}, {"goto", Grammar::Goto}, {"callsub", Grammar::Callsub},
+    {"function", Grammar::Function}, {"doevent", Grammar::Event}, {"donpcevent", Grammar::Event},
+    {"menu", Grammar::Menu}, {"select", Grammar::Menu}, {"break", Grammar::Other},
+    {"continue", Grammar::Other}, {"return", Grammar::Other}, {"end", Grammar::Other}};
+
+// Longer words are no command of the language: they are looked up no further.
+constexpr size_t LongestWord = 64;
 
 struct Header
 {
@@ -149,6 +224,12 @@ public:
     Builder(const ScriptStyler &styler, const std::unordered_set<std::string> &keywords)
         : m_styler(styler), m_keywords(keywords)
     {
+        // One table for every word a statement may start with, keyed by views of their bytes.
+        m_words.reserve(keywords.size() + std::size(GrammarWords));
+        for (const std::string &keyword : keywords)
+            m_words.add(keyword, int(Grammar::Command), false);
+        for (const auto &[word, grammar] : GrammarWords)
+            m_words.add(word, int(grammar), true);
     }
 
     ScriptModel build(std::string_view text);
@@ -180,6 +261,7 @@ private:
 
     const ScriptStyler &m_styler;
     const std::unordered_set<std::string> &m_keywords;
+    WordTable m_words;
     ScriptModel m_model;
 
     int m_line = 0;
@@ -190,7 +272,6 @@ private:
     int m_block = -1;               // index in m_model.blocks, -1 between blocks
     bool m_bodyOpen = false;
     bool m_awaitBody = false;
-    std::unordered_set<std::string> m_blockLabels;
 
     // The statement being read.
     bool m_statementStart = true;
@@ -420,17 +501,35 @@ void Builder::endBlock(int line)
 {
     ScriptBlock &block = m_model.blocks[size_t(m_block)];
     block.endLine = std::max(line, block.line);
-    std::unordered_set<std::string> known;
+    // Sorted names, not sets: a block has few labels, and a script a great many blocks.
+    std::vector<std::string_view> names;
+    names.reserve(block.labels.size());
     for (const ScriptLabel &label : block.labels)
-        known.insert(lower(label.name));
+        names.push_back(label.name);
+    std::vector<size_t> order(names.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&names](size_t a, size_t b) { return names[a] < names[b]; });
+    for (size_t i = 1; i < order.size(); ++i) {
+        if (names[order[i]] != names[order[i - 1]])
+            continue;
+        const ScriptLabel &twice = block.labels[order[i]];
+        report(ProblemKind::DuplicateLabel, twice.line, twice.column, int(twice.name.size()),
+               "Label '" + twice.name + "' is defined twice in this block");
+    }
+    const auto lowerLess = [](std::string_view a, std::string_view b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return asciiLower(x) < asciiLower(y);
+        });
+    };
+    std::sort(names.begin(), names.end(), lowerLess);
     for (const ScriptJump &jump : block.jumps)
-        if (!known.count(lower(jump.target)))
+        if (!std::binary_search(names.begin(), names.end(), std::string_view(jump.target), lowerLess))
             report(ProblemKind::MissingLabel, jump.line, jump.column, int(jump.target.size()),
                    "Label '" + jump.target + "' is not defined in this block");
     m_block = -1;
     m_bodyOpen = false;
     m_awaitBody = false;
-    m_blockLabels.clear();
     m_statementStart = true;
     m_pendingSemicolon = false;
 }
@@ -616,19 +715,23 @@ void Builder::statementToken(const Token &token)
         m_statementBase = m_stack.size();
         m_lastEnds = true;
         const std::string_view word = token.text;
-        const std::string lowerWord = lower(word);
-        const Grammar grammar = grammarOf(lowerWord);
+        char lowered[LongestWord];
+        Grammar grammar = Grammar::None;
+        if (word.size() <= LongestWord) {
+            uint32_t h = 2166136261u;
+            for (size_t i = 0; i < word.size(); ++i) {
+                lowered[i] = asciiLower(word[i]);
+                h = (h ^ static_cast<unsigned char>(lowered[i])) * 16777619u;
+            }
+            grammar = Grammar(m_words.find(std::string_view(lowered, word.size()), h));
+        }
         if (token.next == ':' && token.after != ':') {
             if (grammar == Grammar::Default) {
                 m_skipColon = true;
                 m_statementStart = true;
                 return;
             }
-            const std::string name(word);
-            if (!m_blockLabels.insert(name).second)
-                report(ProblemKind::DuplicateLabel, token.line, token.column, int(word.size()),
-                       "Label '" + name + "' is defined twice in this block");
-            block.labels.push_back({name, token.line, token.column});
+            block.labels.push_back({std::string(word), token.line, token.column});
             m_skipColon = true;
             m_statementStart = true;
             return;
@@ -657,6 +760,7 @@ void Builder::statementToken(const Token &token)
             return;
         case Grammar::Default:
         case Grammar::Other:
+        case Grammar::Command:
             return;
         case Grammar::None:
             break;
@@ -666,10 +770,10 @@ void Builder::statementToken(const Token &token)
         const bool command = n == 0 || n == ';' || n == '"' || n == '(' || isWordByte(n) || n == '.'
             || n == '@' || n == '$' || n == '\'';
         // Without a keyword list every command would be unknown: nothing can be told then.
-        if (command && !m_keywords.empty() && !m_keywords.count(lowerWord)) {
+        if (command && !m_keywords.empty()) {
             m_unknown.push_back({ProblemKind::UnknownCommand, token.line, token.column, int(word.size()),
                                  "Unknown command '" + std::string(word) + "'"});
-            m_unknownNames.push_back(lowerWord);
+            m_unknownNames.push_back(lower(word));
         }
         return;
     }
