@@ -56,6 +56,8 @@ private Q_SLOTS:
     void blocks();
     void problems_data();
     void problems();
+    void correctScriptsAreSilent_data();
+    void correctScriptsAreSilent();
     void unknownCommandsSwitchOff();
 };
 
@@ -148,6 +150,76 @@ void TestScriptModel::problems()
     for (const ScriptProblem &problem : CheckScript(build(text), {}))
         found << QStringLiteral("%1:%2").arg(problem.line + 1).arg(problemName(problem.kind));
     QCOMPARE(found.join(' '), expected);
+}
+
+// Whole files in the forms scripts are commonly written in; none may give a problem.
+void TestScriptModel::correctScriptsAreSilent_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("town") << QByteArray(
+        "//===== Town =====\r\n"
+        "prontera,150,150,4\tscript\tKafra\t117,{\r\n"
+        "\tcutin \"kafra_01\",2;\r\n"
+        "\tmes \"[Kafra]\"; mes \"Hello.\"; next;\r\n"
+        "\tif (Zeny < 100\r\n"
+        "\t    && BaseLevel > 10) {\r\n"
+        "\t\tmes \"semicolon; and // no comment\";\r\n"
+        "\t}\r\n"
+        "\telse {\r\n"
+        "\t\tset Zeny, Zeny - 100; /* paid */ getitem 501, 1; // a potion\r\n"
+        "\t}\r\n"
+        "\tclose2;\r\n"
+        "\tcutin \"\",255;\r\n"
+        "\tend;\r\n"
+        "}\r\n"
+        "prontera,155,150,4\tduplicate(Kafra)\tKafra#2\t117\r\n"
+        "prontera\tmapflag\tnosave\tSavePoint\r\n"
+        "prt_fild01,0,0,0,0\tmonster\tPoring\t1002,10,0,0,0\r\n"
+        "prontera,156,22,0\twarp\tpront_s\t2,2,prt_fild08,170,375\r\n");
+    QTest::newRow("loops and choices") << QByteArray(
+        "-\tscript\tQuiz\t-1,{\n"
+        "OnWhisperGlobal:\n"
+        "\tinput .@amount;\n"
+        "\tif (.@amount <= 0) end;\n"
+        "\t.@menu$ = \"Red:Blue\";\n"
+        "\tswitch (select(.@menu$)) {\n"
+        "\tcase 1: mes \"red\"; break;\n"
+        "\tdefault: mes \"blue\";\n"
+        "\t}\n"
+        "\twhile (1) {\n"
+        "\t\tif (.@i++ > 3) break;\n"
+        "\t}\n"
+        "\tfor (;;) { break; }\n"
+        "\tif (.@a) mes \"a\"; else if (.@b) mes \"b\"; else mes \"c\";\n"
+        "\tcallfunc(\"F_Hello\", strcharinfo(0));\n"
+        "\tdonpcevent \"Quiz::OnTimer5000\";\n"
+        "\tend;\n"
+        "OnTimer5000:\n"
+        "\tstopnpctimer;\n"
+        "\tend;\n"
+        "}\n");
+    QTest::newRow("functions") << QByteArray(
+        "function\tscript\tF_Hello\t{\n"
+        "\treturn \"Hello \" + getarg(0);\n"
+        "}\n"
+        "-\tscript\tHelper\t-1,{\n"
+        "\tfunction Twice;\n"
+        "\tmes Twice(2);\n"
+        "\tend;\n"
+        "\tfunction Twice\n"
+        "\t{\n"
+        "\t\treturn getarg(0) * 2;\n"
+        "\t}\n"
+        "}\n");
+}
+
+void TestScriptModel::correctScriptsAreSilent()
+{
+    QFETCH(QByteArray, text);
+    QStringList found;
+    for (const ScriptProblem &problem : CheckScript(build(text), {}))
+        found << QStringLiteral("%1: %2").arg(problem.line + 1).arg(QString::fromStdString(problem.message));
+    QCOMPARE(found, QStringList());
 }
 
 void TestScriptModel::unknownCommandsSwitchOff()
