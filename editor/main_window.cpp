@@ -146,10 +146,12 @@ void MainWindow::createControls()
     nameWidget(m_npcList, QStringLiteral("cboNPC"), tr("NPC selection list"));
     m_npcList->setGeometry(twipsToPixels(MainWindowDesign::NpcList));
     m_npcList->setEnabled(false);
+    m_npcList->setAccessibleDescription(tr("The script's blocks and their labels; choose one to go there."));
     m_unusedList = new QComboBox(m_client);
     nameWidget(m_unusedList, QStringLiteral("cboUnused"), tr("Unused selection list"));
     m_unusedList->setGeometry(twipsToPixels(MainWindowDesign::UnusedList));
     m_unusedList->setEnabled(false);
+    m_unusedList->setAccessibleDescription(tr("The problems Check Script found; choose one to go there."));
 
     m_editor = new EditControl(m_client);
     m_editor->setGeometry(twipsToPixels(MainWindowDesign::Editor));
