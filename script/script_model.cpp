@@ -462,7 +462,8 @@ void Builder::scanPiece(const char *text, const unsigned char *styles, size_t le
             }
         }
         token.text = std::string_view(text + i, j - i);
-        peek(j, token);
+        if (token.type != TokenType::Punct)
+            peek(j, token);    // only words and strings are judged by what follows them
         i = j;
         this->token(token);
     }
