@@ -31,6 +31,7 @@ AppPaths AppPaths::forProgramFolder(const QString &folder, const QString &config
         paths.ModulesPath = paths.AppPath + QStringLiteral("Modules/");
         paths.TemplatesPath = paths.DataPath + QStringLiteral("Templates/");
         paths.ScriptIniFile = paths.DataPath + QStringLiteral("NPC Script.ini");
+        paths.ItemDatabaseFile = paths.ModulesPath + QStringLiteral("item_db2.txt");
     } else {
         paths.SystemInstall = true;
         paths.DataPath = configFolder.isEmpty() ? userConfigFolder() : configFolder;
@@ -42,6 +43,7 @@ AppPaths AppPaths::forProgramFolder(const QString &folder, const QString &config
                                             share + QStringLiteral("Templates/"));
         paths.ScriptIniFile = userOrShipped(paths.DataPath + QStringLiteral("NPC Script.ini"),
                                             share + QStringLiteral("NPC Script.ini"));
+        paths.ItemDatabaseFile = share + QStringLiteral("item_db2.txt");
     }
     paths.SettingsIniFile = paths.DataPath + QStringLiteral("Settings.ini");
     paths.NpcModuleFile = paths.ModulesPath + QStringLiteral("Folkmint");

@@ -20,6 +20,8 @@ struct AppPaths
     QString NpcModuleFile;
     QString MessageModuleFile;
     QString ShopModuleFile;
+    // The item database the shop module reads, for the editor's item tips.
+    QString ItemDatabaseFile;
     // The shipped files, read-only in a system install; Data/ in the portable tree.
     QString SharedDataPath;
     bool SystemInstall = false;

@@ -17,6 +17,8 @@
 #include <QTreeWidget>
 
 #include "caret_insertion.h"
+#include "check_commands.h"
+#include "colour_swatches.h"
 #include "command_catalogue.h"
 #include "dialog_seam.h"
 #include "document.h"
@@ -25,13 +27,19 @@
 #include "editor_defaults.h"
 #include "help_commands.h"
 #include "insert_commands.h"
+#include "item_lookup.h"
 #include "menu_table.h"
 #include "module_channel.h"
 #include "module_commands.h"
+#include "outline_list.h"
 #include "project_commands.h"
 #include "recent_files.h"
 #include "rule_line.h"
+#include "script_analyser.h"
+#include "script_checker.h"
+#include "script_completion.h"
 #include "script_language.h"
+#include "script_outline.h"
 #include "status_bar.h"
 #include "version.h"
 #include "widget_names.h"
@@ -134,15 +142,17 @@ void MainWindow::createControls()
     m_projectList->setRootIsDecorated(false);
     m_projectList->setGeometry(twipsToPixels(MainWindowDesign::ProjectList));
 
-    // The two selection lists have no function yet: shown, greyed.
+    // The selection lists are greyed while they have nothing to offer.
     m_npcList = new QComboBox(m_client);
     nameWidget(m_npcList, QStringLiteral("cboNPC"), tr("NPC selection list"));
     m_npcList->setGeometry(twipsToPixels(MainWindowDesign::NpcList));
     m_npcList->setEnabled(false);
+    m_npcList->setAccessibleDescription(tr("The script's blocks and their labels; choose one to go there."));
     m_unusedList = new QComboBox(m_client);
     nameWidget(m_unusedList, QStringLiteral("cboUnused"), tr("Unused selection list"));
     m_unusedList->setGeometry(twipsToPixels(MainWindowDesign::UnusedList));
     m_unusedList->setEnabled(false);
+    m_unusedList->setAccessibleDescription(tr("The problems Check Script found; choose one to go there."));
 
     m_editor = new EditControl(m_client);
     m_editor->setGeometry(twipsToPixels(MainWindowDesign::Editor));
@@ -169,6 +179,15 @@ void MainWindow::createControls()
     m_projectCommands = new ProjectCommands(*m_document, *m_projectList, m_dialogs, this, m_version, this);
     m_recentFiles = new RecentFiles(m_paths.SettingsIniFile, this);
     m_projectCommands->setRecentFiles(m_recentFiles);
+    const std::shared_ptr<const ScriptResources> script = LoadScriptResources(m_paths.ScriptIniFile);
+    m_checker = new ScriptChecker(*m_editor, script);
+    m_checkCommands = new CheckCommands(*m_checker, *m_unusedList, m_paths.SettingsIniFile, this);
+    auto *outline = new ScriptOutline(*m_editor, script);
+    m_outlineList = new OutlineList(*outline, *m_npcList, this);
+    outline->setActive(true);
+    new ColourSwatches(*m_editor);
+    new ScriptCompletion(*m_editor, *outline, LanguageDefinition::tokens(script->definition.keywords));
+    new ItemLookup(*m_editor, m_paths.ItemDatabaseFile);
 }
 
 void MainWindow::createMenus()
@@ -224,6 +243,7 @@ void MainWindow::createMenus()
     action(QStringLiteral("mSEPARATOR17"))->setEnabled(false); // "Print..": no function
     action(QStringLiteral("mOPTIONSREADONLY"))->setCheckable(true);
     action(QStringLiteral("mVIEWSHOWWHITESPACE"))->setCheckable(true);
+    action(QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))->setCheckable(true);
 }
 
 void MainWindow::createToolbar()
@@ -325,6 +345,7 @@ void MainWindow::connectCommands()
     connect(m_channel, &ModuleChannel::commandReceived, m_moduleCommands, &ModuleCommands::commandReceived);
     connect(m_channel, &ModuleChannel::frameRefused, this, &MainWindow::SetStatusText);
     connect(m_projectCommands, &ProjectCommands::statusText, this, &MainWindow::SetStatusText);
+    connect(m_checkCommands, &CheckCommands::statusText, this, &MainWindow::SetStatusText);
     connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, &MainWindow::SetProjectMenus);
     connect(m_document, &Document::scriptFileUsed, m_recentFiles, &RecentFiles::add);
     // cboProject's first item is "Recent Files", its second "Project Files".
@@ -365,6 +386,9 @@ void MainWindow::connectCommands()
     connectAction("mOPENPROJECT", m_projectCommands, &ProjectCommands::chooseAndOpenProject);
     connectAction("mCLOSEPROJECT", m_projectCommands, &ProjectCommands::CloseProject);
     connectAction("mPROJECTPROPERTIES", m_projectCommands, &ProjectCommands::showProjectProperties);
+    connectAction("mDEBUGCHECKSCRIPT", m_checkCommands, &CheckCommands::checkScript);
+    action(QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))->setChecked(m_checkCommands->reportsUnknownCommands());
+    connectToggle("mDEBUGUNKNOWNCOMMANDS", m_checkCommands, &CheckCommands::setReportUnknownCommands);
     connectToggle("mOPTIONSREADONLY", m_editCommands, &EditCommands::setReadOnly);
     connectAction("mVIEWSETFONT", m_editCommands, &EditCommands::setFont);
     connectToggle("mVIEWSHOWWHITESPACE", m_editCommands, &EditCommands::setWhitespaceVisible);
@@ -478,6 +502,11 @@ ModuleCommands *MainWindow::moduleCommands() const
 ProjectCommands *MainWindow::projectCommands() const
 {
     return m_projectCommands;
+}
+
+CheckCommands *MainWindow::checkCommands() const
+{
+    return m_checkCommands;
 }
 
 ModuleChannel *MainWindow::moduleChannel() const

@@ -10,6 +10,7 @@
 #include "version.h"
 
 class CaretInsertion;
+class CheckCommands;
 class DialogSeam;
 class InsertCommands;
 class Document;
@@ -18,6 +19,7 @@ class EditControl;
 class ModuleChannel;
 class ModuleCommands;
 class MultiRule;
+class OutlineList;
 class ProjectCommands;
 class QComboBox;
 class QPlainTextEdit;
@@ -25,6 +27,7 @@ class QSessionManager;
 class QToolBar;
 class QTreeWidget;
 class RecentFiles;
+class ScriptChecker;
 class StatusBar;
 
 class MainWindow : public QMainWindow
@@ -63,6 +66,7 @@ public:
     InsertCommands *insertCommands() const;
     ModuleCommands *moduleCommands() const;
     ProjectCommands *projectCommands() const;
+    CheckCommands *checkCommands() const;
     ModuleChannel *moduleChannel() const;
     CaretInsertion *caretInsertion() const;
     StatusBar *statusPanels() const;
@@ -111,6 +115,9 @@ private:
     ModuleCommands *m_moduleCommands = nullptr;
     ProjectCommands *m_projectCommands = nullptr;
     RecentFiles *m_recentFiles = nullptr;
+    ScriptChecker *m_checker = nullptr;
+    CheckCommands *m_checkCommands = nullptr;
+    OutlineList *m_outlineList = nullptr;
     QHash<QString, QAction *> m_actions;
     QList<QAction *> m_highlightingItems;
     QHash<QString, QMenu *> m_arrayMenus;

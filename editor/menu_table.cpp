@@ -50,6 +50,8 @@ const QList<MenuEntry> &MainMenuTable()
         {"mSEPARATOR8", "-", "", "mPROJECT"},
         {"mPROJECTPROPERTIES", "Project Properties..", "", "mPROJECT"},
         {"mDEBUG", "Debug", "", ""},
+        {"mDEBUGCHECKSCRIPT", "Check Script", "F7", "mDEBUG"},
+        {"mDEBUGUNKNOWNCOMMANDS", "Report Unknown Commands", "", "mDEBUG"},
         {"mOPTIONS", "Options", "", ""},
         {"mOPTIONSREADONLY", "Read Only", "", "mOPTIONS"},
         {"mVIEW", "View", "", ""},

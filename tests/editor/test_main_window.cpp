@@ -172,6 +172,8 @@ private Q_SLOTS:
             {"mSEPARATOR8", "mPROJECT", "-", ""},
             {"mPROJECTPROPERTIES", "mPROJECT", "Project Properties..", ""},
             {"mDEBUG", "", "Debug", ""},
+            {"mDEBUGCHECKSCRIPT", "mDEBUG", "Check Script", "F7"},
+            {"mDEBUGUNKNOWNCOMMANDS", "mDEBUG", "Report Unknown Commands", ""},
             {"mOPTIONS", "", "Options", ""},
             {"mOPTIONSREADONLY", "mOPTIONS", "Read Only", ""},
             {"mVIEW", "", "View", ""},
@@ -250,7 +252,9 @@ private Q_SLOTS:
                                     QStringLiteral("mSAVEAS"), QStringLiteral("mSEPERATOR0"),
                                     QStringLiteral("mSEPARATOR17"), QStringLiteral("mSEPARATOR14"),
                                     QStringLiteral("mQUIT")}));
-        QVERIFY(f.window.action(QStringLiteral("mDEBUG"))->menu()->actions().isEmpty());
+        QCOMPARE(f.window.action(QStringLiteral("mDEBUG"))->menu()->actions(),
+                 (QList<QAction *>{f.window.action(QStringLiteral("mDEBUGCHECKSCRIPT")),
+                                   f.window.action(QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))}));
     }
 
     void toolbar()
@@ -668,6 +672,23 @@ private Q_SLOTS:
         MainWindow again(tree.paths(), dialogs);
         again.show();
         QCOMPARE(again.geometry(), QRect(40, 60, 700, 500));
+    }
+
+    void checkScriptAndOutlineFillTheSelectionLists()
+    {
+        Fixture f;
+        f.editor().setText(QStringLiteral("-\tscript\tGuide\t-1,{\n\tgoto L_Away;\nL_Here:\n\tend;\n}\n"));
+        f.trigger("mDEBUGCHECKSCRIPT");
+        QTRY_COMPARE(f.general(), QStringLiteral("1 problem found."));
+        auto *unused = f.window.findChild<QComboBox *>(QStringLiteral("cboUnused"));
+        QVERIFY(unused->isEnabled());
+        QCOMPARE(unused->itemText(0), QStringLiteral("Unused Selection List.."));
+        QCOMPARE(unused->itemText(1), QStringLiteral("Line 2: Label 'L_Away' is not defined in this block"));
+        auto *npc = f.window.findChild<QComboBox *>(QStringLiteral("cboNPC"));
+        QTRY_VERIFY(npc->isEnabled());
+        QCOMPARE(npc->itemText(0), QStringLiteral("NPC Selection List.."));
+        QCOMPARE(npc->itemText(1), QStringLiteral("Guide (script)"));
+        QCOMPARE(npc->itemText(2), QStringLiteral("    L_Here"));
     }
 
     void everyMenuCommandIsConnected()

@@ -1,0 +1,41 @@
+// Debug > Check Script: runs the checks and lists their problems in the unused selection list.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+#include "script_model.h"
+
+class QComboBox;
+class ScriptChecker;
+
+class CheckCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The list keeps its item 0 caption; problems follow it as "Line N: message". Whether
+    // unknown commands are reported is kept in settingsFile.
+    CheckCommands(ScriptChecker &checker, QComboBox &problemList, const QString &settingsFile,
+                  QObject *parent = nullptr);
+
+    void checkScript();
+    // A short definition file knows few commands: its user can leave unknown ones unreported.
+    bool reportsUnknownCommands() const;
+    void setReportUnknownCommands(bool report);
+
+Q_SIGNALS:
+    void statusText(const QString &text);
+
+private:
+    void showProblems(const std::vector<ScriptProblem> &problems);
+    void problemChosen(int index);
+
+    ScriptChecker &m_checker;
+    QComboBox &m_list;
+    std::vector<ScriptProblem> m_problems;
+    QString m_settingsFile;
+    CheckOptions m_options;
+};

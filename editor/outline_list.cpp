@@ -1,0 +1,135 @@
+// Filling the outline list from the model, following the caret and going to a chosen entry.
+#include "outline_list.h"
+
+#include <QAbstractListModel>
+#include <QComboBox>
+#include <QListView>
+
+#include <algorithm>
+
+#include "script_model.h"
+#include "script_outline.h"
+
+namespace {
+
+QString kindWord(BlockKind kind)
+{
+    switch (kind) {
+    case BlockKind::Npc: return QStringLiteral("NPC");
+    case BlockKind::FloatingScript: return QStringLiteral("script");
+    case BlockKind::Function: return QStringLiteral("function");
+    case BlockKind::Shop: return QStringLiteral("shop");
+    case BlockKind::Warp: return QStringLiteral("warp");
+    case BlockKind::Duplicate: return QStringLiteral("duplicate");
+    case BlockKind::Monster: return QStringLiteral("monster");
+    case BlockKind::MapFlag: return QStringLiteral("map flag");
+    }
+    return {};
+}
+
+} // namespace
+
+// The caption, then one row per block and label; texts are made only for the rows shown, so a
+// script of a hundred thousand blocks fills the list at once.
+class OutlineEntries : public QAbstractListModel
+{
+public:
+    struct Entry
+    {
+        int line;
+        int endLine;    // of the block the entry is or belongs to
+        int block;
+        int label;      // -1 for the block itself
+    };
+
+    OutlineEntries(const QString &caption, QObject *parent)
+        : QAbstractListModel(parent), m_caption(caption)
+    {
+    }
+
+    void reset(std::shared_ptr<const ScriptModel> model)
+    {
+        beginResetModel();
+        m_model = std::move(model);
+        m_entries.clear();
+        for (int b = 0; b < int(m_model->blocks.size()); ++b) {
+            const ScriptBlock &block = m_model->blocks[size_t(b)];
+            m_entries.push_back({block.line, block.endLine, b, -1});
+            for (int l = 0; l < int(block.labels.size()); ++l)
+                m_entries.push_back({block.labels[size_t(l)].line, block.endLine, b, l});
+        }
+        endResetModel();
+    }
+
+    const std::vector<Entry> &entries() const { return m_entries; }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_entries.size()) + 1;
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::AccessibleTextRole)
+            return {};
+        if (index.row() == 0)
+            return m_caption;
+        const Entry &entry = m_entries[size_t(index.row() - 1)];
+        const ScriptBlock &block = m_model->blocks[size_t(entry.block)];
+        if (entry.label >= 0)
+            return QStringLiteral("    ") + QString::fromStdString(block.labels[size_t(entry.label)].name);
+        return QStringLiteral("%1 (%2)").arg(QString::fromStdString(block.name), kindWord(block.kind));
+    }
+
+private:
+    QString m_caption;
+    std::shared_ptr<const ScriptModel> m_model;
+    std::vector<Entry> m_entries;
+};
+
+OutlineList::OutlineList(ScriptOutline &outline, QComboBox &list, QObject *parent)
+    : QObject(parent)
+    , m_outline(outline)
+    , m_list(list)
+{
+    // Measuring every entry for the list's width would take long on a large script.
+    m_list.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto *view = qobject_cast<QListView *>(m_list.view()))
+        view->setUniformItemSizes(true);
+    connect(&m_outline, &ScriptOutline::modelChanged, this, &OutlineList::fill);
+    connect(&m_outline, &ScriptOutline::caretLineChanged, this, &OutlineList::followCaret);
+    connect(&m_list, &QComboBox::activated, this, &OutlineList::entryChosen);
+}
+
+void OutlineList::fill(const ScriptModel &)
+{
+    if (!m_entries) {
+        // The caption the window gave item 0 stays item 0.
+        m_entries = new OutlineEntries(m_list.itemText(0), &m_list);
+        m_list.setModel(m_entries);
+    }
+    m_entries->reset(m_outline.modelPointer());
+    m_list.setEnabled(!m_entries->entries().empty());
+    followCaret(m_caretLine);
+}
+
+void OutlineList::followCaret(int line)
+{
+    m_caretLine = line;
+    if (!m_entries)
+        return;
+    // The last entry at or before the caret, if the caret is still inside its block.
+    const std::vector<OutlineEntries::Entry> &entries = m_entries->entries();
+    const auto after = std::upper_bound(entries.begin(), entries.end(), line,
+                                        [](int l, const OutlineEntries::Entry &entry) { return l < entry.line; });
+    int index = 0;
+    if (after != entries.begin() && line <= std::prev(after)->endLine)
+        index = int(after - entries.begin());
+    m_list.setCurrentIndex(index);
+}
+
+void OutlineList::entryChosen(int index)
+{
+    if (m_entries && index > 0 && size_t(index) <= m_entries->entries().size())
+        m_outline.goToLine(m_entries->entries()[size_t(index) - 1].line);
+}

@@ -1,0 +1,44 @@
+// ScriptChecker: Check Script on the text area, its problems underlined with their messages as tips.
+#pragma once
+
+#include "edit_feature.h"
+
+#include <memory>
+#include <vector>
+
+#include "script_model.h"
+
+class ScriptAnalyser;
+struct ScriptResources;
+
+class ScriptChecker : public EditFeature
+{
+    Q_OBJECT
+
+public:
+    // Attaches to control switched on.
+    ScriptChecker(EditControl &control, std::shared_ptr<const ScriptResources> resources);
+
+    // Checks a snapshot of the text away from the UI thread; checked follows. Does nothing
+    // while switched off.
+    void check();
+    void setOptions(const CheckOptions &options);
+
+    // The message of the problem marked at a byte position; empty where none is.
+    QString messageAt(int position) const;
+    // Puts the caret at a problem's start, shows it and gives the text the focus.
+    void goTo(const ScriptProblem &problem);
+
+Q_SIGNALS:
+    void checked(const std::vector<ScriptProblem> &problems);
+
+private:
+    void mark(const std::vector<ScriptProblem> &problems);
+    void clearMarks();
+    void showTip(int position, int x, int y);
+
+    ScriptAnalyser *m_analyser = nullptr;
+    CheckOptions m_options;
+    int m_indicator = -1;
+    std::vector<ScriptProblem> m_problems;    // indicator value n marks m_problems[n - 1]
+};

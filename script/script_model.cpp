@@ -1,0 +1,823 @@
+// Building the script model in one pass over the styler's output, a piece of text at a time.
+#include "script_model.h"
+
+#include "language_definition.h"
+#include "script_styler.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <optional>
+#include <unordered_map>
+
+namespace {
+
+constexpr size_t PieceSize = 1 << 20;
+
+enum : unsigned char { WordByte = 1, SigilByte = 2 };
+
+// Byte classes by table: the walk looks at every byte of the text.
+const std::array<unsigned char, 256> ByteClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        const bool word = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
+        const bool sigil = c == '.' || c == '@' || c == '$' || c == '\'' || c == '#';
+        classes[size_t(c)] = (word ? WordByte : 0) | (sigil ? SigilByte : 0);
+    }
+    return classes;
+}();
+
+inline char asciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
+
+// The words a statement may start with, by open addressing on an FNV-1a hash of the lower-cased bytes.
+class WordTable
+{
+public:
+    static uint32_t hash(std::string_view word)
+    {
+        uint32_t h = 2166136261u;
+        for (char c : word)
+            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return h;
+    }
+
+    void reserve(size_t count)
+    {
+        size_t size = 16;
+        while (size < count * 2)
+            size *= 2;
+        m_slots.assign(size, {});
+        m_mask = uint32_t(size - 1);
+    }
+
+    // Keeps the first grammar given for a word unless replace is set.
+    void add(std::string_view word, int grammar, bool replace)
+    {
+        const uint32_t h = hash(word);
+        uint32_t at = h & m_mask;
+        for (; m_slots[at].used; at = (at + 1) & m_mask) {
+            if (m_slots[at].hash == h && m_slots[at].word == word) {
+                if (replace)
+                    m_slots[at].grammar = grammar;
+                return;
+            }
+        }
+        m_slots[at] = {true, h, word, grammar};
+    }
+
+    // The grammar of a lower-cased word and its hash, or 0.
+    int find(std::string_view word, uint32_t h) const
+    {
+        for (uint32_t at = h & m_mask; m_slots[at].used; at = (at + 1) & m_mask)
+            if (m_slots[at].hash == h && m_slots[at].word == word)
+                return m_slots[at].grammar;
+        return 0;
+    }
+
+private:
+    struct Slot
+    {
+        bool used = false;
+        uint32_t hash = 0;
+        std::string_view word;
+        int grammar = 0;
+    };
+    std::vector<Slot> m_slots;
+    uint32_t m_mask = 0;
+};
+
+inline bool isWordByte(unsigned char c)
+{
+    return ByteClasses[c] & WordByte;
+}
+
+inline bool isSigil(unsigned char c)
+{
+    return ByteClasses[c] & SigilByte;
+}
+
+std::string lower(std::string_view word)
+{
+    std::string result(word);
+    for (char &c : result)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c + ('a' - 'A'));
+    return result;
+}
+
+// Words of the language's grammar, known whatever the definition file lists; Command stands
+// for the definition's keywords.
+enum class Grammar { None, Command, Condition, Else, Case, Default, Goto, Callsub, Function, Event, Menu, Other };
+
+const std::pair<const char *, Grammar> GrammarWords[] = {
+    {"if", Grammar::Condition}, {"while", Grammar::Condition}, {"for", Grammar::Condition},
+    {"switch", Grammar::Condition}, {"else", Grammar::Else}, {"do", Grammar::Else}, {"case", Grammar::Case},
+    {"default", Grammar::Default}, {"goto", Grammar::Goto}, {"callsub", Grammar::Callsub},
+    {"function", Grammar::Function}, {"doevent", Grammar::Event}, {"donpcevent", Grammar::Event},
+    {"menu", Grammar::Menu}, {"select", Grammar::Menu}, {"break", Grammar::Other},
+    {"continue", Grammar::Other}, {"return", Grammar::Other}, {"end", Grammar::Other}};
+
+// Longer words are no command of the language: they are looked up no further.
+constexpr size_t LongestWord = 64;
+
+struct Header
+{
+    BlockKind kind;
+    std::string name;
+};
+
+// A line such as "prontera,150,150,4<TAB>script<TAB>Name<TAB>100,{"; blanks stand in for
+// tabs only when strict is false.
+std::optional<Header> parseHeader(std::string_view line, bool strict)
+{
+    std::vector<std::string_view> fields;
+    if (line.find('\t') != std::string_view::npos) {
+        size_t start = 0;
+        while (start <= line.size()) {
+            size_t end = line.find('\t', start);
+            if (end == std::string_view::npos)
+                end = line.size();
+            if (end > start)
+                fields.push_back(line.substr(start, end - start));
+            start = end + 1;
+        }
+    } else {
+        if (strict)
+            return std::nullopt;
+        size_t start = 0;
+        while (start < line.size()) {
+            while (start < line.size() && line[start] == ' ')
+                ++start;
+            size_t end = line.find(' ', start);
+            if (end == std::string_view::npos)
+                end = line.size();
+            if (end > start)
+                fields.push_back(line.substr(start, end - start));
+            start = end;
+        }
+        // The name may hold blanks: everything between the type and the last field.
+        if (fields.size() > 4) {
+            const char *first = fields[2].data();
+            const char *last = fields[fields.size() - 2].data() + fields[fields.size() - 2].size();
+            const std::string_view name(first, size_t(last - first));
+            const std::string_view tail = fields.back();
+            fields.resize(2);
+            fields.push_back(name);
+            fields.push_back(tail);
+        }
+    }
+    if (fields.size() < 3)
+        return std::nullopt;
+    const std::string_view place = fields[0];
+    if (place.find_first_of(" \"();{}") != std::string_view::npos)
+        return std::nullopt;
+    const std::string type = lower(fields[1]);
+    const bool positioned = place.find(',') != std::string_view::npos;
+    Header header{BlockKind::Npc, std::string(fields[2])};
+    while (!header.name.empty() && (header.name.back() == '\r' || header.name.back() == ' '))
+        header.name.pop_back();
+    if (type == "script") {
+        if (place == "function")
+            header.kind = BlockKind::Function;
+        else if (place == "-")
+            header.kind = BlockKind::FloatingScript;
+        else if (positioned)
+            header.kind = BlockKind::Npc;
+        else
+            return std::nullopt;
+    } else if (type == "shop" || type == "cashshop" || type == "itemshop" || type == "pointshop"
+               || type == "marketshop" || type == "trader") {
+        header.kind = BlockKind::Shop;
+    } else if (type == "warp" || type == "warp2") {
+        header.kind = BlockKind::Warp;
+    } else if (type == "monster" || type == "boss_monster" || type == "miniboss_monster") {
+        header.kind = BlockKind::Monster;
+    } else if (type == "mapflag") {
+        header.kind = BlockKind::MapFlag;
+    } else if (type.rfind("duplicate(", 0) == 0) {
+        header.kind = BlockKind::Duplicate;
+    } else {
+        return std::nullopt;
+    }
+    return header;
+}
+
+enum class TokenType { Word, Number, String, Punct };
+
+struct Token
+{
+    TokenType type;
+    std::string_view text;
+    int line;
+    int column;
+    bool sigil = false;     // a variable: .@a, $b, @c, 'd, #e, or a name ending in "$"
+    unsigned char next = 0; // the first non-blank byte after the token on its line, 0 at the end
+    unsigned char after = 0; // the byte after that one
+};
+
+class Builder
+{
+public:
+    Builder(const ScriptStyler &styler, const std::unordered_set<std::string> &keywords)
+        : m_styler(styler), m_keywords(keywords)
+    {
+        // One table for every word a statement may start with, keyed by views of their bytes.
+        m_words.reserve(keywords.size() + std::size(GrammarWords));
+        for (const std::string &keyword : keywords)
+            m_words.add(keyword, int(Grammar::Command), false);
+        for (const auto &[word, grammar] : GrammarWords)
+            m_words.add(word, int(grammar), true);
+    }
+
+    ScriptModel build(std::string_view text);
+
+private:
+    struct Open
+    {
+        char bracket;
+        int line;
+        int column;
+        bool blockBody;
+    };
+
+    enum class Expect { Nothing, JumpTarget, CallTarget, FunctionName, EventName };
+
+    void scanPiece(const char *text, const unsigned char *styles, size_t length);
+    void lineEnded();
+    void token(const Token &token);
+    void punct(const Token &token);
+    void statementToken(const Token &token);
+    void closeMenuArgument();
+    void startBlock(const Header &header);
+    void endBlock(int line);
+    void report(ProblemKind kind, int line, int column, int length, std::string message);
+    void reportOpen(const Open &open);
+    bool inBody() const { return m_block >= 0 && m_bodyOpen; }
+    bool nested() const { return m_stack.size() > m_statementBase; }
+    int braceDepth() const;
+
+    const ScriptStyler &m_styler;
+    const std::unordered_set<std::string> &m_keywords;
+    WordTable m_words;
+    ScriptModel m_model;
+
+    int m_line = 0;
+    int m_lineStart = 0;            // within the current piece
+    std::vector<Open> m_stack;
+    std::optional<std::pair<int, int>> m_commentStart;
+
+    int m_block = -1;               // index in m_model.blocks, -1 between blocks
+    bool m_bodyOpen = false;
+    bool m_awaitBody = false;
+
+    // The statement being read.
+    bool m_statementStart = true;
+    int m_statementTokens = 0;
+    size_t m_statementBase = 0;     // stack size where the statement began
+    bool m_lastEnds = false;        // the last token could end a statement
+    size_t m_conditionDepth = 0;    // stack size inside "if (", 0 when no condition is read
+    bool m_awaitCondition = false;
+    bool m_skipToColon = false;     // "case ...:"
+    bool m_skipColon = false;       // the ":" after a label or "default"
+    Expect m_expect = Expect::Nothing;
+    bool m_expectParen = false;
+    std::optional<Token> m_event;   // a "Name::Label" string waiting for its end
+    bool m_pendingSemicolon = false;
+    bool m_openString = false;      // on this line: the statement's end is not known
+    int m_lastLine = 0;
+    int m_lastColumn = 0;
+    int m_lastLength = 0;
+
+    // A "menu" or "select" statement's arguments: every second one names a label.
+    bool m_menu = false;
+    size_t m_menuDepth = 0;
+    int m_menuArgument = 0;
+    int m_menuArgumentTokens = 0;
+    std::optional<Token> m_menuLabel;
+
+    std::vector<ScriptProblem> m_unknown;
+    std::vector<std::string> m_unknownNames;
+    std::unordered_set<std::string> m_functions;
+};
+
+int Builder::braceDepth() const
+{
+    int depth = 0;
+    for (const Open &open : m_stack)
+        depth += open.bracket == '{';
+    return depth;
+}
+
+void Builder::report(ProblemKind kind, int line, int column, int length, std::string message)
+{
+    m_model.problems.push_back({kind, line, column, std::max(length, 1), std::move(message)});
+}
+
+void Builder::reportOpen(const Open &open)
+{
+    report(ProblemKind::Pairing, open.line, open.column, 1,
+           std::string("'") + open.bracket + "' is not closed");
+}
+
+ScriptModel Builder::build(std::string_view text)
+{
+    std::vector<unsigned char> styles;
+    std::vector<ScriptStyler::Line> lines;
+    int state = 0;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t length = std::min(PieceSize, text.size() - at);
+        if (at + length < text.size()) {
+            // Pieces end at a line end, where the styler can stop and start again.
+            const size_t lastBreak = text.substr(at, length).find_last_of('\n');
+            if (lastBreak != std::string_view::npos)
+                length = lastBreak + 1;
+        }
+        styles.resize(length);
+        lines.clear();
+        m_styler.style(text.data() + at, int(length), state, styles.data(), lines);
+        if (!lines.empty())
+            state = lines.back().nextState;
+        scanPiece(text.data() + at, styles.data(), length);
+        at += length;
+    }
+    if ((state & 0xFF) && m_commentStart)
+        report(ProblemKind::OpenText, m_commentStart->first, m_commentStart->second, 2, "Comment is not closed");
+    if (m_block >= 0)
+        endBlock(m_line);
+    for (const Open &open : m_stack)
+        reportOpen(open);
+    for (size_t i = 0; i < m_unknown.size(); ++i)
+        if (!m_functions.count(m_unknownNames[i]))
+            m_model.problems.push_back(std::move(m_unknown[i]));
+    std::stable_sort(m_model.problems.begin(), m_model.problems.end(),
+                     [](const ScriptProblem &a, const ScriptProblem &b) {
+                         return a.line != b.line ? a.line < b.line : a.column < b.column;
+                     });
+    return std::move(m_model);
+}
+
+void Builder::scanPiece(const char *text, const unsigned char *styles, size_t length)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text);
+    const size_t size = length;
+    m_lineStart = 0;
+    bool lineStart = true;
+    size_t i = 0;
+    const auto peek = [&](size_t j, Token &token) {
+        while (j < size && (bytes[j] == ' ' || bytes[j] == '\t'))
+            ++j;
+        token.next = (j < size && bytes[j] != '\r' && bytes[j] != '\n') ? bytes[j] : 0;
+        token.after = (token.next && j + 1 < size) ? bytes[j + 1] : 0;
+    };
+    while (i < size) {
+        const unsigned char c = bytes[i];
+        if (c == '\n' || c == '\r') {
+            i += (c == '\r' && i + 1 < size && bytes[i + 1] == '\n') ? 2 : 1;
+            lineEnded();
+            ++m_line;
+            m_lineStart = int(i);
+            lineStart = true;
+            continue;
+        }
+        const unsigned char style = styles[i];
+        const int column = int(i) - m_lineStart;
+        if (lineStart) {
+            lineStart = false;
+            if (c != ' ' && c != '\t' && style != ScriptStyler::Comment && style != ScriptStyler::String) {
+                size_t end = i;
+                while (end < size && bytes[end] != '\n' && bytes[end] != '\r')
+                    ++end;
+                const std::string_view line(text + i, end - i);
+                const bool inside = !m_stack.empty();
+                if (std::optional<Header> header = parseHeader(line, inside)) {
+                    startBlock(*header);
+                    // The header's own words are not statements: go on at its "{", if any.
+                    size_t brace = line.find_last_of('{');
+                    if (brace != std::string_view::npos && styles[i + brace] != ScriptStyler::Comment
+                        && styles[i + brace] != ScriptStyler::String) {
+                        m_awaitBody = true;
+                        i += brace;
+                    } else {
+                        // A script's "{" may stand on a line of its own; other blocks end here.
+                        if (header->kind == BlockKind::Npc || header->kind == BlockKind::FloatingScript
+                            || header->kind == BlockKind::Function)
+                            m_awaitBody = true;
+                        else
+                            endBlock(m_line);
+                        i = end;
+                    }
+                    continue;
+                }
+            }
+        }
+        if (style == ScriptStyler::Comment) {
+            if (c == '/' && i + 1 < size && bytes[i + 1] == '*')
+                m_commentStart = std::make_pair(m_line, column);
+            while (i < size && styles[i] == ScriptStyler::Comment && bytes[i] != '\n' && bytes[i] != '\r')
+                ++i;
+            continue;
+        }
+        if (c == ' ' || c == '\t') {
+            ++i;
+            continue;
+        }
+        Token token{TokenType::Punct, {}, m_line, column};
+        size_t j = i;
+        if (style == ScriptStyler::String) {
+            bool open = false;
+            while (j < size && styles[j] == ScriptStyler::String && bytes[j] != '\n' && bytes[j] != '\r') {
+                if (!open && bytes[j] == '"') {
+                    open = true;
+                } else if (open && bytes[j] == '\\') {
+                    ++j;
+                } else if (open && bytes[j] == '"') {
+                    open = false;
+                }
+                ++j;
+            }
+            j = std::min(j, size);
+            m_openString = m_openString || open;
+            if (open)
+                report(ProblemKind::OpenText, m_line, column, int(j - i), "String is not closed");
+            token.type = TokenType::String;
+        } else {
+            while (j < size && isSigil(bytes[j]))
+                ++j;
+            const size_t wordStart = j;
+            while (j < size && isWordByte(bytes[j]))
+                ++j;
+            if (j == wordStart) {
+                j = i + 1;
+            } else {
+                token.sigil = wordStart > i;
+                if (j < size && bytes[j] == '$') {
+                    token.sigil = true;
+                    ++j;
+                }
+                token.type = (bytes[wordStart] >= '0' && bytes[wordStart] <= '9') ? TokenType::Number : TokenType::Word;
+            }
+        }
+        token.text = std::string_view(text + i, j - i);
+        if (token.type != TokenType::Punct)
+            peek(j, token);    // only words and strings are judged by what follows them
+        i = j;
+        this->token(token);
+    }
+}
+
+void Builder::lineEnded()
+{
+    if (inBody() && !m_statementStart && m_statementTokens > 0 && !nested() && m_lastEnds && !m_openString
+        && !m_awaitCondition && !m_skipToColon && m_expect == Expect::Nothing)
+        m_pendingSemicolon = true;
+    m_openString = false;
+}
+
+void Builder::startBlock(const Header &header)
+{
+    if (m_block >= 0)
+        endBlock(m_line - 1);
+    // A header inside braces: the braces before it were never closed.
+    for (const Open &open : m_stack)
+        reportOpen(open);
+    m_stack.clear();
+    ScriptBlock block;
+    block.kind = header.kind;
+    block.name = header.name;
+    block.line = m_line;
+    block.endLine = m_line;
+    m_model.blocks.push_back(std::move(block));
+    m_block = int(m_model.blocks.size()) - 1;
+    m_bodyOpen = false;
+    m_awaitBody = false;
+    if (header.kind == BlockKind::Function)
+        m_functions.insert(lower(header.name));
+}
+
+void Builder::endBlock(int line)
+{
+    ScriptBlock &block = m_model.blocks[size_t(m_block)];
+    block.endLine = std::max(line, block.line);
+    // Sorted names, not sets: a block has few labels, and a script a great many blocks.
+    std::vector<std::string_view> names;
+    names.reserve(block.labels.size());
+    for (const ScriptLabel &label : block.labels)
+        names.push_back(label.name);
+    std::vector<size_t> order(names.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&names](size_t a, size_t b) { return names[a] < names[b]; });
+    for (size_t i = 1; i < order.size(); ++i) {
+        if (names[order[i]] != names[order[i - 1]])
+            continue;
+        const ScriptLabel &twice = block.labels[order[i]];
+        report(ProblemKind::DuplicateLabel, twice.line, twice.column, int(twice.name.size()),
+               "Label '" + twice.name + "' is defined twice in this block");
+    }
+    const auto lowerLess = [](std::string_view a, std::string_view b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return asciiLower(x) < asciiLower(y);
+        });
+    };
+    std::sort(names.begin(), names.end(), lowerLess);
+    for (const ScriptJump &jump : block.jumps)
+        if (!std::binary_search(names.begin(), names.end(), std::string_view(jump.target), lowerLess))
+            report(ProblemKind::MissingLabel, jump.line, jump.column, int(jump.target.size()),
+                   "Label '" + jump.target + "' is not defined in this block");
+    m_block = -1;
+    m_bodyOpen = false;
+    m_awaitBody = false;
+    m_statementStart = true;
+    m_pendingSemicolon = false;
+}
+
+void Builder::token(const Token &token)
+{
+    if (m_pendingSemicolon) {
+        // Only a new statement on the next line shows that the last one ended without ";".
+        if ((token.type == TokenType::Word && !token.sigil) || (token.type == TokenType::Punct && token.text[0] == '}'))
+            report(ProblemKind::MissingSemicolon, m_lastLine, m_lastColumn, m_lastLength,
+                   "';' is missing after this");
+        m_pendingSemicolon = false;
+    }
+    m_lastLine = token.line;
+    m_lastColumn = token.column;
+    m_lastLength = int(token.text.size());
+    const char c = token.text[0];
+    if (token.type == TokenType::Punct && (c == '{' || c == '}' || c == '(' || c == ')' || c == '[' || c == ']'))
+        punct(token);
+    else if (inBody())
+        statementToken(token);
+}
+
+void Builder::punct(const Token &token)
+{
+    const char c = token.text[0];
+    if (c == '{' || c == '(' || c == '[') {
+        if (c == '(' && m_awaitCondition) {
+            m_awaitCondition = false;
+            m_conditionDepth = m_stack.size() + 1;
+        }
+        const bool body = c == '{' && m_block >= 0 && m_awaitBody && braceDepth() == 0;
+        if (c != '{' && inBody())
+            statementToken(token);
+        m_stack.push_back({c, token.line, token.column, body});
+        if (body) {
+            m_bodyOpen = true;
+            m_awaitBody = false;
+        }
+        if (c == '{') {
+            m_statementStart = true;
+            m_statementTokens = 0;
+            m_statementBase = m_stack.size();
+            m_menu = false;
+        }
+        return;
+    }
+    const char opening = c == '}' ? '{' : c == ')' ? '(' : '[';
+    if (!m_stack.empty() && m_stack.back().bracket == opening) {
+        const Open open = m_stack.back();
+        m_stack.pop_back();
+        if (c != '}') {
+            if (inBody())
+                statementToken(token);
+            if (c == ')' && m_conditionDepth && m_stack.size() + 1 == m_conditionDepth) {
+                m_conditionDepth = 0;
+                m_statementStart = true;
+                m_statementTokens = 0;
+                m_statementBase = m_stack.size();
+            }
+            return;
+        }
+        if (open.blockBody && m_block >= 0) {
+            endBlock(token.line);
+            m_statementBase = m_stack.size();
+            return;
+        }
+    } else if (c == '}' && braceDepth() > 0) {
+        // Brackets left open inside the block end with it.
+        while (m_stack.back().bracket != '{') {
+            reportOpen(m_stack.back());
+            m_stack.pop_back();
+        }
+        const Open open = m_stack.back();
+        m_stack.pop_back();
+        if (open.blockBody && m_block >= 0) {
+            endBlock(token.line);
+            m_statementBase = m_stack.size();
+            return;
+        }
+    } else {
+        report(ProblemKind::Pairing, token.line, token.column, 1,
+               std::string("'") + c + "' has no matching '" + opening + "'");
+        return;
+    }
+    m_statementStart = true;
+    m_statementTokens = 0;
+    m_statementBase = m_stack.size();
+    m_conditionDepth = 0;
+    m_menu = false;
+    m_skipToColon = false;
+    m_expect = Expect::Nothing;
+}
+
+void Builder::closeMenuArgument()
+{
+    if (m_menuArgument % 2 == 1 && m_menuArgumentTokens == 1 && m_menuLabel) {
+        const std::string_view target = m_menuLabel->text;
+        m_model.blocks[size_t(m_block)].jumps.push_back({std::string(target), m_menuLabel->line, m_menuLabel->column});
+    }
+    ++m_menuArgument;
+    m_menuArgumentTokens = 0;
+    m_menuLabel.reset();
+}
+
+void Builder::statementToken(const Token &token)
+{
+    ScriptBlock &block = m_model.blocks[size_t(m_block)];
+    const char first = token.text[0];
+    const bool punctuation = token.type == TokenType::Punct;
+
+    if (m_skipColon && punctuation && first == ':') {
+        m_skipColon = false;
+        return;
+    }
+    m_skipColon = false;
+    if (m_skipToColon) {
+        if (punctuation && first == ':' && !nested()) {
+            m_skipToColon = false;
+            m_statementStart = true;
+            m_statementTokens = 0;
+        }
+        return;
+    }
+
+    // What the word before asked for: a label, a function's name or an event string.
+    const Expect expect = m_expect;
+    m_expect = Expect::Nothing;
+    if (expect == Expect::CallTarget && punctuation && first == '(' && !m_expectParen) {
+        m_expectParen = true;
+        m_expect = Expect::CallTarget;
+    } else if ((expect == Expect::JumpTarget || expect == Expect::CallTarget) && token.type == TokenType::Word && !token.sigil) {
+        block.jumps.push_back({std::string(token.text), token.line, token.column});
+    } else if (expect == Expect::FunctionName && token.type == TokenType::Word) {
+        m_functions.insert(lower(token.text));
+    } else if (expect == Expect::EventName) {
+        if (punctuation && first == '(' && !m_expectParen) {
+            m_expectParen = true;
+            m_expect = Expect::EventName;
+        } else if (token.type == TokenType::String && (token.next == ';' || token.next == ')' || token.next == ',')) {
+            const std::string_view event = token.text.substr(1, token.text.size() - 2);
+            const size_t split = event.find("::");
+            if (split != std::string_view::npos && token.text.back() == '"') {
+                const std::string_view npc = event.substr(0, split);
+                const std::string_view label = event.substr(split + 2);
+                const std::string_view shortName = std::string_view(block.name).substr(0, block.name.find('#'));
+                if (!label.empty() && (npc == block.name || npc == shortName))
+                    block.jumps.push_back({std::string(label), token.line, token.column + int(split) + 3});
+            }
+        }
+    }
+
+    if (m_menu) {
+        // An opening bracket is seen before it is pushed, a closing one after it is popped.
+        const size_t depth = m_stack.size();
+        if (punctuation && first == '(' && m_menuArgument == 0 && m_menuArgumentTokens == 0 && depth == m_menuDepth) {
+            m_menuDepth = depth + 1;    // "select(": the arguments sit inside
+        } else if (punctuation && (first == ',' || first == ';') && depth == m_menuDepth) {
+            closeMenuArgument();
+            m_menu = first == ',';
+        } else if (punctuation && first == ')' && depth + 1 == m_menuDepth) {
+            closeMenuArgument();
+            m_menu = false;
+        } else {
+            ++m_menuArgumentTokens;
+            const bool label = depth == m_menuDepth && token.type == TokenType::Word && !token.sigil;
+            m_menuLabel = label ? std::optional<Token>(token) : std::nullopt;
+        }
+    }
+
+    if (punctuation && first == ';' && !nested()) {
+        m_statementStart = true;
+        m_statementTokens = 0;
+        m_statementBase = m_stack.size();
+        m_menu = false;
+        m_awaitCondition = false;
+        return;
+    }
+
+    if (m_statementStart && token.type == TokenType::Word && !token.sigil) {
+        m_statementStart = false;
+        m_statementTokens = 1;
+        m_statementBase = m_stack.size();
+        m_lastEnds = true;
+        const std::string_view word = token.text;
+        char lowered[LongestWord];
+        Grammar grammar = Grammar::None;
+        if (word.size() <= LongestWord) {
+            uint32_t h = 2166136261u;
+            for (size_t i = 0; i < word.size(); ++i) {
+                lowered[i] = asciiLower(word[i]);
+                h = (h ^ static_cast<unsigned char>(lowered[i])) * 16777619u;
+            }
+            grammar = Grammar(m_words.find(std::string_view(lowered, word.size()), h));
+        }
+        if (token.next == ':' && token.after != ':') {
+            if (grammar == Grammar::Default) {
+                m_skipColon = true;
+                m_statementStart = true;
+                return;
+            }
+            block.labels.push_back({std::string(word), token.line, token.column});
+            m_skipColon = true;
+            m_statementStart = true;
+            return;
+        }
+        m_expectParen = false;
+        switch (grammar) {
+        case Grammar::Condition:
+            m_awaitCondition = true;
+            return;
+        case Grammar::Else:
+            m_statementStart = true;
+            return;
+        case Grammar::Case:
+            m_skipToColon = true;
+            return;
+        case Grammar::Goto: m_expect = Expect::JumpTarget; return;
+        case Grammar::Callsub: m_expect = Expect::CallTarget; return;
+        case Grammar::Function: m_expect = Expect::FunctionName; return;
+        case Grammar::Event: m_expect = Expect::EventName; return;
+        case Grammar::Menu:
+            m_menu = true;
+            m_menuDepth = m_stack.size();
+            m_menuArgument = 0;
+            m_menuArgumentTokens = 0;
+            m_menuLabel.reset();
+            return;
+        case Grammar::Default:
+        case Grammar::Other:
+        case Grammar::Command:
+            return;
+        case Grammar::None:
+            break;
+        }
+        // A command: a word followed by its arguments, not by an assignment.
+        const unsigned char n = token.next;
+        const bool command = n == 0 || n == ';' || n == '"' || n == '(' || isWordByte(n) || n == '.'
+            || n == '@' || n == '$' || n == '\'';
+        // Without a keyword list every command would be unknown: nothing can be told then.
+        if (command && !m_keywords.empty()) {
+            m_unknown.push_back({ProblemKind::UnknownCommand, token.line, token.column, int(word.size()),
+                                 "Unknown command '" + std::string(word) + "'"});
+            m_unknownNames.push_back(lower(word));
+        }
+        return;
+    }
+    if (m_statementStart && (token.type != TokenType::Punct || first != ';')) {
+        m_statementStart = false;
+        m_statementTokens = 0;
+        m_statementBase = m_stack.size();
+    }
+    ++m_statementTokens;
+    m_lastEnds = token.type != TokenType::Punct || first == ')' || first == ']';
+}
+
+} // namespace
+
+const ScriptBlock *ScriptModel::blockAt(int line) const
+{
+    auto it = std::upper_bound(blocks.begin(), blocks.end(), line,
+                               [](int l, const ScriptBlock &block) { return l < block.line; });
+    if (it == blocks.begin())
+        return nullptr;
+    --it;
+    return line <= it->endLine ? &*it : nullptr;
+}
+
+ScriptModel BuildScriptModel(const ScriptStyler &styler, const std::unordered_set<std::string> &keywords,
+                             std::string_view text)
+{
+    return Builder(styler, keywords).build(text);
+}
+
+std::unordered_set<std::string> CommandWords(const LanguageDefinition &definition)
+{
+    std::unordered_set<std::string> words;
+    for (const QString &keyword : LanguageDefinition::tokens(definition.keywords))
+        words.insert(lower(keyword.trimmed().toStdString()));
+    return words;
+}
+
+std::vector<ScriptProblem> CheckScript(const ScriptModel &model, const CheckOptions &options)
+{
+    std::vector<ScriptProblem> problems;
+    for (const ScriptProblem &problem : model.problems)
+        if (options.unknownCommands || problem.kind != ProblemKind::UnknownCommand)
+            problems.push_back(problem);
+    return problems;
+}
