@@ -12,18 +12,13 @@ LineNumberMargin::LineNumberMargin(EditControl &control)
     connect(this, &EditFeature::activeChanged, this, [this](bool active) { active ? start() : stop(); });
 }
 
-int LineNumberMargin::width() const
-{
-    return control().marginWidth(0);
-}
-
 void LineNumberMargin::start()
 {
     EditControl &text = control();
     text.setMarginLineNumbers(0, true);
-    m_lines = connect(&text, &QsciScintilla::linesChanged, this, [this] { update(false); });
-    m_font = connect(&text, &EditControl::editorFontChanged, this, [this] { update(true); });
-    update(true);
+    m_lines = connect(&text, &QsciScintilla::linesChanged, this, [this] { fitWidth(false); });
+    m_font = connect(&text, &EditControl::editorFontChanged, this, [this] { fitWidth(true); });
+    fitWidth(true);
 }
 
 void LineNumberMargin::stop()
@@ -34,7 +29,7 @@ void LineNumberMargin::stop()
     control().setMarginWidth(0, 0);
 }
 
-void LineNumberMargin::update(bool force)
+void LineNumberMargin::fitWidth(bool force)
 {
     const int digits = QString::number(qMax(1, control().lines())).size();
     if (!force && digits == m_digits)

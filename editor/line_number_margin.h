@@ -10,13 +10,10 @@ class LineNumberMargin : public EditFeature
 public:
     explicit LineNumberMargin(EditControl &control);
 
-    // Width of the margin in pixels; 0 while switched off.
-    int width() const;
-
 private:
     void start();
     void stop();
-    void update(bool force);
+    void fitWidth(bool force);
 
     int m_digits = 0;
     QMetaObject::Connection m_lines;
