@@ -249,6 +249,7 @@ private:
     void lineEnded();
     void token(const Token &token);
     void punct(const Token &token);
+    void bodyToken(const Token &token);
     void statementToken(const Token &token);
     void closeMenuArgument();
     void startBlock(const Header &header);
@@ -301,6 +302,8 @@ private:
     std::vector<ScriptProblem> m_unknown;
     std::vector<std::string> m_unknownNames;
     std::unordered_set<std::string> m_functions;
+    std::vector<std::string_view> m_names;  // endBlock's
+    std::vector<size_t> m_order;
 };
 
 int Builder::braceDepth() const
@@ -338,7 +341,8 @@ ScriptModel Builder::build(std::string_view text)
         }
         styles.resize(length);
         lines.clear();
-        m_styler.style(text.data() + at, int(length), state, styles.data(), lines);
+        // Only comments and strings are read from the styles: words need no look-up.
+        m_styler.styleCommentsAndStrings(text.data() + at, int(length), state, styles.data(), lines);
         if (!lines.empty())
             state = lines.back().nextState;
         scanPiece(text.data() + at, styles.data(), length);
@@ -502,19 +506,22 @@ void Builder::endBlock(int line)
 {
     ScriptBlock &block = m_model.blocks[size_t(m_block)];
     block.endLine = std::max(line, block.line);
-    // Sorted names, not sets: a block has few labels, and a script a great many blocks.
-    std::vector<std::string_view> names;
-    names.reserve(block.labels.size());
+    // Sorted names, not sets: a block has few labels, and a script a great many blocks. The
+    // lists are kept from block to block, so a block costs no allocation here.
+    std::vector<std::string_view> &names = m_names;
+    names.clear();
     for (const ScriptLabel &label : block.labels)
         names.push_back(label.name);
-    std::vector<size_t> order(names.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&names](size_t a, size_t b) { return names[a] < names[b]; });
-    for (size_t i = 1; i < order.size(); ++i) {
-        if (names[order[i]] != names[order[i - 1]])
+    m_order.resize(names.size());
+    for (size_t i = 0; i < m_order.size(); ++i)
+        m_order[i] = i;
+    // By name, then by place: the first of equal names is the one defined, the others are twice.
+    std::sort(m_order.begin(), m_order.end(),
+              [&names](size_t a, size_t b) { return names[a] != names[b] ? names[a] < names[b] : a < b; });
+    for (size_t i = 1; i < m_order.size(); ++i) {
+        if (names[m_order[i]] != names[m_order[i - 1]])
             continue;
-        const ScriptLabel &twice = block.labels[order[i]];
+        const ScriptLabel &twice = block.labels[m_order[i]];
         report(ProblemKind::DuplicateLabel, twice.line, twice.column, int(twice.name.size()),
                "Label '" + twice.name + "' is defined twice in this block");
     }
@@ -551,7 +558,20 @@ void Builder::token(const Token &token)
     if (token.type == TokenType::Punct && (c == '{' || c == '}' || c == '(' || c == ')' || c == '[' || c == ']'))
         punct(token);
     else if (inBody())
-        statementToken(token);
+        bodyToken(token);
+}
+
+inline void Builder::bodyToken(const Token &token)
+{
+    // Most tokens sit inside a statement that asks nothing of them: count them without the
+    // full reading below.
+    if (!m_statementStart && !m_skipColon && !m_skipToColon && !m_menu && m_expect == Expect::Nothing
+        && (token.type != TokenType::Punct || token.text[0] != ';')) {
+        ++m_statementTokens;
+        m_lastEnds = token.type != TokenType::Punct || token.text[0] == ')' || token.text[0] == ']';
+        return;
+    }
+    statementToken(token);
 }
 
 void Builder::punct(const Token &token)

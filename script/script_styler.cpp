@@ -91,6 +91,7 @@ void ScriptStyler::addToken(const std::string &bytes, Kind kind, bool ignoreCase
                                        [this](char c) { return isWordByte(static_cast<unsigned char>(c)); });
     if (wholeWord) {
         m_wordTokens.push_back(at);
+        m_wordsOpenText = m_wordsOpenText || kind == LineComment || kind == BlockComment || kind == StringDelimiter;
         m_longestWord = std::max(m_longestWord, int(stored.size()));
         return;
     }
@@ -171,8 +172,24 @@ ScriptStyler::Match ScriptStyler::matchSymbol(const unsigned char *text, int at,
     return {};
 }
 
-void ScriptStyler::style(const char *characters, int length, int state, unsigned char *styles,
+void ScriptStyler::style(const char *text, int length, int state, unsigned char *styles,
                          std::vector<Line> &lines) const
+{
+    styleText<true>(text, length, state, styles, lines);
+}
+
+void ScriptStyler::styleCommentsAndStrings(const char *text, int length, int state, unsigned char *styles,
+                                           std::vector<Line> &lines) const
+{
+    if (m_wordsOpenText)
+        styleText<true>(text, length, state, styles, lines);
+    else
+        styleText<false>(text, length, state, styles, lines);
+}
+
+template <bool LookUpWords>
+void ScriptStyler::styleText(const char *characters, int length, int state, unsigned char *styles,
+                             std::vector<Line> &lines) const
 {
     const auto *text = reinterpret_cast<const unsigned char *>(characters);
     int comment = state & 0xFF;     // the open comment pair plus one; 0 outside comments
@@ -224,7 +241,7 @@ void ScriptStyler::style(const char *characters, int length, int state, unsigned
             for (; j < length && isWordByte(text[j]); ++j)
                 hash = (hash ^ m_lower[text[j]]) * HashFactor;
             match.length = j - i;
-            if (!m_wordTokens.empty())
+            if (LookUpWords && !m_wordTokens.empty())
                 match.token = lookUpWord(text + i, match.length, hash);
             if (!match.token) {
                 std::memset(styles + i, (m_byteClass[c] & DigitByte) ? m_numberStyle : static_cast<unsigned char>(Default), match.length);

@@ -43,6 +43,13 @@ public:
     void style(const char *text, int length, int state, unsigned char *styles,
                std::vector<Line> &lines) const;
 
+    // As style(), for readers that only ask which bytes are comment or string text: words are
+    // not looked up, so they get Default or Number, and fold levels ignore words that open or
+    // close scopes. Comment and String styles, and the comment in each nextState, are as style()
+    // gives them.
+    void styleCommentsAndStrings(const char *text, int length, int state, unsigned char *styles,
+                                 std::vector<Line> &lines) const;
+
 private:
     // What a token does, in the order that settles a tie between tokens of the same length.
     enum Kind : unsigned char {
@@ -71,6 +78,9 @@ private:
         int length = 0;
     };
 
+    template <bool LookUpWords>
+    void styleText(const char *text, int length, int state, unsigned char *styles,
+                   std::vector<Line> &lines) const;
     void addTokens(const std::vector<std::string> &tokens, Kind kind, bool ignoreCase);
     void addToken(const std::string &bytes, Kind kind, bool ignoreCase, int index);
     void buildWordTable();
@@ -93,5 +103,6 @@ private:
     std::vector<int> m_wordSlots;
     uint32_t m_wordMask = 0;
     int m_longestWord = 0;
+    bool m_wordsOpenText = false;           // a whole word starts a comment or a string
     unsigned char m_numberStyle = Number;   // Default when no list holds a token: plain text
 };
