@@ -635,7 +635,7 @@ void Builder::punct(const Token &token)
         }
         const bool body = c == '{' && m_block >= 0 && m_awaitBody && braceDepth() == 0;
         if (c != '{' && inBody())
-            statementToken(token);
+            bodyToken(token);
         m_stack.push_back({c, token.line, token.column, body});
         if (body) {
             m_bodyOpen = true;
@@ -655,7 +655,7 @@ void Builder::punct(const Token &token)
         m_stack.pop_back();
         if (c != '}') {
             if (inBody())
-                statementToken(token);
+                bodyToken(token);
             if (c == ')' && m_conditionDepth && m_stack.size() + 1 == m_conditionDepth) {
                 m_conditionDepth = 0;
                 m_statementStart = true;
