@@ -205,6 +205,15 @@ std::optional<Header> parseHeader(std::string_view line, bool strict)
     return header;
 }
 
+// A block's labels and jumps come a few at a time: room for four at once saves growing by one, then two.
+template <typename T>
+void add(std::vector<T> &list, T &&item)
+{
+    if (list.capacity() == 0)
+        list.reserve(4);
+    list.push_back(std::move(item));
+}
+
 enum class TokenType { Word, Number, String, Punct };
 
 struct Token
@@ -217,6 +226,9 @@ struct Token
     unsigned char next = 0; // the first non-blank byte after the token on its line, 0 at the end
     unsigned char after = 0; // the byte after that one
 };
+
+// Up to this many labels in a block, each is compared with each: cheaper than sorting them.
+constexpr size_t SmallLabelCount = 16;
 
 class Builder
 {
@@ -249,10 +261,12 @@ private:
     void lineEnded();
     void token(const Token &token);
     void punct(const Token &token);
+    void bodyToken(const Token &token);
     void statementToken(const Token &token);
     void closeMenuArgument();
     void startBlock(const Header &header);
     void endBlock(int line);
+    void checkManyLabels(const ScriptBlock &block);
     void report(ProblemKind kind, int line, int column, int length, std::string message);
     void reportOpen(const Open &open);
     bool inBody() const { return m_block >= 0 && m_bodyOpen; }
@@ -301,6 +315,8 @@ private:
     std::vector<ScriptProblem> m_unknown;
     std::vector<std::string> m_unknownNames;
     std::unordered_set<std::string> m_functions;
+    std::vector<std::string_view> m_names;  // checkManyLabels's
+    std::vector<size_t> m_order;
 };
 
 int Builder::braceDepth() const
@@ -338,7 +354,8 @@ ScriptModel Builder::build(std::string_view text)
         }
         styles.resize(length);
         lines.clear();
-        m_styler.style(text.data() + at, int(length), state, styles.data(), lines);
+        // Only comments and strings are read from the styles: words need no look-up.
+        m_styler.styleCommentsAndStrings(text.data() + at, int(length), state, styles.data(), lines);
         if (!lines.empty())
             state = lines.back().nextState;
         scanPiece(text.data() + at, styles.data(), length);
@@ -498,23 +515,23 @@ void Builder::startBlock(const Header &header)
         m_functions.insert(lower(header.name));
 }
 
-void Builder::endBlock(int line)
+void Builder::checkManyLabels(const ScriptBlock &block)
 {
-    ScriptBlock &block = m_model.blocks[size_t(m_block)];
-    block.endLine = std::max(line, block.line);
-    // Sorted names, not sets: a block has few labels, and a script a great many blocks.
-    std::vector<std::string_view> names;
-    names.reserve(block.labels.size());
+    // Sorted names, not sets; the lists are kept from block to block.
+    std::vector<std::string_view> &names = m_names;
+    names.clear();
     for (const ScriptLabel &label : block.labels)
         names.push_back(label.name);
-    std::vector<size_t> order(names.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&names](size_t a, size_t b) { return names[a] < names[b]; });
-    for (size_t i = 1; i < order.size(); ++i) {
-        if (names[order[i]] != names[order[i - 1]])
+    m_order.resize(names.size());
+    for (size_t i = 0; i < m_order.size(); ++i)
+        m_order[i] = i;
+    // By name, then by place: the first of equal names is the one defined, the others are twice.
+    std::sort(m_order.begin(), m_order.end(),
+              [&names](size_t a, size_t b) { return names[a] != names[b] ? names[a] < names[b] : a < b; });
+    for (size_t i = 1; i < m_order.size(); ++i) {
+        if (names[m_order[i]] != names[m_order[i - 1]])
             continue;
-        const ScriptLabel &twice = block.labels[order[i]];
+        const ScriptLabel &twice = block.labels[m_order[i]];
         report(ProblemKind::DuplicateLabel, twice.line, twice.column, int(twice.name.size()),
                "Label '" + twice.name + "' is defined twice in this block");
     }
@@ -528,6 +545,38 @@ void Builder::endBlock(int line)
         if (!std::binary_search(names.begin(), names.end(), std::string_view(jump.target), lowerLess))
             report(ProblemKind::MissingLabel, jump.line, jump.column, int(jump.target.size()),
                    "Label '" + jump.target + "' is not defined in this block");
+}
+
+void Builder::endBlock(int line)
+{
+    ScriptBlock &block = m_model.blocks[size_t(m_block)];
+    block.endLine = std::max(line, block.line);
+    // A block has few labels and a script a great many blocks: a few labels are compared one
+    // with another, more are sorted.
+    if (block.labels.size() <= SmallLabelCount) {
+        for (size_t i = 1; i < block.labels.size(); ++i) {
+            const ScriptLabel &label = block.labels[i];
+            for (size_t j = 0; j < i; ++j) {
+                if (block.labels[j].name == label.name) {
+                    report(ProblemKind::DuplicateLabel, label.line, label.column, int(label.name.size()),
+                           "Label '" + label.name + "' is defined twice in this block");
+                    break;
+                }
+            }
+        }
+        for (const ScriptJump &jump : block.jumps) {
+            const bool found = std::any_of(block.labels.begin(), block.labels.end(), [&jump](const ScriptLabel &label) {
+                return label.name.size() == jump.target.size()
+                    && std::equal(label.name.begin(), label.name.end(), jump.target.begin(),
+                                  [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+            });
+            if (!found)
+                report(ProblemKind::MissingLabel, jump.line, jump.column, int(jump.target.size()),
+                       "Label '" + jump.target + "' is not defined in this block");
+        }
+    } else {
+        checkManyLabels(block);
+    }
     m_block = -1;
     m_bodyOpen = false;
     m_awaitBody = false;
@@ -551,7 +600,29 @@ void Builder::token(const Token &token)
     if (token.type == TokenType::Punct && (c == '{' || c == '}' || c == '(' || c == ')' || c == '[' || c == ']'))
         punct(token);
     else if (inBody())
-        statementToken(token);
+        bodyToken(token);
+}
+
+inline void Builder::bodyToken(const Token &token)
+{
+    // Most tokens sit inside a statement that asks nothing of them: count them without the
+    // full reading below.
+    if (!m_statementStart && !m_skipColon && !m_skipToColon && !m_menu && m_expect == Expect::Nothing
+        && (token.type != TokenType::Punct || token.text[0] != ';')) {
+        ++m_statementTokens;
+        m_lastEnds = token.type != TokenType::Punct || token.text[0] == ')' || token.text[0] == ']';
+        return;
+    }
+    // So are the ";" that end such statements.
+    if (token.type == TokenType::Punct && token.text[0] == ';' && !m_skipColon && !m_skipToColon && !m_menu
+        && m_expect == Expect::Nothing && !nested()) {
+        m_statementStart = true;
+        m_statementTokens = 0;
+        m_statementBase = m_stack.size();
+        m_awaitCondition = false;
+        return;
+    }
+    statementToken(token);
 }
 
 void Builder::punct(const Token &token)
@@ -564,7 +635,7 @@ void Builder::punct(const Token &token)
         }
         const bool body = c == '{' && m_block >= 0 && m_awaitBody && braceDepth() == 0;
         if (c != '{' && inBody())
-            statementToken(token);
+            bodyToken(token);
         m_stack.push_back({c, token.line, token.column, body});
         if (body) {
             m_bodyOpen = true;
@@ -584,7 +655,7 @@ void Builder::punct(const Token &token)
         m_stack.pop_back();
         if (c != '}') {
             if (inBody())
-                statementToken(token);
+                bodyToken(token);
             if (c == ')' && m_conditionDepth && m_stack.size() + 1 == m_conditionDepth) {
                 m_conditionDepth = 0;
                 m_statementStart = true;
@@ -629,7 +700,7 @@ void Builder::closeMenuArgument()
 {
     if (m_menuArgument % 2 == 1 && m_menuArgumentTokens == 1 && m_menuLabel) {
         const std::string_view target = m_menuLabel->text;
-        m_model.blocks[size_t(m_block)].jumps.push_back({std::string(target), m_menuLabel->line, m_menuLabel->column});
+        add(m_model.blocks[size_t(m_block)].jumps, {std::string(target), m_menuLabel->line, m_menuLabel->column});
     }
     ++m_menuArgument;
     m_menuArgumentTokens = 0;
@@ -663,7 +734,7 @@ void Builder::statementToken(const Token &token)
         m_expectParen = true;
         m_expect = Expect::CallTarget;
     } else if ((expect == Expect::JumpTarget || expect == Expect::CallTarget) && token.type == TokenType::Word && !token.sigil) {
-        block.jumps.push_back({std::string(token.text), token.line, token.column});
+        add(block.jumps, {std::string(token.text), token.line, token.column});
     } else if (expect == Expect::FunctionName && token.type == TokenType::Word) {
         m_functions.insert(lower(token.text));
     } else if (expect == Expect::EventName) {
@@ -678,7 +749,7 @@ void Builder::statementToken(const Token &token)
                 const std::string_view label = event.substr(split + 2);
                 const std::string_view shortName = std::string_view(block.name).substr(0, block.name.find('#'));
                 if (!label.empty() && (npc == block.name || npc == shortName))
-                    block.jumps.push_back({std::string(label), token.line, token.column + int(split) + 3});
+                    add(block.jumps, {std::string(label), token.line, token.column + int(split) + 3});
             }
         }
     }
@@ -732,7 +803,7 @@ void Builder::statementToken(const Token &token)
                 m_statementStart = true;
                 return;
             }
-            block.labels.push_back({std::string(word), token.line, token.column});
+            add(block.labels, {std::string(word), token.line, token.column});
             m_skipColon = true;
             m_statementStart = true;
             return;

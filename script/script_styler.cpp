@@ -64,6 +64,7 @@ ScriptStyler::ScriptStyler(const LanguageDefinition &definition)
         });
     }
     buildWordTable();
+    buildTextTable();
     if (m_tokens.empty())
         m_numberStyle = Default;
 }
@@ -91,6 +92,7 @@ void ScriptStyler::addToken(const std::string &bytes, Kind kind, bool ignoreCase
                                        [this](char c) { return isWordByte(static_cast<unsigned char>(c)); });
     if (wholeWord) {
         m_wordTokens.push_back(at);
+        m_wordsOpenText = m_wordsOpenText || kind == LineComment || kind == BlockComment || kind == StringDelimiter;
         m_longestWord = std::max(m_longestWord, int(stored.size()));
         return;
     }
@@ -126,6 +128,39 @@ void ScriptStyler::buildWordTable()
     }
 }
 
+void ScriptStyler::buildTextTable()
+{
+    const auto opensText = [](Kind kind) { return kind == LineComment || kind == BlockComment || kind == StringDelimiter; };
+    bool apart = !m_wordsOpenText;
+    for (size_t first = 0; first < m_symbolTokens.size(); ++first) {
+        for (int index : m_symbolTokens[first]) {
+            if (!opensText(m_tokens[size_t(index)].kind))
+                continue;
+            m_textSymbolTokens[first].push_back(index);
+            m_byteClass[first] |= TextStartByte;
+            // A word run could swallow such a first byte.
+            apart = apart && !isWordByte(static_cast<unsigned char>(first));
+        }
+    }
+    // Another token could cover a byte that opens a comment or a string, or, longer, win over such
+    // a token where both match: then every token is needed. One no longer that starts with such a
+    // byte ("/", "/=") matches only where none of them does, and covers nothing.
+    std::array<size_t, 256> shortest{};
+    for (size_t first = 0; first < m_textSymbolTokens.size(); ++first)
+        for (int index : m_textSymbolTokens[first])
+            shortest[first] = shortest[first] ? std::min(shortest[first], m_tokens[size_t(index)].bytes.size())
+                                              : m_tokens[size_t(index)].bytes.size();
+    for (const Token &token : m_tokens) {
+        if (opensText(token.kind) || token.bytes.empty())
+            continue;
+        const auto first = static_cast<unsigned char>(token.bytes.front());
+        apart = apart && (!(m_byteClass[first] & TextStartByte) || token.bytes.size() <= shortest[first]);
+        for (size_t i = 1; i < token.bytes.size(); ++i)
+            apart = apart && !(m_byteClass[static_cast<unsigned char>(token.bytes[i])] & TextStartByte);
+    }
+    m_otherSymbolsApart = apart;
+}
+
 const ScriptStyler::Token *ScriptStyler::lookUpWord(const unsigned char *word, int length, uint32_t hash) const
 {
     if (length > m_longestWord)
@@ -148,9 +183,10 @@ const ScriptStyler::Token *ScriptStyler::lookUpWord(const unsigned char *word, i
     return best;
 }
 
-ScriptStyler::Match ScriptStyler::matchSymbol(const unsigned char *text, int at, int length) const
+ScriptStyler::Match ScriptStyler::matchSymbol(const std::vector<int> &candidates, const unsigned char *text,
+                                              int at, int length) const
 {
-    for (int index : m_symbolTokens[text[at]]) {
+    for (int index : candidates) {
         const Token &token = m_tokens[index];
         const int size = int(token.bytes.size());
         if (size > length - at)
@@ -171,8 +207,24 @@ ScriptStyler::Match ScriptStyler::matchSymbol(const unsigned char *text, int at,
     return {};
 }
 
-void ScriptStyler::style(const char *characters, int length, int state, unsigned char *styles,
+void ScriptStyler::style(const char *text, int length, int state, unsigned char *styles,
                          std::vector<Line> &lines) const
+{
+    styleText<true>(text, length, state, styles, lines);
+}
+
+void ScriptStyler::styleCommentsAndStrings(const char *text, int length, int state, unsigned char *styles,
+                                           std::vector<Line> &lines) const
+{
+    if (m_wordsOpenText)
+        styleText<true>(text, length, state, styles, lines);
+    else
+        styleText<false>(text, length, state, styles, lines);
+}
+
+template <bool LookUpWords>
+void ScriptStyler::styleText(const char *characters, int length, int state, unsigned char *styles,
+                             std::vector<Line> &lines) const
 {
     const auto *text = reinterpret_cast<const unsigned char *>(characters);
     int comment = state & 0xFF;     // the open comment pair plus one; 0 outside comments
@@ -186,6 +238,12 @@ void ScriptStyler::style(const char *characters, int length, int state, unsigned
         lines.push_back({(FoldBase + lowest) | (depth > lowest ? FoldHeader : 0), (depth << 8) | comment});
         lowest = depth;
     };
+
+    // Without word look-ups, tokens that open no comment or string need not be matched either
+    // when they cannot change what does.
+    const bool textOnly = !LookUpWords && m_otherSymbolsApart;
+    const auto *symbolTokens = textOnly ? &m_textSymbolTokens : &m_symbolTokens;
+    const unsigned char startByte = textOnly ? TextStartByte : TokenStartByte;
 
     int i = 0;
     while (i < length) {
@@ -215,8 +273,8 @@ void ScriptStyler::style(const char *characters, int length, int state, unsigned
         }
 
         Match match;
-        if (m_byteClass[c] & TokenStartByte)
-            match = matchSymbol(text, i, length);
+        if (m_byteClass[c] & startByte)
+            match = matchSymbol((*symbolTokens)[c], text, i, length);
         if (!match.token && isWordByte(c)) {
             // Any symbol token matching here is longer than the word, so it was tried first.
             uint32_t hash = HashStart;
@@ -224,7 +282,7 @@ void ScriptStyler::style(const char *characters, int length, int state, unsigned
             for (; j < length && isWordByte(text[j]); ++j)
                 hash = (hash ^ m_lower[text[j]]) * HashFactor;
             match.length = j - i;
-            if (!m_wordTokens.empty())
+            if (LookUpWords && !m_wordTokens.empty())
                 match.token = lookUpWord(text + i, match.length, hash);
             if (!match.token) {
                 std::memset(styles + i, (m_byteClass[c] & DigitByte) ? m_numberStyle : static_cast<unsigned char>(Default), match.length);

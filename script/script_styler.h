@@ -43,6 +43,13 @@ public:
     void style(const char *text, int length, int state, unsigned char *styles,
                std::vector<Line> &lines) const;
 
+    // As style(), for readers that only ask which bytes are comment or string text: words are
+    // not looked up, so they get Default or Number, and fold levels ignore words that open or
+    // close scopes. Comment and String styles, and the comment in each nextState, are as style()
+    // gives them.
+    void styleCommentsAndStrings(const char *text, int length, int state, unsigned char *styles,
+                                 std::vector<Line> &lines) const;
+
 private:
     // What a token does, in the order that settles a tie between tokens of the same length.
     enum Kind : unsigned char {
@@ -71,14 +78,18 @@ private:
         int length = 0;
     };
 
+    template <bool LookUpWords>
+    void styleText(const char *text, int length, int state, unsigned char *styles,
+                   std::vector<Line> &lines) const;
     void addTokens(const std::vector<std::string> &tokens, Kind kind, bool ignoreCase);
     void addToken(const std::string &bytes, Kind kind, bool ignoreCase, int index);
     void buildWordTable();
-    Match matchSymbol(const unsigned char *text, int at, int length) const;
+    Match matchSymbol(const std::vector<int> &candidates, const unsigned char *text, int at, int length) const;
+    void buildTextTable();
     const Token *lookUpWord(const unsigned char *word, int length, uint32_t hash) const;
     bool isWordByte(unsigned char c) const { return m_byteClass[c] & WordByte; }
 
-    enum : unsigned char { WordByte = 1, LineEndByte = 2, DigitByte = 4, TokenStartByte = 8 };
+    enum : unsigned char { WordByte = 1, LineEndByte = 2, DigitByte = 4, TokenStartByte = 8, TextStartByte = 16 };
 
     std::vector<Token> m_tokens;
     std::vector<int> m_wordTokens;                      // indexes into m_tokens, whole words only
@@ -93,5 +104,11 @@ private:
     std::vector<int> m_wordSlots;
     uint32_t m_wordMask = 0;
     int m_longestWord = 0;
+    bool m_wordsOpenText = false;           // a whole word starts a comment or a string
+    // The tokens that open comments and strings, by first byte, in m_symbolTokens' order; when
+    // m_otherSymbolsApart, no other token can hide or take the place of one of them, so
+    // styleCommentsAndStrings looks for these alone.
+    std::array<std::vector<int>, 256> m_textSymbolTokens;
+    bool m_otherSymbolsApart = false;
     unsigned char m_numberStyle = Number;   // Default when no list holds a token: plain text
 };
