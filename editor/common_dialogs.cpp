@@ -47,6 +47,16 @@ QString AllFilesFilter()
     return QStringLiteral("(*.*) All Files") + ParameterSeparator + QStringLiteral("*.*");
 }
 
+FileDialogRequest AnyFileRequest(QWidget *owner, FileDialogMode mode, const QString &title)
+{
+    FileDialogRequest request;
+    request.owner = owner;
+    request.save = mode == FileDialogMode::Save;
+    request.title = title;
+    request.filter = AllFilesFilter();
+    return request;
+}
+
 QString QtFileFilter(const QString &filter)
 {
     QStringList parts = filter.split(ParameterSeparator);

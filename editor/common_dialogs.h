@@ -5,11 +5,18 @@
 #include <QFont>
 #include <QString>
 
+#include "dialog_seam.h"
+
 class DialogSeam;
 class QWidget;
 
 // The filter every caller passes.
 QString AllFilesFilter();
+
+enum class FileDialogMode { Open, Save };
+
+// The question every command asks for a file: any file, no initial name or folder.
+FileDialogRequest AnyFileRequest(QWidget *owner, FileDialogMode mode, const QString &title);
 
 // Turns a "¬"-separated description/pattern list into a Qt file dialog filter
 // ("(*.*) All Files¬*.*" becomes "(*.*) All Files (*)"; ";" separates several patterns).

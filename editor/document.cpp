@@ -42,12 +42,7 @@ void Document::ResetScript()
 
 QString Document::askFileName(bool save, const QString &title)
 {
-    FileDialogRequest request;
-    request.owner = m_owner;
-    request.save = save;
-    request.title = title;
-    request.filter = AllFilesFilter();
-    return m_dialogs.fileName(request);
+    return m_dialogs.fileName(AnyFileRequest(m_owner, save ? FileDialogMode::Save : FileDialogMode::Open, title));
 }
 
 bool Document::NewScript()

@@ -45,12 +45,8 @@ QStringList ProjectCommands::ProjectFiles() const
 
 bool ProjectCommands::NewProject()
 {
-    FileDialogRequest request;
-    request.owner = m_owner;
-    request.save = true;
-    request.title = QStringLiteral("Enter filename for new Project file..");
-    request.filter = AllFilesFilter();
-    const QString name = m_dialogs.fileName(request);
+    const QString name = m_dialogs.fileName(
+        AnyFileRequest(m_owner, FileDialogMode::Save, QStringLiteral("Enter filename for new Project file..")));
     // Even a cancelled New Project leaves no project open.
     if (!CloseProject() || name.isEmpty())
         return false;
@@ -63,11 +59,8 @@ bool ProjectCommands::NewProject()
 
 bool ProjectCommands::chooseAndOpenProject()
 {
-    FileDialogRequest request;
-    request.owner = m_owner;
-    request.title = QStringLiteral("Select project file to open..");
-    request.filter = AllFilesFilter();
-    const QString path = m_dialogs.fileName(request);
+    const QString path = m_dialogs.fileName(
+        AnyFileRequest(m_owner, FileDialogMode::Open, QStringLiteral("Select project file to open..")));
     return !path.isEmpty() && OpenProject(path);
 }
 

@@ -107,11 +107,8 @@ QStringList ProjectSettingsDialog::fileNames() const
 
 void ProjectSettingsDialog::addFile()
 {
-    FileDialogRequest request;
-    request.owner = this;
-    request.title = QStringLiteral("Select file to include into this project..");
-    request.filter = AllFilesFilter();
-    const QString path = m_dialogs.fileName(request);
+    const QString path = m_dialogs.fileName(
+        AnyFileRequest(this, FileDialogMode::Open, QStringLiteral("Select file to include into this project..")));
     if (path.isEmpty())
         return;
     auto *item = new QTreeWidgetItem(m_files, {path});
