@@ -14,7 +14,7 @@ namespace {
 
 constexpr size_t PieceSize = 1 << 20;
 
-enum : unsigned char { WordByte = 1, SigilByte = 2 };
+enum : unsigned char { WordByte = 1, SigilByte = 2, StructureByte = 4, BlankByte = 8, LineEndByte = 16, TextStartByte = 32 };
 
 // Byte classes by table: the walk looks at every byte of the text.
 const std::array<unsigned char, 256> ByteClasses = [] {
@@ -22,7 +22,9 @@ const std::array<unsigned char, 256> ByteClasses = [] {
     for (int c = 0; c < 256; ++c) {
         const bool word = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
         const bool sigil = c == '.' || c == '@' || c == '$' || c == '\'' || c == '#';
-        classes[size_t(c)] = (word ? WordByte : 0) | (sigil ? SigilByte : 0);
+        const bool structure = c == '{' || c == '}' || c == '(' || c == ')' || c == '[' || c == ']' || c == ';';
+        classes[size_t(c)] = (word ? WordByte : 0) | (sigil ? SigilByte : 0) | (structure ? StructureByte : 0)
+            | ((c == ' ' || c == '\t') ? BlankByte : 0) | ((c == '\r' || c == '\n') ? LineEndByte : 0);
     }
     return classes;
 }();
@@ -99,6 +101,12 @@ inline bool isSigil(unsigned char c)
     return ByteClasses[c] & SigilByte;
 }
 
+// The punctuation that opens or closes something: brackets and the statement's end.
+inline bool isStructure(unsigned char c)
+{
+    return ByteClasses[c] & StructureByte;
+}
+
 std::string lower(std::string_view word)
 {
     std::string result(word);
@@ -128,6 +136,24 @@ struct Header
     BlockKind kind;
     std::string name;
 };
+
+// Whether a line may be a header: its first field, which holds no blank, quote, bracket or ";",
+// is followed by a tab or a blank.
+bool mayBeHeader(const unsigned char *line, size_t size)
+{
+    for (size_t i = 0; i < size; ++i) {
+        switch (line[i]) {
+        case '\t':
+        case ' ':
+            return i > 0;
+        case '\r': case '\n': case '"': case '(': case ')': case ';': case '{': case '}':
+            return false;
+        default:
+            break;
+        }
+    }
+    return false;
+}
 
 // A line such as "prontera,150,150,4<TAB>script<TAB>Name<TAB>100,{"; blanks stand in for
 // tabs only when strict is false.
@@ -227,6 +253,133 @@ struct Token
     unsigned char after = 0; // the byte after that one
 };
 
+// A comment or a string at a token's first byte, as a text source tells.
+struct TextRun
+{
+    bool found = false;
+    bool comment = false;
+    bool opensComment = false;  // a block comment opens here
+    bool open = false;          // a string that reaches the line end
+    size_t end = 0;             // past its end on this line
+};
+
+// Comments and strings found with the styler's text tokens as the scan reaches them. at() is asked
+// at every byte that no word run holds, in text order, once each: it keeps the open comment.
+class FoundTexts
+{
+public:
+    FoundTexts(const ScriptStyler &styler, const char *text, size_t size, int &comment)
+        : m_styler(styler), m_text(text), m_size(size), m_comment(comment), m_classes(ByteClasses)
+    {
+        for (size_t c = 0; c < m_classes.size(); ++c)
+            if (styler.mayOpenText(static_cast<unsigned char>(c)))
+                m_classes[c] |= TextStartByte;
+    }
+
+    unsigned char classOf(unsigned char c) const { return m_classes[c]; }
+    // Whether a comment or a string may lie at byte i, of class classOf(text[i]).
+    bool mayOpen(size_t, unsigned char classes) const { return m_comment || (classes & TextStartByte); }
+
+    TextRun at(size_t i) const
+    {
+        const bool goesOn = m_comment != 0;
+        const ScriptStyler::TextRun run = m_styler.textRunAt(m_text, int(i), int(m_size), m_comment);
+        if (run.kind == ScriptStyler::TextKind::None)
+            return {};
+        const bool comment = run.kind != ScriptStyler::TextKind::String;
+        return {true, comment, !goesOn && run.kind == ScriptStyler::TextKind::BlockComment,
+                !comment && run.open, size_t(run.end)};
+    }
+
+    bool plain(size_t i) const { return !(m_classes[static_cast<unsigned char>(m_text[i])] & TextStartByte); }
+
+    // The last "{" of a line's bytes [from, to) that is code, or npos. Reads the comments and strings
+    // on the way, so the scan goes on at that "{", or at to when there is none.
+    size_t lastCodeBrace(size_t from, size_t to) const
+    {
+        size_t brace = std::string_view::npos;
+        for (size_t j = from; j < to;) {
+            if (isWordByte(static_cast<unsigned char>(m_text[j]))) {
+                ++j;
+                while (j < to && isWordByte(static_cast<unsigned char>(m_text[j])))
+                    ++j;
+                continue;
+            }
+            const TextRun run = mayOpen(j, classOf(static_cast<unsigned char>(m_text[j]))) ? at(j) : TextRun{};
+            if (run.found) {
+                j = run.end;
+                continue;
+            }
+            if (m_text[j] == '{')
+                brace = j;
+            ++j;
+        }
+        if (brace != std::string_view::npos)
+            m_comment = 0;      // no comment is open at a "{" that is code
+        return brace;
+    }
+
+private:
+    const ScriptStyler &m_styler;
+    const char *m_text;
+    size_t m_size;
+    int &m_comment;
+    std::array<unsigned char, 256> m_classes;
+};
+
+// Comments and strings read from the bytes' styles.
+class StyledTexts
+{
+public:
+    StyledTexts(const char *text, const unsigned char *styles, size_t size)
+        : m_text(text), m_styles(styles), m_size(size)
+    {
+    }
+
+    unsigned char classOf(unsigned char c) const { return ByteClasses[c]; }
+    bool mayOpen(size_t i, unsigned char) const { return !plain(i); }
+
+    TextRun at(size_t i) const
+    {
+        const unsigned char style = m_styles[i];
+        if (style != ScriptStyler::Comment && style != ScriptStyler::String)
+            return {};
+        size_t j = i;
+        while (j < m_size && m_styles[j] == style && m_text[j] != '\n' && m_text[j] != '\r')
+            ++j;
+        TextRun run{true, style == ScriptStyler::Comment, false, false, j};
+        if (run.comment) {
+            run.opensComment = m_text[i] == '/' && i + 1 < m_size && m_text[i + 1] == '*';
+            return run;
+        }
+        // Strings side by side make one run: it is open when a quote in it has no partner.
+        for (size_t k = i; k < j; ++k) {
+            if (!run.open && m_text[k] == '"')
+                run.open = true;
+            else if (run.open && m_text[k] == '\\')
+                ++k;
+            else if (run.open && m_text[k] == '"')
+                run.open = false;
+        }
+        return run;
+    }
+
+    bool plain(size_t i) const { return m_styles[i] != ScriptStyler::Comment && m_styles[i] != ScriptStyler::String; }
+
+    size_t lastCodeBrace(size_t from, size_t to) const
+    {
+        for (size_t j = to; j > from; --j)
+            if (m_text[j - 1] == '{' && plain(j - 1))
+                return j - 1;
+        return std::string_view::npos;
+    }
+
+private:
+    const char *m_text;
+    const unsigned char *m_styles;
+    size_t m_size;
+};
+
 // Up to this many labels in a block, each is compared with each: cheaper than sorting them.
 constexpr size_t SmallLabelCount = 16;
 
@@ -257,7 +410,8 @@ private:
 
     enum class Expect { Nothing, JumpTarget, CallTarget, FunctionName, EventName };
 
-    void scanPiece(const char *text, const unsigned char *styles, size_t length);
+    template <typename Texts>
+    void scan(const char *text, size_t size, Texts &texts);
     void lineEnded();
     void token(const Token &token);
     void punct(const Token &token);
@@ -270,6 +424,19 @@ private:
     void report(ProblemKind kind, int line, int column, int length, std::string message);
     void reportOpen(const Open &open);
     bool inBody() const { return m_block >= 0 && m_bodyOpen; }
+    bool inPlainStatement() const
+    {
+        return inBody() && !m_statementStart && !m_skipColon && !m_skipToColon && !m_menu
+            && m_expect == Expect::Nothing && !m_pendingSemicolon;
+    }
+    void countPlainToken(int column, int length, bool ends)
+    {
+        m_lastLine = m_line;
+        m_lastColumn = column;
+        m_lastLength = length;
+        ++m_statementTokens;
+        m_lastEnds = ends;
+    }
     bool nested() const { return m_stack.size() > m_statementBase; }
     int braceDepth() const;
 
@@ -279,7 +446,6 @@ private:
     ScriptModel m_model;
 
     int m_line = 0;
-    int m_lineStart = 0;            // within the current piece
     std::vector<Open> m_stack;
     std::optional<std::pair<int, int>> m_commentStart;
 
@@ -340,28 +506,37 @@ void Builder::reportOpen(const Open &open)
 
 ScriptModel Builder::build(std::string_view text)
 {
-    std::vector<unsigned char> styles;
-    std::vector<ScriptStyler::Line> lines;
-    int state = 0;
-    size_t at = 0;
-    while (at < text.size()) {
-        size_t length = std::min(PieceSize, text.size() - at);
-        if (at + length < text.size()) {
-            // Pieces end at a line end, where the styler can stop and start again.
-            const size_t lastBreak = text.substr(at, length).find_last_of('\n');
-            if (lastBreak != std::string_view::npos)
-                length = lastBreak + 1;
+    int comment = 0;    // the open comment, as the styler's state gives it
+    if (m_styler.textTokensDecide()) {
+        // The comments and strings are found as the scan reaches them: one pass over the text.
+        FoundTexts texts(m_styler, text.data(), text.size(), comment);
+        scan(text.data(), text.size(), texts);
+    } else {
+        // Other tokens can change where comments and strings lie: the styler tells, a piece at a time.
+        std::vector<unsigned char> styles;
+        std::vector<ScriptStyler::Line> lines;
+        int state = 0;
+        size_t at = 0;
+        while (at < text.size()) {
+            size_t length = std::min(PieceSize, text.size() - at);
+            if (at + length < text.size()) {
+                // Pieces end at a line end, where the styler can stop and start again.
+                const size_t lastBreak = text.substr(at, length).find_last_of('\n');
+                if (lastBreak != std::string_view::npos)
+                    length = lastBreak + 1;
+            }
+            styles.resize(length);
+            lines.clear();
+            m_styler.styleCommentsAndStrings(text.data() + at, int(length), state, styles.data(), lines);
+            if (!lines.empty())
+                state = lines.back().nextState;
+            StyledTexts texts(text.data() + at, styles.data(), length);
+            scan(text.data() + at, length, texts);
+            at += length;
         }
-        styles.resize(length);
-        lines.clear();
-        // Only comments and strings are read from the styles: words need no look-up.
-        m_styler.styleCommentsAndStrings(text.data() + at, int(length), state, styles.data(), lines);
-        if (!lines.empty())
-            state = lines.back().nextState;
-        scanPiece(text.data() + at, styles.data(), length);
-        at += length;
+        comment = state & 0xFF;
     }
-    if ((state & 0xFF) && m_commentStart)
+    if (comment && m_commentStart)
         report(ProblemKind::OpenText, m_commentStart->first, m_commentStart->second, 2, "Comment is not closed");
     if (m_block >= 0)
         endBlock(m_line);
@@ -377,47 +552,63 @@ ScriptModel Builder::build(std::string_view text)
     return std::move(m_model);
 }
 
-void Builder::scanPiece(const char *text, const unsigned char *styles, size_t length)
+template <typename Texts>
+void Builder::scan(const char *text, size_t size, Texts &texts)
 {
     const auto *bytes = reinterpret_cast<const unsigned char *>(text);
-    const size_t size = length;
-    m_lineStart = 0;
-    bool lineStart = true;
+    size_t lineStart = 0;
+    bool atLineStart = true;
     size_t i = 0;
-    const auto peek = [&](size_t j, Token &token) {
-        while (j < size && (bytes[j] == ' ' || bytes[j] == '\t'))
-            ++j;
-        token.next = (j < size && bytes[j] != '\r' && bytes[j] != '\n') ? bytes[j] : 0;
-        token.after = (token.next && j + 1 < size) ? bytes[j + 1] : 0;
-    };
     while (i < size) {
         const unsigned char c = bytes[i];
-        if (c == '\n' || c == '\r') {
+        const unsigned char classes = texts.classOf(c);
+        if (classes & LineEndByte) {
             i += (c == '\r' && i + 1 < size && bytes[i + 1] == '\n') ? 2 : 1;
             lineEnded();
             ++m_line;
-            m_lineStart = int(i);
-            lineStart = true;
+            lineStart = i;
+            atLineStart = true;
             continue;
         }
-        const unsigned char style = styles[i];
-        const int column = int(i) - m_lineStart;
-        if (lineStart) {
-            lineStart = false;
-            if (c != ' ' && c != '\t' && style != ScriptStyler::Comment && style != ScriptStyler::String) {
+        const bool lineBegins = atLineStart;
+        atLineStart = false;
+
+        size_t j = i + 1;
+        TokenType type = TokenType::Punct;
+        bool sigil = false;
+        if (texts.mayOpen(i, classes)) {
+            if (const TextRun run = texts.at(i); run.found) {
+                if (run.comment) {
+                    if (run.opensComment)
+                        m_commentStart = std::make_pair(m_line, int(i - lineStart));
+                    i = run.end;
+                    continue;
+                }
+                j = run.end;
+                m_openString = m_openString || run.open;
+                if (run.open)
+                    report(ProblemKind::OpenText, m_line, int(i - lineStart), int(j - i), "String is not closed");
+                type = TokenType::String;
+            }
+        }
+        if (type == TokenType::Punct) {
+            if (classes & BlankByte) {
+                while (j < size && (ByteClasses[bytes[j]] & BlankByte))
+                    ++j;
+                i = j;
+                continue;
+            }
+            if (lineBegins && mayBeHeader(bytes + i, size - i)) {
                 size_t end = i;
-                while (end < size && bytes[end] != '\n' && bytes[end] != '\r')
+                while (end < size && !(ByteClasses[bytes[end]] & LineEndByte))
                     ++end;
-                const std::string_view line(text + i, end - i);
-                const bool inside = !m_stack.empty();
-                if (std::optional<Header> header = parseHeader(line, inside)) {
+                if (std::optional<Header> header = parseHeader(std::string_view(text + i, end - i), !m_stack.empty())) {
                     startBlock(*header);
                     // The header's own words are not statements: go on at its "{", if any.
-                    size_t brace = line.find_last_of('{');
-                    if (brace != std::string_view::npos && styles[i + brace] != ScriptStyler::Comment
-                        && styles[i + brace] != ScriptStyler::String) {
+                    const size_t brace = texts.lastCodeBrace(i, end);
+                    if (brace != std::string_view::npos) {
                         m_awaitBody = true;
-                        i += brace;
+                        i = brace;
                     } else {
                         // A script's "{" may stand on a line of its own; other blocks end here.
                         if (header->kind == BlockKind::Npc || header->kind == BlockKind::FloatingScript
@@ -430,57 +621,43 @@ void Builder::scanPiece(const char *text, const unsigned char *styles, size_t le
                     continue;
                 }
             }
-        }
-        if (style == ScriptStyler::Comment) {
-            if (c == '/' && i + 1 < size && bytes[i + 1] == '*')
-                m_commentStart = std::make_pair(m_line, column);
-            while (i < size && styles[i] == ScriptStyler::Comment && bytes[i] != '\n' && bytes[i] != '\r')
-                ++i;
-            continue;
-        }
-        if (c == ' ' || c == '\t') {
-            ++i;
-            continue;
-        }
-        Token token{TokenType::Punct, {}, m_line, column};
-        size_t j = i;
-        if (style == ScriptStyler::String) {
-            bool open = false;
-            while (j < size && styles[j] == ScriptStyler::String && bytes[j] != '\n' && bytes[j] != '\r') {
-                if (!open && bytes[j] == '"') {
-                    open = true;
-                } else if (open && bytes[j] == '\\') {
+            if (classes & (WordByte | SigilByte)) {
+                // A sigil never starts a comment or a string in the definitions this is written
+                // for; where one does, the variable ends before it.
+                j = i;
+                while (j < size && isSigil(bytes[j]) && (j == i || texts.plain(j)))
                     ++j;
-                } else if (open && bytes[j] == '"') {
-                    open = false;
-                }
-                ++j;
-            }
-            j = std::min(j, size);
-            m_openString = m_openString || open;
-            if (open)
-                report(ProblemKind::OpenText, m_line, column, int(j - i), "String is not closed");
-            token.type = TokenType::String;
-        } else {
-            while (j < size && isSigil(bytes[j]))
-                ++j;
-            const size_t wordStart = j;
-            while (j < size && isWordByte(bytes[j]))
-                ++j;
-            if (j == wordStart) {
-                j = i + 1;
-            } else {
-                token.sigil = wordStart > i;
-                if (j < size && bytes[j] == '$') {
-                    token.sigil = true;
+                const size_t wordStart = j;
+                while (j < size && isWordByte(bytes[j]))
                     ++j;
+                if (j == wordStart) {
+                    j = i + 1;
+                } else {
+                    sigil = wordStart > i;
+                    if (j < size && bytes[j] == '$' && texts.plain(j)) {
+                        sigil = true;
+                        ++j;
+                    }
+                    type = (bytes[wordStart] >= '0' && bytes[wordStart] <= '9') ? TokenType::Number : TokenType::Word;
                 }
-                token.type = (bytes[wordStart] >= '0' && bytes[wordStart] <= '9') ? TokenType::Number : TokenType::Word;
             }
         }
-        token.text = std::string_view(text + i, j - i);
-        if (token.type != TokenType::Punct)
-            peek(j, token);    // only words and strings are judged by what follows them
+        const int column = int(i - lineStart);
+        if ((type != TokenType::Punct || !(classes & StructureByte)) && inPlainStatement()) {
+            // Most tokens sit inside a statement that asks nothing of them: count them and go on.
+            countPlainToken(column, int(j - i), type != TokenType::Punct);
+            i = j;
+            continue;
+        }
+        Token token{type, std::string_view(text + i, j - i), m_line, column, sigil};
+        if (type != TokenType::Punct) {
+            // Only words and strings are judged by what follows them.
+            size_t k = j;
+            while (k < size && (ByteClasses[bytes[k]] & BlankByte))
+                ++k;
+            token.next = (k < size && !(ByteClasses[bytes[k]] & LineEndByte)) ? bytes[k] : 0;
+            token.after = (token.next && k + 1 < size) ? bytes[k + 1] : 0;
+        }
         i = j;
         this->token(token);
     }
@@ -605,8 +782,7 @@ void Builder::token(const Token &token)
 
 inline void Builder::bodyToken(const Token &token)
 {
-    // Most tokens sit inside a statement that asks nothing of them: count them without the
-    // full reading below.
+    // Brackets inside a statement that asks nothing of them count as its other tokens do.
     if (!m_statementStart && !m_skipColon && !m_skipToColon && !m_menu && m_expect == Expect::Nothing
         && (token.type != TokenType::Punct || token.text[0] != ';')) {
         ++m_statementTokens;

@@ -207,6 +207,83 @@ ScriptStyler::Match ScriptStyler::matchSymbol(const std::vector<int> &candidates
     return {};
 }
 
+int ScriptStyler::commentEnd(const unsigned char *text, int at, int length, int &comment) const
+{
+    const std::string &close = m_commentEnds[comment - 1];
+    const auto first = static_cast<unsigned char>(close.front());
+    for (int j = at; j < length && !(m_byteClass[text[j]] & LineEndByte); ++j) {
+        if (text[j] == first && int(close.size()) <= length - j
+            && std::memcmp(text + j, close.data(), close.size()) == 0) {
+            comment = 0;
+            return j + int(close.size());
+        }
+    }
+    return lineEnd(text, at, length);
+}
+
+int ScriptStyler::stringEnd(const unsigned char *text, int at, int length, int delimiter, bool *closed) const
+{
+    const std::string &close = m_delimiters[size_t(delimiter)];
+    const auto first = static_cast<unsigned char>(close.front());
+    const auto isLineEnd = [this](unsigned char c) { return (m_byteClass[c] & LineEndByte) != 0; };
+    int j = at;
+    while (j < length && !isLineEnd(text[j])) {
+        if (text[j] == '\\') {
+            j += (j + 1 < length && !isLineEnd(text[j + 1])) ? 2 : 1;
+            continue;
+        }
+        if (text[j] == first && int(close.size()) <= length - j
+            && std::memcmp(text + j, close.data(), close.size()) == 0) {
+            if (closed)
+                *closed = true;
+            return j + int(close.size());
+        }
+        ++j;
+    }
+    if (closed)
+        *closed = false;
+    return j;
+}
+
+int ScriptStyler::lineEnd(const unsigned char *text, int at, int length) const
+{
+    while (at < length && !(m_byteClass[text[at]] & LineEndByte))
+        ++at;
+    return at;
+}
+
+ScriptStyler::TextRun ScriptStyler::textRunAt(const char *characters, int at, int length, int &comment) const
+{
+    const auto *text = reinterpret_cast<const unsigned char *>(characters);
+    if (comment > int(m_commentEnds.size()))
+        comment = 0;                // a state left by another definition
+    if (comment) {
+        const int end = commentEnd(text, at, length, comment);
+        return {TextKind::BlockComment, end, comment != 0};
+    }
+    if (!mayOpenText(text[at]))
+        return {};
+    const Match match = matchSymbol(m_textSymbolTokens[text[at]], text, at, length);
+    if (!match.token)
+        return {};
+    switch (match.token->kind) {
+    case LineComment:
+        return {TextKind::LineComment, lineEnd(text, at, length), false};
+    case BlockComment: {
+        comment = match.token->index + 1;
+        const int end = commentEnd(text, at + match.length, length, comment);
+        return {TextKind::BlockComment, end, comment != 0};
+    }
+    case StringDelimiter: {
+        bool closed = false;
+        const int end = stringEnd(text, at + match.length, length, match.token->index, &closed);
+        return {TextKind::String, end, !closed};
+    }
+    default:
+        return {};
+    }
+}
+
 void ScriptStyler::style(const char *text, int length, int state, unsigned char *styles,
                          std::vector<Line> &lines) const
 {
@@ -256,17 +333,7 @@ void ScriptStyler::styleText(const char *characters, int length, int state, unsi
             continue;
         }
         if (comment) {
-            const std::string &close = m_commentEnds[comment - 1];
-            const auto first = static_cast<unsigned char>(close.front());
-            int j = i;
-            for (; j < length && !isLineEnd(text[j]); ++j) {
-                if (text[j] == first && int(close.size()) <= length - j
-                    && std::memcmp(text + j, close.data(), close.size()) == 0) {
-                    j += int(close.size());
-                    comment = 0;
-                    break;
-                }
-            }
+            const int j = commentEnd(text, i, length, comment);
             std::memset(styles + i, Comment, j - i);
             i = j;
             continue;
@@ -299,34 +366,17 @@ void ScriptStyler::styleText(const char *characters, int length, int state, unsi
         unsigned char style = Default;
         switch (match.token->kind) {
         case LineComment:
-            while (i + size < length && !isLineEnd(text[i + size]))
-                ++size;
+            size = lineEnd(text, i + size, length) - i;
             style = Comment;
             break;
         case BlockComment:
             comment = match.token->index + 1;
             style = Comment;
             break;
-        case StringDelimiter: {
-            const std::string &delimiter = m_delimiters[match.token->index];
-            const auto first = static_cast<unsigned char>(delimiter.front());
-            int j = i + size;
-            while (j < length && !isLineEnd(text[j])) {
-                if (text[j] == '\\') {
-                    j += (j + 1 < length && !isLineEnd(text[j + 1])) ? 2 : 1;
-                    continue;
-                }
-                if (text[j] == first && int(delimiter.size()) <= length - j
-                    && std::memcmp(text + j, delimiter.data(), delimiter.size()) == 0) {
-                    j += int(delimiter.size());
-                    break;
-                }
-                ++j;
-            }
-            size = j - i;
+        case StringDelimiter:
+            size = stringEnd(text, i + size, length, match.token->index, nullptr) - i;
             style = String;
             break;
-        }
         case ScopeOpen:
             lowest = std::min(lowest, depth);
             depth = std::min(depth + 1, MaxDepth);

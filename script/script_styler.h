@@ -50,6 +50,25 @@ public:
     void styleCommentsAndStrings(const char *text, int length, int state, unsigned char *styles,
                                  std::vector<Line> &lines) const;
 
+    // Comments and strings one token at a time, for readers that split the text themselves.
+    enum class TextKind : unsigned char { None, LineComment, BlockComment, String };
+    struct TextRun
+    {
+        TextKind kind = TextKind::None;
+        int end = 0;            // past its end marker, or at the line end when it stays open
+        bool open = false;      // it reaches the line end without its end marker
+    };
+
+    // True when the tokens that open comments and strings alone decide where those lie, so that
+    // textRunAt() finds what style() does. Otherwise another token can hide or replace one.
+    bool textTokensDecide() const { return m_otherSymbolsApart && !m_wordsOpenText; }
+    // Whether a comment or a string may open at a byte c that no word run holds.
+    bool mayOpenText(unsigned char c) const { return (m_byteClass[c] & TextStartByte) != 0; }
+    // The comment or string at byte at of a line, which no word run holds: one that goes on from
+    // the line before when comment (a state's low byte) is set, else one that opens there.
+    // Updates comment as style() updates the state.
+    TextRun textRunAt(const char *text, int at, int length, int &comment) const;
+
 private:
     // What a token does, in the order that settles a tie between tokens of the same length.
     enum Kind : unsigned char {
@@ -81,6 +100,9 @@ private:
     template <bool LookUpWords>
     void styleText(const char *text, int length, int state, unsigned char *styles,
                    std::vector<Line> &lines) const;
+    int commentEnd(const unsigned char *text, int at, int length, int &comment) const;
+    int stringEnd(const unsigned char *text, int at, int length, int delimiter, bool *closed) const;
+    int lineEnd(const unsigned char *text, int at, int length) const;
     void addTokens(const std::vector<std::string> &tokens, Kind kind, bool ignoreCase);
     void addToken(const std::string &bytes, Kind kind, bool ignoreCase, int index);
     void buildWordTable();
