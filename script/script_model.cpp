@@ -38,18 +38,22 @@ inline char asciiLower(char c)
 class WordTable
 {
 public:
+    // Of a word in any case: its length and three of its bytes, so a look-up costs the same for
+    // any word; the few words that share them are told apart by comparing.
     static uint32_t hash(std::string_view word)
     {
-        uint32_t h = 2166136261u;
-        for (char c : word)
-            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-        return h;
+        if (word.empty())
+            return 0;
+        const auto byte = [&word](size_t i) { return uint32_t(static_cast<unsigned char>(asciiLower(word[i]))); };
+        const uint32_t key = (uint32_t(word.size()) << 24) ^ (byte(0) << 16) ^ (byte(word.size() / 2) << 8)
+            ^ byte(word.size() - 1);
+        return key * 2654435761u;
     }
 
     void reserve(size_t count)
     {
         size_t size = 16;
-        while (size < count * 2)
+        while (size < count * 4)
             size *= 2;
         m_slots.assign(size, {});
         m_mask = uint32_t(size - 1);
@@ -59,7 +63,7 @@ public:
     void add(std::string_view word, int grammar, bool replace)
     {
         const uint32_t h = hash(word);
-        uint32_t at = h & m_mask;
+        uint32_t at = (h >> 16) & m_mask;
         for (; m_slots[at].used; at = (at + 1) & m_mask) {
             if (m_slots[at].hash == h && m_slots[at].word == word) {
                 if (replace)
@@ -70,12 +74,20 @@ public:
         m_slots[at] = {true, h, word, grammar};
     }
 
-    // The grammar of a lower-cased word and its hash, or 0.
-    int find(std::string_view word, uint32_t h) const
+    // The grammar of a word in any case, or 0.
+    int find(std::string_view word) const
     {
-        for (uint32_t at = h & m_mask; m_slots[at].used; at = (at + 1) & m_mask)
-            if (m_slots[at].hash == h && m_slots[at].word == word)
-                return m_slots[at].grammar;
+        const uint32_t h = hash(word);
+        for (uint32_t at = (h >> 16) & m_mask; m_slots[at].used; at = (at + 1) & m_mask) {
+            const Slot &slot = m_slots[at];
+            if (slot.hash != h || slot.word.size() != word.size())
+                continue;
+            size_t i = 0;
+            while (i < word.size() && asciiLower(word[i]) == slot.word[i])
+                ++i;
+            if (i == word.size())
+                return slot.grammar;
+        }
         return 0;
     }
 
@@ -134,7 +146,7 @@ constexpr size_t LongestWord = 64;
 struct Header
 {
     BlockKind kind;
-    std::string name;
+    std::string_view name;
 };
 
 // Whether a line may be a header: its first field, which holds no blank, quote, bracket or ";",
@@ -156,61 +168,55 @@ bool mayBeHeader(const unsigned char *line, size_t size)
 }
 
 // A line such as "prontera,150,150,4<TAB>script<TAB>Name<TAB>100,{"; blanks stand in for
-// tabs only when strict is false.
+// tabs only when strict is false. The name is a view of line.
 std::optional<Header> parseHeader(std::string_view line, bool strict)
 {
-    std::vector<std::string_view> fields;
-    if (line.find('\t') != std::string_view::npos) {
-        size_t start = 0;
-        while (start <= line.size()) {
-            size_t end = line.find('\t', start);
-            if (end == std::string_view::npos)
-                end = line.size();
-            if (end > start)
-                fields.push_back(line.substr(start, end - start));
-            start = end + 1;
-        }
-    } else {
-        if (strict)
-            return std::nullopt;
-        size_t start = 0;
-        while (start < line.size()) {
-            while (start < line.size() && line[start] == ' ')
-                ++start;
-            size_t end = line.find(' ', start);
-            if (end == std::string_view::npos)
-                end = line.size();
-            if (end > start)
-                fields.push_back(line.substr(start, end - start));
-            start = end;
-        }
-        // The name may hold blanks: everything between the type and the last field.
-        if (fields.size() > 4) {
-            const char *first = fields[2].data();
-            const char *last = fields[fields.size() - 2].data() + fields[fields.size() - 2].size();
-            const std::string_view name(first, size_t(last - first));
-            const std::string_view tail = fields.back();
-            fields.resize(2);
-            fields.push_back(name);
-            fields.push_back(tail);
-        }
-    }
-    if (fields.size() < 3)
+    // The first three fields, and the last two: a name written with blanks for tabs runs from
+    // the third field to the one before the last.
+    std::string_view fields[3];
+    std::string_view beforeLast;
+    std::string_view last;
+    size_t count = 0;
+    const char separator = line.find('\t') != std::string_view::npos ? '\t' : ' ';
+    if (separator == ' ' && strict)
         return std::nullopt;
+    for (size_t start = 0; start < line.size();) {
+        size_t end = line.find(separator, start);
+        if (end == std::string_view::npos)
+            end = line.size();
+        if (end > start) {
+            const std::string_view field = line.substr(start, end - start);
+            if (count < 3)
+                fields[count] = field;
+            beforeLast = last;
+            last = field;
+            ++count;
+        }
+        start = end + 1;
+    }
+    if (count < 3)
+        return std::nullopt;
+    std::string_view name = fields[2];
+    if (separator == ' ' && count > 4)
+        name = std::string_view(fields[2].data(), size_t(beforeLast.data() + beforeLast.size() - fields[2].data()));
     const std::string_view place = fields[0];
     if (place.find_first_of(" \"();{}") != std::string_view::npos)
         return std::nullopt;
-    const std::string type = lower(fields[1]);
-    const bool positioned = place.find(',') != std::string_view::npos;
-    Header header{BlockKind::Npc, std::string(fields[2])};
-    while (!header.name.empty() && (header.name.back() == '\r' || header.name.back() == ' '))
-        header.name.pop_back();
+    // Types are short: a longer field is compared by its start, which is all "duplicate(" needs.
+    char lowered[32];
+    const size_t typeSize = std::min(fields[1].size(), sizeof lowered);
+    for (size_t i = 0; i < typeSize; ++i)
+        lowered[i] = asciiLower(fields[1][i]);
+    const std::string_view type(lowered, typeSize);
+    while (!name.empty() && (name.back() == '\r' || name.back() == ' '))
+        name.remove_suffix(1);
+    Header header{BlockKind::Npc, name};
     if (type == "script") {
         if (place == "function")
             header.kind = BlockKind::Function;
         else if (place == "-")
             header.kind = BlockKind::FloatingScript;
-        else if (positioned)
+        else if (place.find(',') != std::string_view::npos)
             header.kind = BlockKind::Npc;
         else
             return std::nullopt;
@@ -223,7 +229,7 @@ std::optional<Header> parseHeader(std::string_view line, bool strict)
         header.kind = BlockKind::Monster;
     } else if (type == "mapflag") {
         header.kind = BlockKind::MapFlag;
-    } else if (type.rfind("duplicate(", 0) == 0) {
+    } else if (type.substr(0, 10) == "duplicate(") {
         header.kind = BlockKind::Duplicate;
     } else {
         return std::nullopt;
@@ -276,9 +282,13 @@ public:
                 m_classes[c] |= TextStartByte;
     }
 
+    // No word byte opens a comment or a string here.
+    static constexpr bool WordsMayOpenText = false;
     unsigned char classOf(unsigned char c) const { return m_classes[c]; }
-    // Whether a comment or a string may lie at byte i, of class classOf(text[i]).
-    bool mayOpen(size_t, unsigned char classes) const { return m_comment || (classes & TextStartByte); }
+    // Whether a comment or a string may open at byte i, of class classOf(text[i]).
+    bool mayOpen(size_t, unsigned char classes) const { return classes & TextStartByte; }
+    // Whether the line at byte i starts inside a comment that an earlier line opened.
+    bool commentGoesOn(size_t) const { return m_comment != 0; }
 
     TextRun at(size_t i) const
     {
@@ -305,7 +315,7 @@ public:
                     ++j;
                 continue;
             }
-            const TextRun run = mayOpen(j, classOf(static_cast<unsigned char>(m_text[j]))) ? at(j) : TextRun{};
+            const TextRun run = (m_comment || mayOpen(j, classOf(static_cast<unsigned char>(m_text[j])))) ? at(j) : TextRun{};
             if (run.found) {
                 j = run.end;
                 continue;
@@ -336,8 +346,10 @@ public:
     {
     }
 
+    static constexpr bool WordsMayOpenText = true;
     unsigned char classOf(unsigned char c) const { return ByteClasses[c]; }
     bool mayOpen(size_t i, unsigned char) const { return !plain(i); }
+    bool commentGoesOn(size_t i) const { return m_styles[i] == ScriptStyler::Comment; }
 
     TextRun at(size_t i) const
     {
@@ -412,6 +424,8 @@ private:
 
     template <typename Texts>
     void scan(const char *text, size_t size, Texts &texts);
+    template <typename Texts>
+    size_t startLine(const char *text, size_t size, size_t i, Texts &texts);
     void lineEnded();
     void token(const Token &token);
     void punct(const Token &token);
@@ -428,6 +442,13 @@ private:
     {
         return inBody() && !m_statementStart && !m_skipColon && !m_skipToColon && !m_menu
             && m_expect == Expect::Nothing && !m_pendingSemicolon;
+    }
+    void endStatement()
+    {
+        m_statementStart = true;
+        m_statementTokens = 0;
+        m_statementBase = m_stack.size();
+        m_awaitCondition = false;
     }
     void countPlainToken(int column, int length, bool ends)
     {
@@ -479,8 +500,8 @@ private:
     std::optional<Token> m_menuLabel;
 
     std::vector<ScriptProblem> m_unknown;
-    std::vector<std::string> m_unknownNames;
-    std::unordered_set<std::string> m_functions;
+    std::vector<std::string_view> m_unknownWords;   // m_unknown's, as written
+    std::vector<std::string_view> m_functions;      // names the script defines, as written
     std::vector<std::string_view> m_names;  // checkManyLabels's
     std::vector<size_t> m_order;
 };
@@ -542,9 +563,15 @@ ScriptModel Builder::build(std::string_view text)
         endBlock(m_line);
     for (const Open &open : m_stack)
         reportOpen(open);
-    for (size_t i = 0; i < m_unknown.size(); ++i)
-        if (!m_functions.count(m_unknownNames[i]))
-            m_model.problems.push_back(std::move(m_unknown[i]));
+    // A word the script defines as a function is a command of its own.
+    if (!m_unknown.empty()) {
+        std::unordered_set<std::string> functions;
+        for (std::string_view name : m_functions)
+            functions.insert(lower(name));
+        for (size_t i = 0; i < m_unknown.size(); ++i)
+            if (!functions.count(lower(m_unknownWords[i])))
+                m_model.problems.push_back(std::move(m_unknown[i]));
+    }
     std::stable_sort(m_model.problems.begin(), m_model.problems.end(),
                      [](const ScriptProblem &a, const ScriptProblem &b) {
                          return a.line != b.line ? a.line < b.line : a.column < b.column;
@@ -553,105 +580,132 @@ ScriptModel Builder::build(std::string_view text)
 }
 
 template <typename Texts>
+size_t Builder::startLine(const char *text, size_t size, size_t i, Texts &texts)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text);
+    if (i >= size)
+        return i;
+    if (texts.commentGoesOn(i)) {
+        const TextRun run = texts.at(i);
+        if (run.opensComment)
+            m_commentStart = std::make_pair(m_line, 0);
+        return run.end;
+    }
+    const unsigned char classes = texts.classOf(bytes[i]);
+    if ((classes & (BlankByte | LineEndByte)) || texts.mayOpen(i, classes) || !mayBeHeader(bytes + i, size - i))
+        return i;
+    size_t end = i;
+    size_t brace = std::string_view::npos;
+    bool mayHoldText = false;
+    for (; end < size && !(ByteClasses[bytes[end]] & LineEndByte); ++end) {
+        if (bytes[end] == '{')
+            brace = end;
+        mayHoldText = mayHoldText || texts.mayOpen(end, texts.classOf(bytes[end]));
+    }
+    const std::optional<Header> header = parseHeader(std::string_view(text + i, end - i), !m_stack.empty());
+    if (!header)
+        return i;
+    startBlock(*header);
+    // The header's own words are not statements: go on at its "{", if any.
+    if (mayHoldText)
+        brace = texts.lastCodeBrace(i, end);
+    if (brace != std::string_view::npos) {
+        m_awaitBody = true;
+        return brace;
+    }
+    // A script's "{" may stand on a line of its own; other blocks end here.
+    if (header->kind == BlockKind::Npc || header->kind == BlockKind::FloatingScript || header->kind == BlockKind::Function)
+        m_awaitBody = true;
+    else
+        endBlock(m_line);
+    return end;
+}
+
+template <typename Texts>
 void Builder::scan(const char *text, size_t size, Texts &texts)
 {
     const auto *bytes = reinterpret_cast<const unsigned char *>(text);
     size_t lineStart = 0;
-    bool atLineStart = true;
-    size_t i = 0;
+    size_t i = startLine(text, size, 0, texts);
     while (i < size) {
         const unsigned char c = bytes[i];
         const unsigned char classes = texts.classOf(c);
-        if (classes & LineEndByte) {
-            i += (c == '\r' && i + 1 < size && bytes[i + 1] == '\n') ? 2 : 1;
-            lineEnded();
-            ++m_line;
-            lineStart = i;
-            atLineStart = true;
-            continue;
-        }
-        const bool lineBegins = atLineStart;
-        atLineStart = false;
-
         size_t j = i + 1;
         TokenType type = TokenType::Punct;
         bool sigil = false;
-        if (texts.mayOpen(i, classes)) {
-            if (const TextRun run = texts.at(i); run.found) {
-                if (run.comment) {
-                    if (run.opensComment)
-                        m_commentStart = std::make_pair(m_line, int(i - lineStart));
-                    i = run.end;
-                    continue;
-                }
+        if ((classes & WordByte) && !(Texts::WordsMayOpenText && texts.mayOpen(i, classes))) {
+            while (j < size && isWordByte(bytes[j]))
+                ++j;
+            if (j < size && bytes[j] == '$' && texts.plain(j)) {
+                sigil = true;
+                ++j;
+            }
+            type = (c >= '0' && c <= '9') ? TokenType::Number : TokenType::Word;
+        } else if (classes & BlankByte) {
+            while (j < size && (ByteClasses[bytes[j]] & BlankByte))
+                ++j;
+            i = j;
+            continue;
+        } else if (classes & LineEndByte) {
+            i += (c == '\r' && j < size && bytes[j] == '\n') ? 2 : 1;
+            lineEnded();
+            ++m_line;
+            lineStart = i;
+            i = startLine(text, size, i, texts);
+            continue;
+        } else if (texts.mayOpen(i, classes)) {
+            const TextRun run = texts.at(i);
+            if (run.found && run.comment) {
+                if (run.opensComment)
+                    m_commentStart = std::make_pair(m_line, int(i - lineStart));
+                i = run.end;
+                continue;
+            }
+            if (run.found) {
                 j = run.end;
                 m_openString = m_openString || run.open;
                 if (run.open)
                     report(ProblemKind::OpenText, m_line, int(i - lineStart), int(j - i), "String is not closed");
                 type = TokenType::String;
             }
-        }
-        if (type == TokenType::Punct) {
-            if (classes & BlankByte) {
-                while (j < size && (ByteClasses[bytes[j]] & BlankByte))
+        } else if (classes & SigilByte) {
+            // A sigil never starts a comment or a string in the definitions this is written for;
+            // where one does, the variable ends before it.
+            while (j < size && isSigil(bytes[j]) && texts.plain(j))
+                ++j;
+            const size_t wordStart = j;
+            while (j < size && isWordByte(bytes[j]))
+                ++j;
+            if (j == wordStart) {
+                j = i + 1;
+            } else {
+                sigil = true;
+                if (j < size && bytes[j] == '$' && texts.plain(j))
                     ++j;
-                i = j;
-                continue;
-            }
-            if (lineBegins && mayBeHeader(bytes + i, size - i)) {
-                size_t end = i;
-                while (end < size && !(ByteClasses[bytes[end]] & LineEndByte))
-                    ++end;
-                if (std::optional<Header> header = parseHeader(std::string_view(text + i, end - i), !m_stack.empty())) {
-                    startBlock(*header);
-                    // The header's own words are not statements: go on at its "{", if any.
-                    const size_t brace = texts.lastCodeBrace(i, end);
-                    if (brace != std::string_view::npos) {
-                        m_awaitBody = true;
-                        i = brace;
-                    } else {
-                        // A script's "{" may stand on a line of its own; other blocks end here.
-                        if (header->kind == BlockKind::Npc || header->kind == BlockKind::FloatingScript
-                            || header->kind == BlockKind::Function)
-                            m_awaitBody = true;
-                        else
-                            endBlock(m_line);
-                        i = end;
-                    }
-                    continue;
-                }
-            }
-            if (classes & (WordByte | SigilByte)) {
-                // A sigil never starts a comment or a string in the definitions this is written
-                // for; where one does, the variable ends before it.
-                j = i;
-                while (j < size && isSigil(bytes[j]) && (j == i || texts.plain(j)))
-                    ++j;
-                const size_t wordStart = j;
-                while (j < size && isWordByte(bytes[j]))
-                    ++j;
-                if (j == wordStart) {
-                    j = i + 1;
-                } else {
-                    sigil = wordStart > i;
-                    if (j < size && bytes[j] == '$' && texts.plain(j)) {
-                        sigil = true;
-                        ++j;
-                    }
-                    type = (bytes[wordStart] >= '0' && bytes[wordStart] <= '9') ? TokenType::Number : TokenType::Word;
-                }
+                type = (bytes[wordStart] >= '0' && bytes[wordStart] <= '9') ? TokenType::Number : TokenType::Word;
             }
         }
         const int column = int(i - lineStart);
-        if ((type != TokenType::Punct || !(classes & StructureByte)) && inPlainStatement()) {
+        if (inPlainStatement()) {
             // Most tokens sit inside a statement that asks nothing of them: count them and go on.
-            countPlainToken(column, int(j - i), type != TokenType::Punct);
-            i = j;
-            continue;
+            if (type != TokenType::Punct || !(classes & StructureByte)) {
+                countPlainToken(column, int(j - i), type != TokenType::Punct);
+                i = j;
+                continue;
+            }
+            // So does the ";" that ends one.
+            if (c == ';' && !nested()) {
+                m_lastLine = m_line;
+                m_lastColumn = column;
+                m_lastLength = 1;
+                endStatement();
+                i = j;
+                continue;
+            }
         }
         Token token{type, std::string_view(text + i, j - i), m_line, column, sigil};
-        if (type != TokenType::Punct) {
-            // Only words and strings are judged by what follows them.
+        if ((type == TokenType::Word && m_statementStart) || (type == TokenType::String && m_expect == Expect::EventName)) {
+            // Only a statement's first word and an event's name are judged by what follows them.
             size_t k = j;
             while (k < size && (ByteClasses[bytes[k]] & BlankByte))
                 ++k;
@@ -689,7 +743,7 @@ void Builder::startBlock(const Header &header)
     m_bodyOpen = false;
     m_awaitBody = false;
     if (header.kind == BlockKind::Function)
-        m_functions.insert(lower(header.name));
+        m_functions.push_back(header.name);
 }
 
 void Builder::checkManyLabels(const ScriptBlock &block)
@@ -792,10 +846,7 @@ inline void Builder::bodyToken(const Token &token)
     // So are the ";" that end such statements.
     if (token.type == TokenType::Punct && token.text[0] == ';' && !m_skipColon && !m_skipToColon && !m_menu
         && m_expect == Expect::Nothing && !nested()) {
-        m_statementStart = true;
-        m_statementTokens = 0;
-        m_statementBase = m_stack.size();
-        m_awaitCondition = false;
+        endStatement();
         return;
     }
     statementToken(token);
@@ -912,7 +963,7 @@ void Builder::statementToken(const Token &token)
     } else if ((expect == Expect::JumpTarget || expect == Expect::CallTarget) && token.type == TokenType::Word && !token.sigil) {
         add(block.jumps, {std::string(token.text), token.line, token.column});
     } else if (expect == Expect::FunctionName && token.type == TokenType::Word) {
-        m_functions.insert(lower(token.text));
+        m_functions.push_back(token.text);
     } else if (expect == Expect::EventName) {
         if (punctuation && first == '(' && !m_expectParen) {
             m_expectParen = true;
@@ -963,16 +1014,7 @@ void Builder::statementToken(const Token &token)
         m_statementBase = m_stack.size();
         m_lastEnds = true;
         const std::string_view word = token.text;
-        char lowered[LongestWord];
-        Grammar grammar = Grammar::None;
-        if (word.size() <= LongestWord) {
-            uint32_t h = 2166136261u;
-            for (size_t i = 0; i < word.size(); ++i) {
-                lowered[i] = asciiLower(word[i]);
-                h = (h ^ static_cast<unsigned char>(lowered[i])) * 16777619u;
-            }
-            grammar = Grammar(m_words.find(std::string_view(lowered, word.size()), h));
-        }
+        const Grammar grammar = word.size() <= LongestWord ? Grammar(m_words.find(word)) : Grammar::None;
         if (token.next == ':' && token.after != ':') {
             if (grammar == Grammar::Default) {
                 m_skipColon = true;
@@ -1021,7 +1063,7 @@ void Builder::statementToken(const Token &token)
         if (command && !m_keywords.empty()) {
             m_unknown.push_back({ProblemKind::UnknownCommand, token.line, token.column, int(word.size()),
                                  "Unknown command '" + std::string(word) + "'"});
-            m_unknownNames.push_back(lower(word));
+            m_unknownWords.push_back(word);
         }
         return;
     }
