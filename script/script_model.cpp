@@ -443,6 +443,20 @@ private:
         return inBody() && !m_statementStart && !m_skipColon && !m_skipToColon && !m_menu
             && m_expect == Expect::Nothing && !m_pendingSemicolon;
     }
+    bool inMenuArguments() const
+    {
+        return inBody() && m_menu && !m_statementStart && !m_skipColon && !m_skipToColon
+            && m_expect == Expect::Nothing && !m_pendingSemicolon;
+    }
+    // A token of a menu's argument other than the "," that ends it.
+    void menuArgumentToken(TokenType type, bool sigil, std::string_view text, int column)
+    {
+        ++m_menuArgumentTokens;
+        if (m_stack.size() == m_menuDepth && type == TokenType::Word && !sigil)
+            m_menuLabel = MenuLabel{text, m_line, column};
+        else
+            m_menuLabel.reset();
+    }
     void endStatement()
     {
         m_statementStart = true;
@@ -497,7 +511,14 @@ private:
     size_t m_menuDepth = 0;
     int m_menuArgument = 0;
     int m_menuArgumentTokens = 0;
-    std::optional<Token> m_menuLabel;
+    // The argument read so far, when it is a single word that may name a label.
+    struct MenuLabel
+    {
+        std::string_view name;
+        int line = 0;
+        int column = 0;
+    };
+    std::optional<MenuLabel> m_menuLabel;
 
     std::vector<ScriptProblem> m_unknown;
     std::vector<std::string_view> m_unknownWords;   // m_unknown's, as written
@@ -702,6 +723,16 @@ void Builder::scan(const char *text, size_t size, Texts &texts)
                 i = j;
                 continue;
             }
+        }
+        if ((type != TokenType::Punct || !(classes & StructureByte)) && inMenuArguments()) {
+            // A menu's arguments: every second one may name a label.
+            if (type == TokenType::Punct && c == ',' && m_stack.size() == m_menuDepth)
+                closeMenuArgument();
+            else
+                menuArgumentToken(type, sigil, std::string_view(text + i, j - i), column);
+            countPlainToken(column, int(j - i), type != TokenType::Punct);
+            i = j;
+            continue;
         }
         Token token{type, std::string_view(text + i, j - i), m_line, column, sigil};
         if ((type == TokenType::Word && m_statementStart) || (type == TokenType::String && m_expect == Expect::EventName)) {
@@ -926,8 +957,7 @@ void Builder::punct(const Token &token)
 void Builder::closeMenuArgument()
 {
     if (m_menuArgument % 2 == 1 && m_menuArgumentTokens == 1 && m_menuLabel) {
-        const std::string_view target = m_menuLabel->text;
-        add(m_model.blocks[size_t(m_block)].jumps, {std::string(target), m_menuLabel->line, m_menuLabel->column});
+        add(m_model.blocks[size_t(m_block)].jumps, {std::string(m_menuLabel->name), m_menuLabel->line, m_menuLabel->column});
     }
     ++m_menuArgument;
     m_menuArgumentTokens = 0;
@@ -993,9 +1023,7 @@ void Builder::statementToken(const Token &token)
             closeMenuArgument();
             m_menu = false;
         } else {
-            ++m_menuArgumentTokens;
-            const bool label = depth == m_menuDepth && token.type == TokenType::Word && !token.sigil;
-            m_menuLabel = label ? std::optional<Token>(token) : std::nullopt;
+            menuArgumentToken(token.type, token.sigil, token.text, token.column);
         }
     }
 
