@@ -303,6 +303,14 @@ public:
 
     bool plain(size_t i) const { return !(m_classes[static_cast<unsigned char>(m_text[i])] & TextStartByte); }
 
+    // The first byte from i on that is a line end, a bracket, a ";" or may open a comment or a string.
+    size_t skipPlain(size_t i) const
+    {
+        while (i < m_size && !(m_classes[static_cast<unsigned char>(m_text[i])] & (LineEndByte | StructureByte | TextStartByte)))
+            ++i;
+        return i;
+    }
+
     // The last "{" of a line's bytes [from, to) that is code, or npos. Reads the comments and strings
     // on the way, so the scan goes on at that "{", or at to when there is none.
     size_t lastCodeBrace(size_t from, size_t to) const
@@ -377,6 +385,13 @@ public:
     }
 
     bool plain(size_t i) const { return m_styles[i] != ScriptStyler::Comment && m_styles[i] != ScriptStyler::String; }
+
+    size_t skipPlain(size_t i) const
+    {
+        while (i < m_size && !(ByteClasses[static_cast<unsigned char>(m_text[i])] & (LineEndByte | StructureByte)) && plain(i))
+            ++i;
+        return i;
+    }
 
     size_t lastCodeBrace(size_t from, size_t to) const
     {
@@ -463,6 +478,27 @@ private:
         m_statementTokens = 0;
         m_statementBase = m_stack.size();
         m_awaitCondition = false;
+    }
+    // Counts the tokens of bytes [from, to) of a plain statement, as the last token stands.
+    void countPlainRun(const unsigned char *bytes, size_t from, size_t to, size_t lineStart)
+    {
+        while (to > from && (ByteClasses[bytes[to - 1]] & BlankByte))
+            --to;
+        if (to == from)
+            return;
+        size_t start = to - 1;
+        const bool suffix = bytes[start] == '$' && start > from && isWordByte(bytes[start - 1]);
+        const bool word = isWordByte(bytes[start]) || suffix;
+        if (word) {
+            // Read back as the scan reads forward: sigils, a word, and a "$" after it.
+            start -= suffix ? 1 : 0;
+            while (start > from && isWordByte(bytes[start - 1]))
+                --start;
+            while (start > from && isSigil(bytes[start - 1])
+                   && !(bytes[start - 1] == '$' && start - 1 > from && isWordByte(bytes[start - 2])))
+                --start;
+        }
+        countPlainToken(int(start - lineStart), int(to - start), word);
     }
     void countPlainToken(int column, int length, bool ends)
     {
@@ -711,7 +747,11 @@ void Builder::scan(const char *text, size_t size, Texts &texts)
             // Most tokens sit inside a statement that asks nothing of them: count them and go on.
             if (type != TokenType::Punct || !(classes & StructureByte)) {
                 countPlainToken(column, int(j - i), type != TokenType::Punct);
-                i = j;
+                // Up to the next bracket, ";", comment, string or line end nothing can change
+                // the statement: only its last token is wanted, should the line end there.
+                i = texts.skipPlain(j);
+                if (i > j)
+                    countPlainRun(bytes, j, i, lineStart);
                 continue;
             }
             // So does the ";" that ends one.

@@ -59,6 +59,8 @@ private Q_SLOTS:
     void correctScriptsAreSilent_data();
     void correctScriptsAreSilent();
     void unknownCommandsSwitchOff();
+    void missingSemicolonMarksLastToken_data();
+    void missingSemicolonMarksLastToken();
 };
 
 // "Kind Name first-last [label@line ...] (jump ...)", blocks joined by " | ", lines from 0.
@@ -229,6 +231,27 @@ void TestScriptModel::unknownCommandsSwitchOff()
     options.unknownCommands = false;
     QVERIFY(CheckScript(model, options).empty());
     QCOMPARE(CheckScript(model, {}).size(), size_t(1));
+}
+
+// The mark of a missing ";" lies on the statement's last token: "column:length", columns from 0.
+void TestScriptModel::missingSemicolonMarksLastToken_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("variable with sigils and $") << QByteArray("\tset .@n, .@a$") << "10:4";
+    QTest::newRow("number before a comment") << QByteArray("\tset .@n, 12 // note") << "10:2";
+    QTest::newRow("$ ends the word before") << QByteArray("\tset .@n, x$.@y") << "12:3";
+    QTest::newRow("closing parenthesis") << QByteArray("\tset .@n, getarg(0)  ") << "18:1";
+}
+
+void TestScriptModel::missingSemicolonMarksLastToken()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, mark);
+    const std::vector<ScriptProblem> problems = CheckScript(build("-\tscript\tTest\t-1,{\n" + line + "\n\tend;\n}\n"), {});
+    QCOMPARE(problems.size(), size_t(1));
+    QCOMPARE(problems[0].kind, ProblemKind::MissingSemicolon);
+    QCOMPARE(QStringLiteral("%1:%2").arg(problems[0].column).arg(problems[0].length), mark);
 }
 
 QTEST_APPLESS_MAIN(TestScriptModel)
