@@ -61,6 +61,8 @@ private Q_SLOTS:
     void unknownCommandsSwitchOff();
     void missingSemicolonMarksLastToken_data();
     void missingSemicolonMarksLastToken();
+    void styledReadingFindsTheSame_data();
+    void styledReadingFindsTheSame();
 };
 
 // "Kind Name first-last [label@line ...] (jump ...)", blocks joined by " | ", lines from 0.
@@ -252,6 +254,40 @@ void TestScriptModel::missingSemicolonMarksLastToken()
     QCOMPARE(problems.size(), size_t(1));
     QCOMPARE(problems[0].kind, ProblemKind::MissingSemicolon);
     QCOMPARE(QStringLiteral("%1:%2").arg(problems[0].column).arg(problems[0].length), mark);
+}
+
+// An operator that starts like a comment keeps the model from finding comments and strings by
+// their tokens alone; read from the styles, the same script gives the same model.
+void TestScriptModel::styledReadingFindsTheSame_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("problems") << QByteArray(
+        "prontera,1,1,4\tscript\tA\t1,{ // {\n\tmes \"a /* b\";\n\tgoto L_None\n/* open\n\tmes \"x\";\n*/\tend;\n}\n"
+        "-\tscript\tB\t-1,{\nL_A:\nL_A:\n\tmes \"open;\n\tend;\n}\n/* left open\n");
+    QTest::newRow("correct") << QByteArray(
+        "function\tscript\tF\t{\n\tset .@a$, \"//\" + getarg(0); // note\n\treturn .@a$;\n}\n");
+}
+
+void TestScriptModel::styledReadingFindsTheSame()
+{
+    QFETCH(QByteArray, text);
+    LanguageDefinition styled = m_definition;
+    styled.operators += QStringLiteral("\n//=");
+    const ScriptStyler styledStyler(styled);
+    QVERIFY(m_styler.textTokensDecide());
+    QVERIFY(!styledStyler.textTokensDecide());
+    const auto describe = [](const ScriptModel &model) {
+        QStringList out;
+        for (const ScriptBlock &block : model.blocks)
+            out << QStringLiteral("%1 %2-%3 %4/%5").arg(QString::fromStdString(block.name)).arg(block.line)
+                       .arg(block.endLine).arg(block.labels.size()).arg(block.jumps.size());
+        for (const ScriptProblem &problem : model.problems)
+            out << QStringLiteral("%1:%2:%3 %4").arg(problem.line).arg(problem.column).arg(problem.length)
+                       .arg(QString::fromStdString(problem.message));
+        return out;
+    };
+    const std::string_view view(text.constData(), size_t(text.size()));
+    QCOMPARE(describe(BuildScriptModel(styledStyler, m_words, view)), describe(build(text)));
 }
 
 QTEST_APPLESS_MAIN(TestScriptModel)
