@@ -1,4 +1,4 @@
-// Building the script model in one pass over the styler's output, a piece of text at a time.
+// Building the script model in one pass over the text, finding comments and strings as it goes.
 #include "script_model.h"
 
 #include "language_definition.h"

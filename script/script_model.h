@@ -63,8 +63,9 @@ struct ScriptModel
 };
 
 // Builds the model of length bytes of UTF-8 text. keywords are the definition's keywords in
-// lower case: the words a command may start with. The text is styled in pieces, so a large
-// one costs no more memory than a few megabytes beside it.
+// lower case: the words a command may start with. The text is read in one pass; only when the
+// definition's other tokens can hide a comment or a string is it styled first, in pieces, so a
+// large text costs no more memory than a few megabytes beside it.
 ScriptModel BuildScriptModel(const ScriptStyler &styler, const std::unordered_set<std::string> &keywords,
                              std::string_view text);
 
