@@ -34,7 +34,7 @@ inline char asciiLower(char c)
     return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
 }
 
-// The words a statement may start with, by open addressing on an FNV-1a hash of the lower-cased bytes.
+// The words a statement may start with, in lower case, by open addressing.
 class WordTable
 {
 public:
