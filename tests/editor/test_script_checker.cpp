@@ -1,6 +1,8 @@
 // Tests of Check Script: the marks and tips in the text, the problem list and the status text.
 #include <QtTest>
 
+#include "combo_items.h"
+
 #include <QComboBox>
 #include <QTemporaryDir>
 
@@ -28,13 +30,7 @@ class TestScriptChecker : public QObject
             list.setEnabled(false);
             QObject::connect(&commands, &CheckCommands::statusText, &list, [this](const QString &text) { status = text; });
         }
-        QStringList items() const
-        {
-            QStringList texts;
-            for (int i = 0; i < list.count(); ++i)
-                texts << list.itemText(i);
-            return texts;
-        }
+        QStringList items() const { return comboItems(list); }
     };
 
 private Q_SLOTS:

@@ -1,6 +1,8 @@
 // Tests of the outline in the NPC selection list: its entries, following the caret, going to an entry.
 #include <QtTest>
 
+#include "combo_items.h"
+
 #include <QComboBox>
 
 #include "edit_control.h"
@@ -37,13 +39,7 @@ class TestScriptOutline : public QObject
             // The caret's moves are reported as the text area updates its view: it has to be shown.
             editor.show();
         }
-        QStringList items() const
-        {
-            QStringList texts;
-            for (int i = 0; i < list.count(); ++i)
-                texts << list.itemText(i);
-            return texts;
-        }
+        QStringList items() const { return comboItems(list); }
     };
 
 private Q_SLOTS:
