@@ -39,8 +39,6 @@ class TestWindowMetrics : public QObject
     Q_OBJECT
 
 private slots:
-    void parseLeadingNumber_data();
-    void parseLeadingNumber();
     void twipsToText_data();
     void twipsToText();
     void twipConversions();
@@ -55,37 +53,6 @@ private slots:
     void partlyOffScreenKept();
     void badWidthGivesMinimum();
 };
-
-void TestWindowMetrics::parseLeadingNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("expected");
-
-    QTest::newRow("plain") << "1200" << 1200.0;
-    QTest::newRow("leading blanks") << "  1200" << 1200.0;
-    QTest::newRow("leading tab") << "\t75" << 75.0;
-    QTest::newRow("negative") << "-60" << -60.0;
-    QTest::newRow("plus") << "+7" << 7.0;
-    QTest::newRow("letters") << "abc" << 0.0;
-    QTest::newRow("number then letters") << "12abc" << 12.0;
-    QTest::newRow("decimal point") << "1.5" << 1.5;
-    QTest::newRow("decimal comma stops") << "1,5" << 1.0;
-    QTest::newRow("point first") << ".5" << 0.5;
-    QTest::newRow("trailing point") << "3." << 3.0;
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("blanks only") << "   " << 0.0;
-    QTest::newRow("sign only") << "-" << 0.0;
-    QTest::newRow("point only") << "." << 0.0;
-    QTest::newRow("second point stops") << "1.2.3" << 1.2;
-    QTest::newRow("trailing blank") << "9315 " << 9315.0;
-}
-
-void TestWindowMetrics::parseLeadingNumber()
-{
-    QFETCH(QString, text);
-    QFETCH(double, expected);
-    QCOMPARE(ParseLeadingNumber(text), expected);
-}
 
 void TestWindowMetrics::twipsToText_data()
 {

@@ -9,10 +9,6 @@
 
 class QWidget;
 
-// Leading number of text, whatever the locale: blanks skipped, optional sign, digits, ".";
-// text that does not start with a number gives 0.
-double ParseLeadingNumber(const QString &text);
-
 // How a bound is written: a whole number, "-" when negative, no blanks or separators.
 QString TwipsToText(int twips);
 

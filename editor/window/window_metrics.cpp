@@ -2,10 +2,10 @@
 #include "window_metrics.h"
 
 #include "ini.h"
+#include "leading_number.h"
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -97,36 +97,6 @@ private:
 
 } // namespace
 
-double ParseLeadingNumber(const QString &text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
-        ++i;
-    const qsizetype start = i;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
-        ++i;
-    qsizetype digits = 0;
-    while (i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) {
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text.at(i) == QLatin1Char('.')) {
-        ++i;
-        while (i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return 0.0;
-    QString number = text.mid(start, i - start);
-    if (number.endsWith(QLatin1Char('.')))
-        number.chop(1);
-    bool ok = false;
-    const double value = QLocale::c().toDouble(number, &ok);
-    return ok ? value : 0.0;
-}
-
 QString TwipsToText(int twips)
 {
     return QString::number(twips);
@@ -135,7 +105,7 @@ QString TwipsToText(int twips)
 QRect ReadWindowBounds(const QString &iniFile, const QRect &currentTwips)
 {
     const auto read = [&](const QString &key, int current) {
-        return toInt(ParseLeadingNumber(ReadIni(MetricsSection, key, TwipsToText(current), iniFile)));
+        return toInt(NumberAtStart(ReadIni(MetricsSection, key, TwipsToText(current), iniFile)));
     };
     const int x = read(KeyX, currentTwips.x());
     const int y = read(KeyY, currentTwips.y());

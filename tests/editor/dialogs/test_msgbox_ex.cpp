@@ -248,7 +248,7 @@ void TestMsgBoxEx::runningProgramContext()
     QCOMPARE(context.revision, Version::revision);
     QCOMPARE(context.title, QStringLiteral("Quillmere"));
     QCOMPARE(context.path, QCoreApplication::applicationDirPath());
-    QCOMPARE(context.exe, QStringLiteral("editor_test_msgbox_ex"));
+    QCOMPARE(context.exe, QStringLiteral("editor_dialogs_test_msgbox_ex"));
     QCOMPARE(MsgBoxExRules::expandText(QStringLiteral("%maj%.%min%"), context),
              QStringLiteral("%1.%2").arg(Version::major).arg(Version::minor, 2, 10, QLatin1Char('0')));
 }

@@ -2,9 +2,9 @@
 #include "project_file.h"
 
 #include "ini.h"
+#include "leading_number.h"
 #include "parse.h"
 #include "shell_helpers.h"
-#include "window_metrics.h"
 
 #include <QHash>
 
@@ -99,11 +99,11 @@ FileResult saveProjectFile(const QString &path, const QStringList &entries, cons
 
 std::optional<ProjectFileContents> readProjectFile(const QString &path)
 {
-    if (ParseLeadingNumber(ReadIni(InformationSection, VersionKey, QStringLiteral("0"), path)) == 0)
+    if (NumberAtStart(ReadIni(InformationSection, VersionKey, QStringLiteral("0"), path)) == 0)
         return std::nullopt;
 
     ProjectFileContents contents;
-    const double total = ParseLeadingNumber(ReadIni(InformationSection, TotalKey, QStringLiteral("0"), path));
+    const double total = NumberAtStart(ReadIni(InformationSection, TotalKey, QStringLiteral("0"), path));
     contents.totalFiles = int(qBound(0.0, total, double(MaxProjectFiles)));
 
     // Keys are compared without regard to case, and the first of two equal keys counts.
