@@ -1,0 +1,200 @@
+// A module whose editor ends: across real processes, with the editor's own channel in a stand-in.
+#include "message_window.h"
+#include "npc_window.h"
+#include "scripted_dialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// The stand-in editor, listening on the channel of its own process number.
+struct StandInEditor
+{
+    QProcess process;
+
+    StandInEditor()
+    {
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/editor_stand_in"), QStringList());
+        QVERIFY(process.waitForStarted(10000));
+        QVERIFY(process.waitForReadyRead(10000));
+        QCOMPARE(process.readLine().trimmed(), QByteArray("READY"));
+    }
+    ~StandInEditor()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(10000);
+        }
+    }
+    qint32 number() const { return qint32(process.processId()); }
+    // "killed": ends at once and leaves its channel behind; "quit": closes its channel first.
+    void end(const QString &how)
+    {
+        if (how == QLatin1String("killed"))
+            process.kill();
+        else
+            process.write("QUIT\n");
+        QVERIFY(process.waitForFinished(10000));
+    }
+    QStringList received()
+    {
+        process.waitForReadyRead(200);
+        return QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+};
+
+std::unique_ptr<ModuleWindow> moduleWindow(const QString &module, qint32 editor, DialogSeam &dialogs)
+{
+    const ModuleContext context{editor, QStringLiteral("/q/Data/images/NPC List.jpg")};
+    if (module == QLatin1String("Folkmint"))
+        return std::make_unique<NpcWindow>(context, dialogs);
+    return std::make_unique<MessageWindow>(context, dialogs);
+}
+
+// name=text pairs, "\n" as the Enter key.
+void typeInto(ModuleWindow &window, const QStringList &typed)
+{
+    for (const QString &pair : typed) {
+        QWidget *box = window.findChild<QWidget *>(pair.section('=', 0, 0));
+        box->setFocus();
+        const QStringList lines = pair.section('=', 1).split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClicks(box, lines[i]);
+        }
+    }
+}
+
+QPushButton *insertButton(ModuleWindow &window)
+{
+    for (auto *button : window.findChildren<QPushButton *>()) {
+        if (button->objectName().startsWith(QLatin1String("cmdInsert")) || button->objectName() == "cmdSaymark")
+            return button;
+    }
+    return nullptr;
+}
+
+const QStringList say{"txtMessage=My \"Red Potions\" are\nthe best."};
+const QString sayLines = "\tmes \"My \\\"Red Potions\\\" are\";\r\n\tmes \"the best.\";";
+const QStringList guide{"txtName=Guide", "txtNPCSprite=105", "txtMapName=prontera", "txtMapX=150", "txtMapY=120",
+                        "txtInitialMessage=Hi"};
+const QString guideBlock = "prontera.gat,150,120,0\tscript\tGuide\t105,{\r\n\tmes \"[Guide]\";\r\n\tmes \"Hi\";\r\n}";
+
+} // namespace
+
+class TestEditorGone : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The editor ends while the module is open; the module finds out by itself.
+    void editorEnds_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<MsgBoxAnswer>("answer");     // to the clipboard offer
+        QTest::addColumn<bool>("stays");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("nothing typed, killed: closes") << "Saymark" << QStringList() << "killed" << MsgBoxAnswer::None
+                                                       << false << "before";
+        QTest::newRow("nothing typed, quit: closes") << "Folkmint" << QStringList() << "quit" << MsgBoxAnswer::None
+                                                     << false << "before";
+        QTest::newRow("typed, killed, Yes copies") << "Saymark" << say << "killed" << MsgBoxAnswer::Yes << true << sayLines;
+        QTest::newRow("typed, quit, Yes copies") << "Folkmint" << guide << "quit" << MsgBoxAnswer::Yes << true << guideBlock;
+        QTest::newRow("typed, No copies nothing") << "Saymark" << say << "quit" << MsgBoxAnswer::No << true << "before";
+    }
+    void editorEnds()
+    {
+        QFETCH(QString, module);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, ending);
+        QFETCH(MsgBoxAnswer, answer);
+        QFETCH(bool, stays);
+        QFETCH(QString, clipboard);
+        QApplication::clipboard()->setText("before");
+        StandInEditor editor;
+        ScriptedDialogs dialogs;
+        const std::unique_ptr<ModuleWindow> window = moduleWindow(module, editor.number(), dialogs);
+        window->watchEditor();
+        window->show();
+        typeInto(*window, typed);
+        QTest::qWait(50);
+        QVERIFY(!window->isEditorGone());
+
+        editor.end(ending);
+        QTRY_VERIFY_WITH_TIMEOUT(window->isEditorGone(), 10000);
+        QCOMPARE(window->isVisible(), stays);
+        QVERIFY(dialogs.msgBoxRequests.isEmpty());
+        if (!stays)
+            return;
+        QVERIFY(window->findChild<QLabel *>("labEditorGone")->isVisible());
+        dialogs.msgBoxAnswers.enqueue(answer);
+        insertButton(*window)->click();
+        QCOMPARE(dialogs.msgBoxRequests.size(), 1);
+        QCOMPARE(dialogs.msgBoxRequests[0].title, QString("Send failed.."));
+        QCOMPARE(dialogs.msgBoxRequests[0].buttons, MsgBoxButtons::YesNo);
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
+        QVERIFY(window->isVisible());
+        // What was typed is still there.
+        const QString first = typed.first();
+        auto *box = window->findChild<QWidget *>(first.section('=', 0, 0));
+        QCOMPARE(box->property(qobject_cast<QLineEdit *>(box) ? "text" : "plainText").toString(), first.section('=', 1));
+    }
+
+    // Insert while the editor lives, and after it ended unnoticed: the send itself fails.
+    void insert_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("endFirst");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Saymark delivered") << "Saymark" << say << false << sayLines;
+        QTest::newRow("Folkmint delivered") << "Folkmint" << guide << false << guideBlock;
+        QTest::newRow("Saymark, send fails") << "Saymark" << say << true << sayLines;
+        QTest::newRow("Folkmint, send fails") << "Folkmint" << guide << true << guideBlock;
+    }
+    void insert()
+    {
+        QFETCH(QString, module);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, endFirst);
+        QFETCH(QString, text);
+        QApplication::clipboard()->setText("before");
+        StandInEditor editor;
+        ScriptedDialogs dialogs;
+        const std::unique_ptr<ModuleWindow> window = moduleWindow(module, editor.number(), dialogs);
+        window->show();
+        typeInto(*window, typed);
+        if (endFirst)
+            editor.end("killed");
+        dialogs.msgBoxAnswers.enqueue(MsgBoxAnswer::Yes);
+        insertButton(*window)->click();
+        if (!endFirst) {
+            QTRY_VERIFY(!window->isVisible());
+            QVERIFY(dialogs.msgBoxRequests.isEmpty());
+            QString shown = text;
+            shown.replace("\r", "\\r").replace("\n", "\\n");
+            QCOMPARE(editor.received(), QStringList{"COMMAND=INSERTTEXTATCURSOR¬DATA=" + shown});
+            QCOMPARE(QApplication::clipboard()->text(), QString("before"));
+            return;
+        }
+        QVERIFY(window->isVisible());
+        QCOMPARE(dialogs.msgBoxRequests.size(), 1);
+        QCOMPARE(dialogs.msgBoxRequests[0].text,
+                 QString("The script text could not be delivered to the editor. Copy it to the clipboard, so that "
+                         "you can paste it into your script yourself?"));
+        QCOMPARE(QApplication::clipboard()->text(), text);
+    }
+};
+
+QTEST_MAIN(TestEditorGone)
+#include "test_editor_gone.moc"
