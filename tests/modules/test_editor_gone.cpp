@@ -182,7 +182,7 @@ private slots:
             QTRY_VERIFY(!window->isVisible());
             QVERIFY(dialogs.msgBoxRequests.isEmpty());
             QString shown = text;
-            shown.replace("\r", "\\r").replace("\n", "\\n");
+            shown.replace("\\", "\\\\").replace("\r", "\\r").replace("\n", "\\n");
             QCOMPARE(editor.received(), QStringList{"COMMAND=INSERTTEXTATCURSOR¬DATA=" + shown});
             QCOMPARE(QApplication::clipboard()->text(), QString("before"));
             return;

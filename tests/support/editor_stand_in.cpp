@@ -1,6 +1,6 @@
 // A stand-in editor for the module tests: the editor's real channel, without its window.
 // Prints "READY" once it listens, then every command it receives on a line of its own (line
-// breaks as \r and \n); the line "QUIT" on its input ends it as an editor ends.
+// breaks as \r and \n, a backslash as \\); the line "QUIT" on its input ends it as an editor ends.
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
@@ -17,7 +17,9 @@ int main(int argc, char *argv[])
         return 1;
     QObject::connect(&channel, &ModuleChannel::commandReceived, &app, [](const QString &text) {
         QString line = text;
-        line.replace(QLatin1String("\r"), QLatin1String("\\r")).replace(QLatin1String("\n"), QLatin1String("\\n"));
+        line.replace(QLatin1String("\\"), QLatin1String("\\\\"))
+            .replace(QLatin1String("\r"), QLatin1String("\\r"))
+            .replace(QLatin1String("\n"), QLatin1String("\\n"));
         std::fputs(line.toUtf8().append('\n').constData(), stdout);
         std::fflush(stdout);
     });
