@@ -1,5 +1,6 @@
 // A module whose editor ends: across real processes, with the editor's own channel in a stand-in.
 #include "message_window.h"
+#include "module_instance.h"
 #include "npc_window.h"
 #include "scripted_dialogs.h"
 
@@ -11,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -193,6 +195,46 @@ private slots:
                  QString("The script text could not be delivered to the editor. Copy it to the clipboard, so that "
                          "you can paste it into your script yourself?"));
         QCOMPARE(QApplication::clipboard()->text(), text);
+    }
+
+    // One window of each module per editor: a second start asks the first to come to the front.
+    void oneWindowPerEditor_data()
+    {
+        QTest::addColumn<int>("firstEditor");
+        QTest::addColumn<QString>("firstModule");
+        QTest::addColumn<int>("secondEditor");
+        QTest::addColumn<QString>("secondModule");
+        QTest::addColumn<bool>("handedOver");
+        const int editor = int(QCoreApplication::applicationPid());
+        QTest::newRow("same module, same editor") << editor << "Saymark" << editor << "Saymark" << true;
+        QTest::newRow("another module") << editor << "Saymark" << editor << "Folkmint" << false;
+        QTest::newRow("another editor") << editor << "Bartlow" << editor + 1 << "Bartlow" << false;
+        QTest::newRow("no editor") << 0 << "Saymark" << 0 << "Saymark" << false;
+    }
+    void oneWindowPerEditor()
+    {
+        QFETCH(int, firstEditor);
+        QFETCH(QString, firstModule);
+        QFETCH(int, secondEditor);
+        QFETCH(QString, secondModule);
+        QFETCH(bool, handedOver);
+        ModuleInstance first(firstEditor, firstModule);
+        QVERIFY(!first.handedOver());
+        int requests = 0;
+        connect(&first, &ModuleInstance::frontRequested, this, [&requests] { ++requests; });
+        // The second start waits for the first's answer, as it does in a process of its own.
+        std::unique_ptr<ModuleInstance> second;
+        std::unique_ptr<QThread> starter(QThread::create([&] {
+            second = std::make_unique<ModuleInstance>(secondEditor, secondModule);
+            second->moveToThread(QCoreApplication::instance()->thread());
+        }));
+        starter->start();
+        QTRY_VERIFY_WITH_TIMEOUT(starter->isFinished(), 10000);
+        QCOMPARE(second->handedOver(), handedOver);
+        if (handedOver)
+            QTRY_COMPARE(requests, 1);
+        else
+            QCOMPARE(requests, 0);
     }
 };
 
