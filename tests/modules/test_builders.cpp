@@ -103,54 +103,6 @@ private slots:
                  "\tmes \"" + written + "\";\r\n\tmes \"" + written + "\";");
     }
 
-    void facings_data()
-    {
-        QTest::addColumn<int>("button");     // 0 at the top, then clockwise
-        QTest::addColumn<int>("facing");     // the server's number, counter-clockwise from north
-        QTest::addColumn<QString>("name");
-        QTest::newRow("top") << 0 << 0 << "North";
-        QTest::newRow("top right") << 1 << 7 << "North-east";
-        QTest::newRow("right") << 2 << 6 << "East";
-        QTest::newRow("bottom right") << 3 << 5 << "South-east";
-        QTest::newRow("bottom") << 4 << 4 << "South";
-        QTest::newRow("bottom left") << 5 << 3 << "South-west";
-        QTest::newRow("left") << 6 << 2 << "West";
-        QTest::newRow("top left") << 7 << 1 << "North-west";
-    }
-    void facings()
-    {
-        QFETCH(int, button);
-        QFETCH(int, facing);
-        QFETCH(QString, name);
-        QCOMPARE(int(FacingOfLookButton(button)), facing);
-        QCOMPARE(FacingName(FacingOfLookButton(button)), name);
-        const HeaderInputs inputs{"N", "1", "m", "2", "3", FacingOfLookButton(button)};
-        QCOMPARE(ApplyHeaderSubstitution(HeaderTemplateStart(), "script", inputs).text,
-                 "m.gat,2,3," + QString::number(facing) + "\tscript\tN\t");
-    }
-
-    void gatSwitch_data()
-    {
-        QTest::addColumn<QString>("map");
-        QTest::addColumn<bool>("addGat");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("on") << "prontera" << true << "prontera.gat";
-        QTest::newRow("on, there already") << "prontera.GAT" << true << "prontera.GAT";
-        QTest::newRow("off") << "prontera" << false << "prontera";
-        QTest::newRow("off, typed with it") << "prontera.gat" << false << "prontera.gat";
-    }
-    void gatSwitch()
-    {
-        QFETCH(QString, map);
-        QFETCH(bool, addGat);
-        QFETCH(QString, written);
-        HeaderInputs inputs{"N", "1", map, "2", "3"};
-        inputs.addGat = addGat;
-        const HeaderSubstitution done = ApplyHeaderSubstitution("%MAPNAME%|%NAME%", "shop", inputs);
-        QCOMPARE(done.text, written + "|N");
-        QCOMPARE(done.mapName, written);
-    }
-
     void shopHeader()
     {
         const HeaderInputs inputs{"Bob", "47", "prontera", "1", "2", Facing::South};

@@ -45,11 +45,6 @@ struct StandInEditor
             process.write("QUIT\n");
         QVERIFY(process.waitForFinished(10000));
     }
-    QStringList received()
-    {
-        process.waitForReadyRead(200);
-        return QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
 };
 
 std::unique_ptr<ModuleWindow> moduleWindow(const QString &module, qint32 editor, DialogSeam &dialogs)
@@ -152,23 +147,19 @@ private slots:
         QCOMPARE(box->property(qobject_cast<QLineEdit *>(box) ? "text" : "plainText").toString(), first.section('=', 1));
     }
 
-    // Insert while the editor lives, and after it ended unnoticed: the send itself fails.
-    void insert_data()
+    // The editor ended unnoticed (nothing watched it): the send itself fails, the offer follows.
+    void sendFails_data()
     {
         QTest::addColumn<QString>("module");
         QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<bool>("endFirst");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Saymark delivered") << "Saymark" << say << false << sayLines;
-        QTest::newRow("Folkmint delivered") << "Folkmint" << guide << false << guideBlock;
-        QTest::newRow("Saymark, send fails") << "Saymark" << say << true << sayLines;
-        QTest::newRow("Folkmint, send fails") << "Folkmint" << guide << true << guideBlock;
+        QTest::newRow("Saymark") << "Saymark" << say << sayLines;
+        QTest::newRow("Folkmint") << "Folkmint" << guide << guideBlock;
     }
-    void insert()
+    void sendFails()
     {
         QFETCH(QString, module);
         QFETCH(QStringList, typed);
-        QFETCH(bool, endFirst);
         QFETCH(QString, text);
         QApplication::clipboard()->setText("before");
         StandInEditor editor;
@@ -176,19 +167,9 @@ private slots:
         const std::unique_ptr<ModuleWindow> window = moduleWindow(module, editor.number(), dialogs);
         window->show();
         typeInto(*window, typed);
-        if (endFirst)
-            editor.end("killed");
+        editor.end("killed");
         dialogs.msgBoxAnswers.enqueue(MsgBoxAnswer::Yes);
         insertButton(*window)->click();
-        if (!endFirst) {
-            QTRY_VERIFY(!window->isVisible());
-            QVERIFY(dialogs.msgBoxRequests.isEmpty());
-            QString shown = text;
-            shown.replace("\\", "\\\\").replace("\r", "\\r").replace("\n", "\\n");
-            QCOMPARE(editor.received(), QStringList{"COMMAND=INSERTTEXTATCURSOR¬DATA=" + shown});
-            QCOMPARE(QApplication::clipboard()->text(), QString("before"));
-            return;
-        }
         QVERIFY(window->isVisible());
         QCOMPARE(dialogs.msgBoxRequests.size(), 1);
         QCOMPARE(dialogs.msgBoxRequests[0].text,

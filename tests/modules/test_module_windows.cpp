@@ -126,6 +126,13 @@ private slots:
         QTest::newRow("map") << "Folkmint" << "fraMapLocation/txtMapName" << QByteArray("heard") << "Location of this NPC - Map Name";
         QTest::newRow("x") << "Folkmint" << "fraMapX/txtMapX" << QByteArray("heard") << "X Position on Map";
         QTest::newRow("y") << "Folkmint" << "fraMapY/txtMapY" << QByteArray("heard") << "Y Position on Map";
+        // Where a caption is only the module's name, a description says what the control does.
+        QTest::newRow("S insert described") << "Saymark" << "cmdSaymark" << QByteArray("accessibleDescription")
+                                            << "Insert the message into the editor";
+        QTest::newRow("S header described") << "Saymark" << "labHeader" << QByteArray("accessibleDescription")
+                                            << "Saymark: turns the text you type into message lines of the script";
+        QTest::newRow("F described") << "Folkmint" << "wMain" << QByteArray("accessibleDescription")
+                                     << "Folkmint: writes the definition of a talking NPC into the script";
         QTest::newRow("gat switch") << "Folkmint" << "chkAddGat" << QByteArray("text") << "Add .gat to map names";
         QTest::newRow("gat switch on") << "Folkmint" << "chkAddGat" << QByteArray("checked") << "true";
         QTest::newRow("greeting") << "Folkmint" << "fraInitalMessages/txtInitialMessage" << QByteArray("heard")
@@ -413,35 +420,6 @@ private slots:
         QVERIFY(h.sent.isEmpty());
     }
 
-    // When the editor ends: an untouched module closes; one with input stays and says so.
-    void editorGone_data()
-    {
-        QTest::addColumn<QString>("module");
-        QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<bool>("stays");
-        QTest::newRow("Saymark, empty") << "Saymark" << QStringList() << false;
-        QTest::newRow("Saymark, typed") << "Saymark" << QStringList{"txtMessage=Hi"} << true;
-        QTest::newRow("Folkmint, empty") << "Folkmint" << QStringList() << false;
-        QTest::newRow("Folkmint, greeting only") << "Folkmint" << QStringList{"txtInitialMessage=Hi"} << true;
-        QTest::newRow("Folkmint, name only") << "Folkmint" << QStringList{"txtName=G"} << true;
-    }
-    void editorGone()
-    {
-        QFETCH(QString, module);
-        QFETCH(QStringList, typed);
-        QFETCH(bool, stays);
-        Harness h(module, 1312);
-        h.confirms = true;
-        for (const QString &pair : typed)
-            h.type(pair.section('=', 0, 0), pair.section('=', 1));
-        h.window->editorGone();
-        QCOMPARE(h.window->isVisible(), stays);
-        QVERIFY(h.dialogs.msgBoxRequests.isEmpty());
-        auto *note = h.child<QLabel>("labEditorGone");
-        QCOMPARE(note->isVisible(), stays);
-        QCOMPARE(note->text(), QString("The editor has closed. Insert now offers to copy the script text to the clipboard."));
-    }
-
     // The switch is on at first, kept for the next window, and decides the map name written.
     void gatSwitchKept()
     {
@@ -460,31 +438,6 @@ private slots:
         QTest::mouseClick(h.child<QPushButton>("cmdInsertNPC"), Qt::LeftButton);
         QCOMPARE(h.sent, QStringList{"1312|" + prefix + "town01,150,120,0\tscript\tGuide\t105,{\r\n\tmes \"[Guide]\";\r\n}"});
         QCOMPARE(h.textOf("txtMapName"), QString("town01"));
-    }
-
-    // Where a caption is only the module's name, a description says what the control does.
-    void descriptions_data()
-    {
-        QTest::addColumn<QString>("module");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("Saymark button") << "Saymark" << "cmdSaymark" << "Insert the message into the editor";
-        QTest::newRow("Saymark header") << "Saymark" << "labHeader"
-                                        << "Saymark: turns the text you type into message lines of the script";
-        QTest::newRow("Saymark window") << "Saymark" << "wMain"
-                                        << "Saymark: turns the text you type into message lines of the script";
-        QTest::newRow("Folkmint window") << "Folkmint" << "wMain"
-                                         << "Folkmint: writes the definition of a talking NPC into the script";
-        QTest::newRow("Folkmint insert") << "Folkmint" << "cmdInsertNPC" << "Insert the NPC into the editor";
-    }
-    void descriptions()
-    {
-        QFETCH(QString, module);
-        QFETCH(QString, name);
-        QFETCH(QString, description);
-        Harness h(module, 1312);
-        QWidget *widget = name == "wMain" ? h.window.get() : h.child(name);
-        QCOMPARE(heard(widget, QAccessible::Description), description);
     }
 
     void centred_data()
