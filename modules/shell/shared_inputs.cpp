@@ -42,9 +42,9 @@ constexpr CompassPoint compass[8] = {
 
 } // namespace
 
-void ReportInputProblem(const InputProblem &problem, QWidget *field, DialogSeam &dialogs)
+void ReportInputProblem(const QString &text, QWidget *field, DialogSeam &dialogs)
 {
-    dialogs.msgBoxEx(MsgBoxExRequest{problem.text, MsgBoxIcon::Warning, MsgBoxButtons::Okay, InputProblemTitle()});
+    dialogs.msgBoxEx(MsgBoxExRequest{text, MsgBoxIcon::Warning, MsgBoxButtons::Okay, InputProblemTitle()});
     if (field) {
         field->setFocus(Qt::OtherFocusReason);
         if (auto *box = qobject_cast<QLineEdit *>(field))
@@ -187,7 +187,7 @@ std::optional<HeaderInputs> SharedInputs::inputsForInsert()
 {
     HeaderInputs inputs = currentInputs();
     if (const std::optional<InputProblem> problem = CheckHeaderInputs(inputs, m_captions)) {
-        ReportInputProblem(*problem, textBox(problem->field), m_dialogs);
+        ReportInputProblem(problem->text, textBox(problem->field), m_dialogs);
         return std::nullopt;
     }
     // The user sees the map name as it goes into the script.
@@ -228,9 +228,7 @@ QLineEdit *SharedInputs::textBox(InputField field) const
 void SharedInputs::showMapPicture()
 {
     if (m_mapName->text().trimmed().isEmpty()) {
-        ReportInputProblem(InputProblem{InputField::MapName,
-                                        QStringLiteral("Please fill in \"%1\" to see the map's picture.")
-                                            .arg(m_captions.mapName)},
+        ReportInputProblem(QStringLiteral("Please fill in \"%1\" to see the map's picture.").arg(m_captions.mapName),
                            m_mapName, m_dialogs);
         return;
     }

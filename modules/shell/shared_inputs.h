@@ -69,5 +69,5 @@ private:
     QList<QRadioButton *> m_look;
 };
 
-// Tells about problem through dialogs and puts the focus on field.
-void ReportInputProblem(const InputProblem &problem, QWidget *field, DialogSeam &dialogs);
+// Tells text (what is missing or wrong) through dialogs and puts the focus on field.
+void ReportInputProblem(const QString &text, QWidget *field, DialogSeam &dialogs);

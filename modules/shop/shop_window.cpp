@@ -179,7 +179,7 @@ std::optional<QString> ShopWindow::buildScript()
             continue;
         showContainerTab(itemsTag, 1);
         m_list->setCurrentItem(item);
-        ReportInputProblem(InputProblem{InputField::Name, PriceProblemText(item->text(1))}, m_list, dialogs());
+        ReportInputProblem(PriceProblemText(item->text(1)), m_list, dialogs());
         return std::nullopt;
     }
     // A field to mend is on the first page.
@@ -240,7 +240,7 @@ void ShopWindow::editSelected()
         row->setText(2, *price);
         return;
     }
-    ReportInputProblem(InputProblem{InputField::Name, PriceProblemText(row->text(1))}, m_list, dialogs());
+    ReportInputProblem(PriceProblemText(row->text(1)), m_list, dialogs());
 }
 
 void ShopWindow::removeSelected()
