@@ -80,8 +80,13 @@ void insertLine(IniText &text, qsizetype at, const QString &line)
 {
     if (at > 0 && text.breaks.at(at - 1).isEmpty())
         text.breaks[at - 1] = text.lineBreak;
+    // A lone CR right before the LF of an empty line would join it into one CR LF break, and
+    // that empty line would be gone; CR LF keeps it.
+    const bool beforeLf = at < text.lines.size() && text.lines.at(at).isEmpty()
+                          && text.breaks.at(at).startsWith(QLatin1Char('\n'));
     text.lines.insert(at, line);
-    text.breaks.insert(at, text.lineBreak);
+    text.breaks.insert(at, beforeLf && text.lineBreak == QLatin1String("\r") ? QStringLiteral("\r\n")
+                                                                            : text.lineBreak);
 }
 
 // The section name of a header line such as "[Window Metrics]", or nothing for other lines.
