@@ -415,6 +415,8 @@ void MainWindow::SetStatusText(const QString &text)
 {
     if (m_channelNotice.isEmpty() || text == m_channelNotice)
         m_status->setGeneralText(text);
+    else if (text.isEmpty())
+        m_status->setGeneralText(m_channelNotice);
     else
         m_status->setGeneralText(text + QLatin1Char(' ') + m_channelNotice);
 }

@@ -442,6 +442,9 @@ private Q_SLOTS:
         QCOMPARE(f.general(), lost);
         f.window.SetStatusText(QStringLiteral("Script has been cleared."));
         QCOMPARE(f.general(), QStringLiteral("Script has been cleared. ") + lost);
+        // A command that clears the message leaves the channel's alone.
+        f.window.SetStatusText(QString());
+        QCOMPARE(f.general(), lost);
         const QString back = QStringLiteral("The module channel is open again: modules can insert their text.");
         Q_EMIT f.window.moduleChannel()->listeningChanged(true, back);
         QCOMPARE(f.general(), back);
