@@ -214,6 +214,9 @@ void TestIni::writeEdits_data()
     QTest::newRow("windows-1252 stays windows-1252")
         << QByteArray("[S]\r\nName=Caf\xE9\r\n") << QStringList{"S|Sep|\u00AC\u20AC"}
         << QByteArray("[S]\r\nName=Caf\xE9\r\nSep=\xAC\x80\r\n");
+    // In a file of LF lines, the empty line before a new section must not join a lone CR.
+    QTest::newRow("new section after a lone CR")
+        << QByteArray("; c\n]x\r") << QStringList{"s|k|v"} << QByteArray("; c\n]x\r\r\n[s]\nk=v\n");
     QTest::newRow("mixed line breaks kept")
         << QByteArray("[S]\nA=1\r\nB=2\r") << QStringList{"S|A|3", "S|C|4"}
         << QByteArray("[S]\nA=3\r\nB=2\rC=4\n");
