@@ -10,11 +10,14 @@
 #include <new>
 #include <utility>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QByteArray utf8Bom("\xEF\xBB\xBF");
 
-FileResult writeError(const QString &path, const QSaveFile &file)
+FileResult writeError(const QString &path, QFileDevice::FileError error)
 {
     const QFileInfo info(path);
     if (info.isDir())
@@ -22,15 +25,73 @@ FileResult writeError(const QString &path, const QSaveFile &file)
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists() || !folder.isDir())
         return {false, QStringLiteral("The folder for the file does not exist.")};
-    if (file.error() == QFileDevice::PermissionsError || !folder.isWritable()
+    if (error == QFileDevice::PermissionsError || !folder.isWritable()
         || (info.exists() && !info.isWritable()))
         return {false, QStringLiteral("You do not have permission to write the file.")};
     return {false, QStringLiteral("The file could not be written; the disk may be full.")};
 }
 
+// The old bytes beside the file, readable by no one the file itself does not allow.
+bool writeBackup(const QString &path, const QString &backup, const QByteArray &old)
+{
+    QFile::remove(backup);
+    QFile copy(backup);
+    const bool written = copy.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::permissions(path))
+                         && copy.write(old) == old.size() && copy.flush() && ::fsync(copy.handle()) == 0;
+    copy.close();
+    if (!written)
+        QFile::remove(backup);
+    return written;
+}
+
+// Writes bytes over the file's own bytes, keeping its inode, links, owner and mode.
+FileResult writeInPlace(const QString &path, const QByteArray &bytes)
+{
+    QByteArray old;
+    if (const FileResult read = TextFile::read(path, &old); !read)
+        return read;
+    const QString backup = TextFile::backupPath(path);
+    if (!writeBackup(path, backup, old))
+        return {false, QStringLiteral("The file has other names or another owner, so it is written in place, "
+                                      "but no copy of it could be made beside it first.")};
+    QFile file(path);
+    bool written = file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size() && file.resize(bytes.size())
+                   && file.flush();
+    written = written && ::fsync(file.handle()) == 0;
+    const QFileDevice::FileError error = file.error();
+    file.close();
+    if (!written) {
+        FileResult result = writeError(path, error);
+        result.error += QStringLiteral(" Its previous text is kept in %1.").arg(QFileInfo(backup).fileName());
+        return result;
+    }
+    QFile::remove(backup);
+    return {};
+}
+
+// Whether the file must be written in place: a new file would split its links, or come to
+// belong to someone else.
+bool needsInPlace(const struct stat &info, QSaveFile &file)
+{
+    if (info.st_nlink > 1)
+        return true;
+    struct stat fresh{};
+    if (::fstat(file.handle(), &fresh) != 0)
+        return false;
+    if (fresh.st_uid == info.st_uid && fresh.st_gid == info.st_gid)
+        return false;
+    // Root, or an owner changing to one of their own groups, can give the new file the old owner.
+    return ::fchown(file.handle(), info.st_uid, info.st_gid) != 0;
+}
+
 } // namespace
 
 namespace TextFile {
+
+QString backupPath(const QString &path)
+{
+    return path + QLatin1Char('~');
+}
 
 FileResult read(const QString &path, QByteArray *bytes)
 {
@@ -62,10 +123,16 @@ FileResult write(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly))
-        return writeError(path, file);
+        return writeError(path, file.error());
+    struct stat info{};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode)
+        && needsInPlace(info, file)) {
+        file.cancelWriting();
+        return writeInPlace(path, bytes);
+    }
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         file.cancelWriting();
-        return writeError(path, file);
+        return writeError(path, file.error());
     }
     return {};
 }

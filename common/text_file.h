@@ -38,8 +38,13 @@ inline constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
 
 // Reads a whole file, or says in a sentence why it cannot be read.
 FileResult read(const QString &path, QByteArray *bytes);
-// Replaces the file with bytes atomically (QSaveFile), or says why it cannot.
+// Replaces the file with bytes atomically (QSaveFile), or says why it cannot. A file with more
+// than one name (hard links), or whose owner or group a new file could not keep, is written in
+// place instead, after its old bytes were copied to path + "~"; the copy goes once the write is
+// complete, and stays, named in the sentence, when it is not.
 FileResult write(const QString &path, const QByteArray &bytes);
+// Where write() keeps the old bytes while it writes a file in place.
+QString backupPath(const QString &path);
 
 // UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is dropped and remembered),
 // Windows-1252 otherwise, mark and all. The line-break style is the first break's.

@@ -80,8 +80,17 @@ void insertLine(IniText &text, qsizetype at, const QString &line)
 {
     if (at > 0 && text.breaks.at(at - 1).isEmpty())
         text.breaks[at - 1] = text.lineBreak;
+    // A lone CR right before the LF of an empty line would join it into one CR LF break, and
+    // that empty line would be gone; CR LF keeps it. Both ways: the added line's CR before an
+    // empty line's LF, and an added empty line's LF after a lone CR.
+    const bool beforeLf = at < text.lines.size() && text.lines.at(at).isEmpty()
+                          && text.breaks.at(at).startsWith(QLatin1Char('\n'));
+    const bool afterCr = at > 0 && line.isEmpty() && text.breaks.at(at - 1) == QLatin1String("\r");
+    QString lineBreak = text.lineBreak;
+    if ((beforeLf && lineBreak == QLatin1String("\r")) || (afterCr && lineBreak.startsWith(QLatin1Char('\n'))))
+        lineBreak = QStringLiteral("\r\n");
     text.lines.insert(at, line);
-    text.breaks.insert(at, text.lineBreak);
+    text.breaks.insert(at, lineBreak);
 }
 
 // The section name of a header line such as "[Window Metrics]", or nothing for other lines.

@@ -5,6 +5,25 @@
 
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+int DesktopDialogSeam::choice(const ChoiceRequest &request)
+{
+    static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Question,
+                                              QMessageBox::Warning, QMessageBox::Critical};
+    QMessageBox box(icons[qBound(0, int(request.icon), 3)], request.title, request.text, QMessageBox::NoButton,
+                    request.owner);
+    QList<QAbstractButton *> buttons;
+    for (const QString &caption : request.buttons)
+        buttons.append(box.addButton(caption, QMessageBox::ActionRole));
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
+}
 
 std::optional<QString> DesktopDialogSeam::inputText(QWidget *owner, const QString &title, const QString &prompt,
                                                     const QString &initial)

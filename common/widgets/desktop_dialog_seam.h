@@ -6,6 +6,7 @@
 class DesktopDialogSeam : public DialogSeam
 {
 public:
+    int choice(const ChoiceRequest &request) override;
     std::optional<QString> inputText(QWidget *owner, const QString &title, const QString &prompt,
                                      const QString &initial) override;
     // A failed launch is told through msgBoxEx, as every other message of the program.

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -39,6 +40,16 @@ struct MsgBoxExRequest
     bool forceScrollingText = false; // the scrolling text box even for a short text
 };
 
+// A question whose answers are buttons with captions of their own, in order.
+struct ChoiceRequest
+{
+    QWidget *owner = nullptr;
+    QString title;
+    QString text;
+    MsgBoxIcon icon = MsgBoxIcon::Question;
+    QStringList buttons;   // the last one is also what Escape answers
+};
+
 class DialogSeam
 {
 public:
@@ -52,6 +63,8 @@ public:
     virtual std::optional<QFont> font(QWidget *owner, const QFont &initial) = 0;
     // The button that closed the box, None when closed without one.
     virtual MsgBoxAnswer msgBoxEx(const MsgBoxExRequest &request) = 0;
+    // The index of the chosen button in request.buttons; -1 when closed without one.
+    virtual int choice(const ChoiceRequest &request) = 0;
     // The text entered, nothing when cancelled.
     virtual std::optional<QString> inputText(QWidget *owner, const QString &title,
                                              const QString &prompt, const QString &initial) = 0;

@@ -3,12 +3,23 @@
 
 #include "send_command.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTimer>
 #include <QtEndian>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <vector>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -29,6 +40,49 @@ QString cutOffText()
     return QStringLiteral("A module's command was cut off and has been dropped.");
 }
 
+QString lostText()
+{
+    return QStringLiteral("The module channel closed because too many files are open; "
+                          "it opens again once files are free.");
+}
+
+QString backText()
+{
+    return QStringLiteral("The module channel is open again: modules can insert their text.");
+}
+
+// Whether count more descriptors could be opened now.
+bool descriptorsFree(int count)
+{
+    std::vector<int> taken;
+    for (int i = 0; i < count; ++i) {
+        const int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            break;
+        taken.push_back(fd);
+    }
+    for (int fd : taken)
+        ::close(fd);
+    return int(taken.size()) == count;
+}
+
+// Only a refused connection says for sure that nobody listens: a busy editor's queue may be full.
+bool refusesConnections(const QByteArray &path)
+{
+    sockaddr_un address{};
+    if (size_t(path.size()) >= sizeof address.sun_path)
+        return false;
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+    const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (probe < 0)
+        return false;
+    const bool refused = ::connect(probe, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
+                         && errno == ECONNREFUSED;
+    ::close(probe);
+    return refused;
+}
+
 bool someoneListens(const QString &path)
 {
     QLocalSocket probe;
@@ -45,10 +99,41 @@ ModuleChannel::ModuleChannel(QObject *parent)
     , m_server(new QLocalServer(this))
 {
     connect(m_server, &QLocalServer::newConnection, this, &ModuleChannel::acceptConnections);
+    // Qt's server closes itself for good when accepting fails (no descriptors left) and says
+    // nothing, so an open channel is looked after.
+    m_relisten = new QTimer(this);
+    m_relisten->setInterval(500);
+    connect(m_relisten, &QTimer::timeout, this, &ModuleChannel::checkListening);
+}
+
+void ModuleChannel::setRelistenInterval(std::chrono::milliseconds interval)
+{
+    m_relisten->setInterval(interval);
+}
+
+int ModuleChannel::RemoveStaleSockets(const QString &folder, qint32 ownNumber)
+{
+    static const QRegularExpression channelName(QStringLiteral("^quillmere-[0-9]+$"));
+    const QString own = QStringLiteral("quillmere-") + QString::number(ownNumber);
+    int removed = 0;
+    const QStringList names = QDir(folder).entryList(QDir::System | QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        if (name == own || !channelName.match(name).hasMatch())
+            continue;
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
+        struct stat info{};
+        if (::lstat(path.constData(), &info) != 0 || !S_ISSOCK(info.st_mode) || info.st_uid != ::geteuid())
+            continue;
+        if (refusesConnections(path) && ::unlink(path.constData()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 bool ModuleChannel::open(qint32 number)
 {
+    m_relisten->stop();
+    m_path.clear();
     m_server->close();
     const QString path = ChannelPath(number);
     if (path.isEmpty())
@@ -60,8 +145,42 @@ bool ModuleChannel::open(qint32 number)
             return false;
         QLocalServer::removeServer(path);
     }
+    RemoveStaleSockets(QFileInfo(path).path(), number);
+    if (!listenAt(path))
+        return false;
+    m_path = path;
+    m_lost = false;
+    m_relisten->start();
+    return true;
+}
+
+bool ModuleChannel::listenAt(const QString &path)
+{
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     return m_server->listen(path);
+}
+
+void ModuleChannel::checkListening()
+{
+    if (m_server->isListening())
+        return;
+    if (!m_lost) {
+        m_lost = true;
+        Q_EMIT listeningChanged(false, lostText());
+    }
+    // Listening needs one descriptor and taking a connection another: with less, the next module
+    // would close the channel again.
+    if (!descriptorsFree(2))
+        return;
+    // The name is still ours: our server removed its socket when it closed, and what may be
+    // there now answers nobody.
+    const QByteArray path = QFile::encodeName(m_path);
+    if (QFileInfo::exists(m_path) && (!refusesConnections(path) || ::unlink(path.constData()) != 0))
+        return;
+    if (listenAt(m_path)) {
+        m_lost = false;
+        Q_EMIT listeningChanged(true, backText());
+    }
 }
 
 bool ModuleChannel::isOpen() const
@@ -111,7 +230,9 @@ void ModuleChannel::readFrames(QLocalSocket *socket)
             return;
         socket->skip(4);
         const QByteArray payload = socket->read(length);
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        // Stateless: a sequence cut off at the payload's end is an error, not a tail kept for later.
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
         const QString text = decoder(payload);
         if (decoder.hasError()) {
             refuse(socket, malformedText());

@@ -26,6 +26,14 @@ public:
     bool isOpen() const;
     QString path() const;
 
+    // How often a lost channel is looked for and tried again (half a second unless set).
+    void setRelistenInterval(std::chrono::milliseconds interval);
+
+    // Removes the sockets in folder that editors left when they ended without closing them
+    // (nobody answers on them), except ownNumber's. Only sockets named as ChannelPath names them,
+    // and belonging to this user, are touched. Returns how many were removed.
+    static int RemoveStaleSockets(const QString &folder, qint32 ownNumber);
+
     // A connection that completes no command for this long is closed (30 seconds unless set).
     void setIdleLimit(std::chrono::milliseconds limit);
 
@@ -34,6 +42,8 @@ Q_SIGNALS:
     void commandReceived(const QString &text);
     // A frame was dropped and its connection closed; the status sentence says why.
     void frameRefused(const QString &statusText);
+    // The open channel was lost (false) or is listening again (true); the sentence tells the user.
+    void listeningChanged(bool listening, const QString &statusText);
 
 private:
     struct PendingCommand
@@ -50,8 +60,14 @@ private:
     void refuse(QLocalSocket *socket, const QString &statusText);
     void drop(QLocalSocket *socket);
     QTimer *idleTimer(QLocalSocket *socket) const;
+    bool listenAt(const QString &path);
+    void checkListening();
 
     QLocalServer *m_server = nullptr;
+    // Once open, the channel is kept listening at this path.
+    QString m_path;
+    QTimer *m_relisten = nullptr;
+    bool m_lost = false;
     QQueue<PendingCommand> m_pending;
     bool m_handling = false;
     std::chrono::milliseconds m_idleLimit{30000};

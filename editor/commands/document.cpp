@@ -3,15 +3,32 @@
 
 #include "common_dialogs.h"
 #include "dialog_seam.h"
+#include "disk_watch.h"
 #include "edit_control.h"
 #include "shell_helpers.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// NUL bytes in its first 8 KB: the file is most likely not a script at all.
+bool looksBinary(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(8 * 1024).contains('\0');
+}
+
+} // namespace
 
 Document::Document(EditControl &control, DialogSeam &dialogs, QWidget *owner, QObject *parent)
     : QObject(parent)
     , m_control(control)
     , m_dialogs(dialogs)
     , m_owner(owner)
+    , m_watch(new DiskWatch(this))
 {
+    connect(m_watch, &DiskWatch::changedOnDisk, this, &Document::changedOnDisk);
     // The control tells us when its text departs from or returns to the saved state.
     connect(&m_control, &EditControl::modificationChanged, this, [this] {
         SetModified(m_control.isModified());
@@ -37,6 +54,7 @@ void Document::SetModified(bool modified)
 void Document::ResetScript()
 {
     m_fileName.clear();
+    m_watch->forget();
     SetModified(false);
 }
 
@@ -81,8 +99,12 @@ bool Document::OpenScriptFile(const QString &path, bool quiet)
                           + result.error);
         return false;
     }
+    m_watch->follow(path);
     if (!quiet)
         Q_EMIT statusText(QStringLiteral("The selected script has been loaded successfully."));
+    if (looksBinary(path))
+        Q_EMIT statusText(QStringLiteral("The file does not look like a script: it holds NUL bytes. "
+                                         "It is kept byte for byte."));
     Q_EMIT scriptFileUsed(path);
     return true;
 }
@@ -108,11 +130,14 @@ bool Document::SaveScript()
 {
     if (m_fileName.isEmpty())
         return SaveScriptAs();
+    if (!mayOverwrite())
+        return false;
     const FileResult result = m_control.saveFile(m_fileName);
     if (!result) {
         Q_EMIT statusText(QStringLiteral("There was an error trying to save the script: ") + result.error);
         return false;
     }
+    m_watch->follow(m_fileName);
     Q_EMIT statusText(QStringLiteral("The script has been saved successfully."));
     Q_EMIT scriptFileUsed(m_fileName);
     return true;
@@ -131,6 +156,63 @@ bool Document::SaveScriptAs()
     if (SaveScript())
         return true;
     m_fileName = previousName;
+    return false;
+}
+
+void Document::changedOnDisk(DiskState state)
+{
+    if (state == DiskState::Deleted) {
+        Q_EMIT statusText(QStringLiteral("The script's file was deleted from the disk; saving writes it again."));
+        return;
+    }
+    // Nothing of the user's would be lost, so the newer text is simply taken.
+    if (!m_modified) {
+        reload(QStringLiteral("The script was changed by another program and has been reloaded."));
+        return;
+    }
+    Q_EMIT statusText(QStringLiteral("The script was changed by another program; saving asks what to do."));
+}
+
+bool Document::reload(const QString &status)
+{
+    int line = 0;
+    int column = 0;
+    m_control.getCursorPosition(&line, &column);
+    const int firstVisible = m_control.firstVisibleLine();
+    const FileResult result = m_control.openFile(m_fileName);
+    if (!result) {
+        Q_EMIT statusText(QStringLiteral("There was an error trying to open the selected file: ") + result.error);
+        return false;
+    }
+    m_watch->follow(m_fileName);
+    m_control.setCursorPosition(qMin(line, qMax(0, m_control.lines() - 1)), 0);
+    m_control.setFirstVisibleLine(firstVisible);
+    Q_EMIT statusText(status);
+    return true;
+}
+
+bool Document::mayOverwrite()
+{
+    // A deleted file was reported when it went; saving simply writes it again.
+    if (m_watch->path() != QFileInfo(m_fileName).absoluteFilePath() || m_watch->state() != DiskState::Changed)
+        return true;
+    const int answer = m_dialogs.choice(
+        {m_owner, QStringLiteral("Changed on disk.."),
+         QStringLiteral("Another program has changed the script's file since it was opened or saved. "
+                        "Reload it and lose your changes, overwrite it with your text, or cancel?"),
+         MsgBoxIcon::Warning,
+         {QStringLiteral("Reload"), QStringLiteral("Overwrite"), QStringLiteral("Cancel")}});
+    const bool known = answer >= 0 && answer <= int(ChangedFileAnswer::Cancel);
+    switch (known ? static_cast<ChangedFileAnswer>(answer) : ChangedFileAnswer::Cancel) {
+    case ChangedFileAnswer::Overwrite:
+        return true;
+    case ChangedFileAnswer::Reload:
+        reload(QStringLiteral("The script has been reloaded from the disk."));
+        return false;
+    case ChangedFileAnswer::Cancel:
+        break;
+    }
+    Q_EMIT statusText(QStringLiteral("Script saving cancelled - the file changed on disk."));
     return false;
 }
 

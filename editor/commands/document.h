@@ -5,6 +5,8 @@
 #include <QString>
 
 class DialogSeam;
+class DiskWatch;
+enum class DiskState;
 class EditControl;
 class QWidget;
 
@@ -40,11 +42,20 @@ Q_SIGNALS:
     void scriptFileUsed(const QString &path);
 
 private:
+    // The answers to the question asked when saving over a file another program has changed.
+    enum class ChangedFileAnswer { Reload, Overwrite, Cancel };
+
     QString askFileName(bool save, const QString &title);
+    void changedOnDisk(DiskState state);
+    // Loads the file again, losing the edits; the caret stays on its line.
+    bool reload(const QString &status);
+    // Whether saving may write over the file as it is on disk now.
+    bool mayOverwrite();
 
     EditControl &m_control;
     DialogSeam &m_dialogs;
     QWidget *m_owner;
+    DiskWatch *m_watch = nullptr;
     QString m_fileName;
     bool m_modified = false;
 };

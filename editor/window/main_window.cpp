@@ -112,7 +112,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     m_editor->setFocus();
     // Without it the editor still works; only the modules cannot hand their text back.
     if (!m_channel->open(qint32(QCoreApplication::applicationPid())))
-        SetStatusText(QStringLiteral("The module channel could not be opened: modules cannot insert their text."));
+        channelListeningChanged(false, QStringLiteral("The module channel could not be opened: modules cannot insert their text."));
 }
 
 void MainWindow::createControls()
@@ -344,6 +344,7 @@ void MainWindow::connectCommands()
     connect(m_moduleCommands, &ModuleCommands::statusText, this, &MainWindow::SetStatusText);
     connect(m_channel, &ModuleChannel::commandReceived, m_moduleCommands, &ModuleCommands::commandReceived);
     connect(m_channel, &ModuleChannel::frameRefused, this, &MainWindow::SetStatusText);
+    connect(m_channel, &ModuleChannel::listeningChanged, this, &MainWindow::channelListeningChanged);
     connect(m_projectCommands, &ProjectCommands::statusText, this, &MainWindow::SetStatusText);
     connect(m_checkCommands, &CheckCommands::statusText, this, &MainWindow::SetStatusText);
     connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, &MainWindow::SetProjectMenus);
@@ -412,7 +413,18 @@ void MainWindow::connectCommands()
 
 void MainWindow::SetStatusText(const QString &text)
 {
-    m_status->setGeneralText(text);
+    if (m_channelNotice.isEmpty() || text == m_channelNotice)
+        m_status->setGeneralText(text);
+    else if (text.isEmpty())
+        m_status->setGeneralText(m_channelNotice);
+    else
+        m_status->setGeneralText(text + QLatin1Char(' ') + m_channelNotice);
+}
+
+void MainWindow::channelListeningChanged(bool listening, const QString &text)
+{
+    m_channelNotice = listening ? QString() : text;
+    SetStatusText(text);
 }
 
 void MainWindow::SetModified(bool modified)

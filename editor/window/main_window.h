@@ -38,6 +38,7 @@ public:
     MainWindow(const AppPaths &paths, DialogSeam &dialogs,
                const ProgramVersion &version = ProgramVersion::current(), QWidget *parent = nullptr);
 
+    // While the module channel is closed its sentence stays beside every other message.
     void SetStatusText(const QString &text);
     void SetModified(bool modified);
     void SetProjectMenus(bool enabled);
@@ -79,6 +80,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void channelListeningChanged(bool listening, const QString &text);
     void createControls();
     void createMenus();
     void createToolbar();
@@ -128,4 +130,6 @@ private:
     bool m_clientSized = false;
     // The user answered the unsaved-changes question for a log-out and has not typed since.
     bool m_closeConfirmed = false;
+    // Why modules cannot reach the editor now; empty while the channel listens.
+    QString m_channelNotice;
 };

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <unistd.h>
@@ -53,6 +54,8 @@ private slots:
     void writeReplacesInPlace();
     void writeEdits_data();
     void writeEdits();
+    void writeKeepsLineBreaks_data();
+    void writeKeepsLineBreaks();
     void writeCreatesFile();
     void writeWindows1252AsUtf8();
     void writeRoundTrip_data();
@@ -211,6 +214,9 @@ void TestIni::writeEdits_data()
     QTest::newRow("windows-1252 stays windows-1252")
         << QByteArray("[S]\r\nName=Caf\xE9\r\n") << QStringList{"S|Sep|\u00AC\u20AC"}
         << QByteArray("[S]\r\nName=Caf\xE9\r\nSep=\xAC\x80\r\n");
+    // In a file of LF lines, the empty line before a new section must not join a lone CR.
+    QTest::newRow("new section after a lone CR")
+        << QByteArray("; c\n]x\r") << QStringList{"s|k|v"} << QByteArray("; c\n]x\r\r\n[s]\nk=v\n");
     QTest::newRow("mixed line breaks kept")
         << QByteArray("[S]\nA=1\r\nB=2\r") << QStringList{"S|A|3", "S|C|4"}
         << QByteArray("[S]\nA=3\r\nB=2\rC=4\n");
@@ -235,6 +241,52 @@ void TestIni::writeEdits()
         QVERIFY(WriteIni(parts.at(0), parts.at(1), parts.at(2), file));
     }
     QCOMPARE(tree.read("a.ini"), after);
+}
+
+// An added key in a file whose first break, header break and blank line's break are each CR,
+// LF or CR LF: every other line keeps its bytes and the file still has the same lines.
+void TestIni::writeKeepsLineBreaks_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("head");    // the bytes before the added line
+    QTest::addColumn<QByteArray>("tail");    // the bytes after it and its break
+    const QList<QPair<const char *, QByteArray>> breaks = {{"CR", "\r"}, {"LF", "\n"}, {"CRLF", "\r\n"}};
+    for (const auto &[firstName, first] : breaks) {
+        for (const auto &[headerName, header] : breaks) {
+            for (const auto &[blankName, blank] : breaks) {
+                // A header's CR before an empty line's LF is one CR LF: no empty line at all.
+                if (header == "\r" && blank == "\n")
+                    continue;
+                const QByteArray head = "; c" + first + "[s]" + header;
+                const QByteArray tail = blank + "[t]" + first + "x=1" + header;
+                QTest::addRow("first %s, header %s, blank line %s", firstName, headerName, blankName)
+                    << head + tail << head << tail;
+            }
+        }
+    }
+    // The reported case: a lone CR first, then an empty line ending in LF.
+    QTest::newRow("lone CR first, empty line by LF")
+        << QByteArray("\r[s]\r\n\n[s]\r\n") << QByteArray("\r[s]\r\n") << QByteArray("\n[s]\r\n");
+}
+
+void TestIni::writeKeepsLineBreaks()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, tail);
+
+    TempTree tree;
+    const QString file = tree.write("a.ini", before);
+    QVERIFY(WriteIni(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"), file));
+    const QByteArray after = tree.read("a.ini");
+    QVERIFY2(after.startsWith(head + "k=v"), after.toHex(' ').constData());
+    QVERIFY2(after.endsWith(tail), after.toHex(' ').constData());
+    const QByteArray added = after.mid(head.size() + 3, after.size() - head.size() - 3 - tail.size());
+    QVERIFY2(added == "\r" || added == "\n" || added == "\r\n", added.toHex(' ').constData());
+    // Read line by line, the file has exactly one line more than before: nothing merged.
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QCOMPARE(QString::fromLatin1(after).split(lineBreak).size(), QString::fromLatin1(before).split(lineBreak).size() + 1);
+    QCOMPARE(ReadIni(QStringLiteral("s"), QStringLiteral("k"), QString(), file), QStringLiteral("v"));
 }
 
 void TestIni::writeCreatesFile()

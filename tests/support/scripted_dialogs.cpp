@@ -25,6 +25,12 @@ MsgBoxAnswer ScriptedDialogs::msgBoxEx(const MsgBoxExRequest &request)
     return msgBoxAnswers.isEmpty() ? MsgBoxAnswer::None : msgBoxAnswers.dequeue();
 }
 
+int ScriptedDialogs::choice(const ChoiceRequest &request)
+{
+    choiceRequests.append(request);
+    return choices.isEmpty() ? -1 : choices.dequeue();
+}
+
 std::optional<QString> ScriptedDialogs::inputText(QWidget *, const QString &title, const QString &prompt,
                                                   const QString &initial)
 {

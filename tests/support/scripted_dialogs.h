@@ -16,6 +16,7 @@ public:
     QQueue<std::optional<QFont>> fonts;
     QQueue<MsgBoxAnswer> msgBoxAnswers;
     QQueue<std::optional<QString>> inputs;
+    QQueue<int> choices;
     bool launchSucceeds = true;
 
     // What was asked.
@@ -23,6 +24,7 @@ public:
     QList<QColor> colourRequests;
     QList<QFont> fontRequests;
     QList<MsgBoxExRequest> msgBoxRequests;
+    QList<ChoiceRequest> choiceRequests;
     QStringList inputPrompts;
     QStringList inputTitles;
     QStringList inputInitials;   // the default answers offered
@@ -32,6 +34,7 @@ public:
     std::optional<QColor> colour(QWidget *owner, const QColor &initial) override;
     std::optional<QFont> font(QWidget *owner, const QFont &initial) override;
     MsgBoxAnswer msgBoxEx(const MsgBoxExRequest &request) override;
+    int choice(const ChoiceRequest &request) override;
     std::optional<QString> inputText(QWidget *owner, const QString &title, const QString &prompt,
                                      const QString &initial) override;
     bool launch(QWidget *owner, const QString &file, const QString &parameters) override;

@@ -5,13 +5,17 @@
 #include <QLocalSocket>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "command_line_files.h"
+#include "document.h"
 #include "edit_control.h"
 #include "main_window.h"
 #include "module_channel.h"
@@ -26,6 +30,7 @@ namespace {
 const QString welcome = QStringLiteral("Welcome to the Quillmere ...");
 const QString insert = QStringLiteral("COMMAND=INSERTTEXTATCURSOR¬DATA=");
 const QString cutOff = QStringLiteral("A module's command was cut off and has been dropped.");
+const QString notUtf8 = QStringLiteral("A module's command was not UTF-8 text and has been dropped.");
 const QString oversized = QStringLiteral("A module's command was larger than 16 MiB and has been dropped.");
 
 template<int N>
@@ -54,6 +59,21 @@ int runSender(const QStringList &texts, const QString &argument = launchArgument
     while (module.state() != QProcess::NotRunning && !deadline.hasExpired())
         QTest::qWait(10);
     return module.state() == QProcess::NotRunning && module.exitStatus() == QProcess::NormalExit ? module.exitCode() : -1;
+}
+
+// A listening socket at path; its descriptor, -1 when it could not be made.
+int bindSocket(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || ::listen(fd, 4) != 0) {
+        if (fd >= 0)
+            ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 mode_t modeOf(const QString &path)
@@ -208,7 +228,11 @@ private Q_SLOTS:
         QTest::newRow("length FFFFFFFF") << bytes("\xff\xff\xff\xff") << false << 0 << oversized << "ab" << "axb";
         QTest::newRow("one byte over 16 MiB") << bytes("\x01\0\0\x01" "COMMAND") << false << 0 << oversized << "ab" << "axb";
         QTest::newRow("not UTF-8") << bytes("\0\0\0\x02\xff\xfe") << false << 0
-                                   << "A module's command was not UTF-8 text and has been dropped." << "ab" << "axb";
+                                   << notUtf8 << "ab" << "axb";
+        QTest::newRow("cut-off two-byte sequence at the end")
+            << bytes("\0\0\0\x25" "COMMAND=INSERTTEXTATCURSOR\xc2\xac" "DATA=abc\xc3") << false << 0 << notUtf8 << "ab" << "axb";
+        QTest::newRow("cut-off three-byte sequence at the end")
+            << bytes("\0\0\0\x26" "COMMAND=INSERTTEXTATCURSOR\xc2\xac" "DATA=abc\xe5\x90") << false << 0 << notUtf8 << "ab" << "axb";
         QTest::newRow("cut off in the text") << bytes("\0\0\0\x20" "COMMAND=") << true << 0 << cutOff << "ab" << "axb";
         QTest::newRow("cut off in the length") << bytes("\0\0") << true << 0 << cutOff << "ab" << "axb";
         QTest::newRow("idle with part of a frame") << bytes("\0\0\0\x05" "ab") << false << 200 << cutOff << "ab" << "axb";
@@ -295,13 +319,137 @@ private Q_SLOTS:
         const auto closeBefore = qScopeGuard([&] { ::close(before); ::unlink(path.constData()); });
 
         Fixture f;
+        const QString notOpened = QStringLiteral("The module channel could not be opened: modules cannot insert their text.");
         QCOMPARE(f.window.moduleChannel()->isOpen(), !living);
-        QCOMPARE(f.general(), living ? QStringLiteral("The module channel could not be opened: modules cannot insert their text.")
-                                     : welcome);
+        QCOMPARE(f.general(), living ? notOpened : welcome);
         if (!living) {
             QCOMPARE(runSender({insert + QStringLiteral("x")}), 0);
             QCOMPARE(f.editor().text(), QStringLiteral("axb"));
         }
+        // A script named on the command line is loaded after that: both messages stay in view.
+        const QString loaded = QStringLiteral("The selected script has been loaded successfully.");
+        QVERIFY(OpenCommandLineFiles(*f.window.document(), {f.tree.write(QStringLiteral("a.txt"), "mes;")},
+                                     [&f](const QString &text) { f.window.SetStatusText(text); }));
+        QCOMPARE(f.general(), living ? loaded + QLatin1Char(' ') + notOpened : loaded);
+    }
+
+    // Sockets left in the channel folder by editors that ended by a signal go at start.
+    void staleSockets_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");   // "ended", "living" or "file"
+        QTest::addColumn<bool>("removed");
+        const QString own = QStringLiteral("quillmere-%1").arg(QCoreApplication::applicationPid());
+        QTest::newRow("an ended editor's socket") << "quillmere-4000001" << "ended" << true;
+        QTest::newRow("a living editor's socket") << "quillmere-4000002" << "living" << false;
+        QTest::newRow("a file, not a socket") << "quillmere-4000003" << "file" << false;
+        QTest::newRow("another program's socket") << "other-4000004" << "ended" << false;
+        QTest::newRow("more after the number") << "quillmere-4000005x" << "ended" << false;
+        QTest::newRow("this editor's own name") << own << "ended" << false;
+    }
+
+    void staleSockets()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(bool, removed);
+        QTemporaryDir folder(QStringLiteral("/tmp/qmXXXXXX"));
+        const QString path = folder.filePath(name);
+        int listening = -1;
+        if (kind == QLatin1String("file")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else {
+            listening = bindSocket(path);
+            QVERIFY(listening >= 0);
+            if (kind == QLatin1String("ended")) {
+                ::close(listening);
+                listening = -1;
+            }
+        }
+        const auto closeListening = qScopeGuard([&] { if (listening >= 0) ::close(listening); });
+        QCOMPARE(ModuleChannel::RemoveStaleSockets(folder.path(), qint32(QCoreApplication::applicationPid())),
+                 removed ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(path), !removed);
+    }
+
+    // Out of file descriptors, Qt's server closes itself; the channel says so and listens again.
+    // A bare channel: the window's helper threads could not start while no descriptor is free.
+    void relistensWhenDescriptorsAreFree()
+    {
+        ModuleChannel channel;
+        QVERIFY(channel.open(qint32(QCoreApplication::applicationPid())));
+        channel.setRelistenInterval(std::chrono::milliseconds(20));
+        QStringList received;
+        connect(&channel, &ModuleChannel::commandReceived, this, [&](const QString &text) { received.append(text); });
+        QList<QPair<bool, QString>> told;
+        connect(&channel, &ModuleChannel::listeningChanged, this,
+                [&](bool listening, const QString &text) { told.append({listening, text}); });
+        const QByteArray path = QFile::encodeName(channel.path());
+        rlimit original{};
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &original), 0);
+        rlimit low = original;
+        low.rlim_cur = std::min<rlim_t>(original.rlim_cur, 256);
+        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &low), 0);
+        std::vector<int> held;
+        const auto release = qScopeGuard([&] {
+            for (int fd : held)
+                ::close(fd);
+            ::setrlimit(RLIMIT_NOFILE, &original);
+        });
+        for (int fd = ::dup(0); fd >= 0; fd = ::dup(0))
+            held.push_back(fd);
+        QVERIFY(!held.empty());
+        // The last free descriptor goes to a module connecting: none is left to accept it with.
+        ::close(held.back());
+        held.pop_back();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+        const int module = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(module >= 0);
+        held.push_back(module);
+        QCOMPARE(::connect(module, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+
+        const QString lost = QStringLiteral("The module channel closed because too many files are open; "
+                                            "it opens again once files are free.");
+        QTRY_COMPARE(told.size(), 1);
+        QCOMPARE(told.first(), qMakePair(false, lost));
+        QVERIFY(!channel.isOpen());
+        // Still out of descriptors: no second message, and no listening.
+        QTest::qWait(100);
+        QCOMPARE(told.size(), 1);
+
+        for (int fd : held)
+            ::close(fd);
+        held.clear();
+        ::setrlimit(RLIMIT_NOFILE, &original);
+        QTRY_VERIFY(channel.isOpen());
+        QCOMPARE(told.size(), 2);
+        QCOMPARE(told.last(), qMakePair(true, QStringLiteral("The module channel is open again: modules can insert their text.")));
+        QCOMPARE(channel.path(), QFile::decodeName(path));
+        QCOMPARE(runSender({insert + QStringLiteral("x")}), 0);
+        QCOMPARE(received, QStringList{insert + QStringLiteral("x")});
+    }
+
+    // The window keeps the channel's message in view beside later ones until it listens again.
+    void lostChannelStaysInTheStatusBar()
+    {
+        Fixture f;
+        const QString lost = QStringLiteral("The module channel closed because too many files are open; "
+                                            "it opens again once files are free.");
+        Q_EMIT f.window.moduleChannel()->listeningChanged(false, lost);
+        QCOMPARE(f.general(), lost);
+        f.window.SetStatusText(QStringLiteral("Script has been cleared."));
+        QCOMPARE(f.general(), QStringLiteral("Script has been cleared. ") + lost);
+        // A command that clears the message leaves the channel's alone.
+        f.window.SetStatusText(QString());
+        QCOMPARE(f.general(), lost);
+        const QString back = QStringLiteral("The module channel is open again: modules can insert their text.");
+        Q_EMIT f.window.moduleChannel()->listeningChanged(true, back);
+        QCOMPARE(f.general(), back);
+        f.window.SetStatusText(QStringLiteral("Script has been cleared."));
+        QCOMPARE(f.general(), QStringLiteral("Script has been cleared."));
     }
 
     void sendWithNoEditor()

@@ -338,6 +338,139 @@ private Q_SLOTS:
         QCOMPARE(f.document.scriptModified(), chosen);
         QVERIFY(f.statuses.isEmpty());
     }
+
+    // Another program appends a line while the script is open with edits; Save asks first.
+    void saveAfterChangeOnDisk_data()
+    {
+        QTest::addColumn<int>("answer");   // the button chosen, -1 for a box closed without one
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<QString>("status");
+        const QByteArray theirs("mes \"a\";\r\nclose;\r\nmes \"theirs\";\r\n");
+        const QString ours = QStringLiteral("mes \"a\";\r\nclose;\r\nours");
+        QTest::newRow("reload") << 0 << false << theirs << QString::fromLatin1(theirs) << false
+                                << "The script has been reloaded from the disk.";
+        QTest::newRow("overwrite") << 1 << true << ours.toUtf8() << ours << false
+                                   << "The script has been saved successfully.";
+        const QString cancelled = QStringLiteral("Script saving cancelled - the file changed on disk.");
+        QTest::newRow("cancel") << 2 << false << theirs << ours << true << cancelled;
+        QTest::newRow("closed without a button") << -1 << false << theirs << ours << true << cancelled;
+    }
+
+    void saveAfterChangeOnDisk()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, text);
+        QFETCH(bool, modified);
+        QFETCH(QString, status);
+        Fixture f;
+        const QString path = f.tree.write(QStringLiteral("npc.txt"), "mes \"a\";\r\nclose;\r\n");
+        QVERIFY(f.document.OpenScriptFile(path, true));
+        f.control.setCursorPosition(2, 0);
+        f.type(QStringLiteral("ours"));
+        QFile other(path);
+        QVERIFY(other.open(QIODevice::Append));
+        other.write("mes \"theirs\";\r\n");
+        other.close();
+
+        f.dialogs.choices.enqueue(answer);
+        QCOMPARE(f.document.SaveScript(), saved);
+        QCOMPARE(f.dialogs.choiceRequests.size(), 1);
+        QCOMPARE(f.dialogs.choiceRequests.first().buttons,
+                 (QStringList{QStringLiteral("Reload"), QStringLiteral("Overwrite"), QStringLiteral("Cancel")}));
+        QCOMPARE(f.tree.read(QStringLiteral("npc.txt")), file);
+        QCOMPARE(f.control.text(), text);
+        QCOMPARE(f.document.scriptModified(), modified);
+        QCOMPARE(f.statuses.last(), status);
+        // Once the editor holds or has written the file's present state, saving asks no more.
+        if (!modified) {
+            f.dialogs.choiceRequests.clear();
+            QVERIFY(f.document.SaveScript());
+            QVERIFY(f.dialogs.choiceRequests.isEmpty());
+        }
+    }
+
+    // Changes on disk the editor follows by itself: no question, and nothing of the user's lost.
+    void followsTheFileOnDisk_data()
+    {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("deleted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("no edits: reloaded") << false << false << "1\n2\n3\n4\nnew\n"
+                                            << "The script was changed by another program and has been reloaded.";
+        QTest::newRow("edits kept") << true << false << "1\n2\nx3\n4\n"
+                                    << "The script was changed by another program; saving asks what to do.";
+        QTest::newRow("deleted, no edits") << false << true << "1\n2\n3\n4\n"
+                                           << "The script's file was deleted from the disk; saving writes it again.";
+        QTest::newRow("deleted, with edits") << true << true << "1\n2\nx3\n4\n"
+                                             << "The script's file was deleted from the disk; saving writes it again.";
+    }
+
+    void followsTheFileOnDisk()
+    {
+        QFETCH(bool, edited);
+        QFETCH(bool, deleted);
+        QFETCH(QString, text);
+        QFETCH(QString, status);
+        Fixture f;
+        const QString path = f.tree.write(QStringLiteral("npc.txt"), "1\n2\n3\n4\n");
+        QVERIFY(f.document.OpenScriptFile(path, true));
+        f.control.setCursorPosition(2, 0);
+        if (edited)
+            f.type(QStringLiteral("x"));
+        if (deleted) {
+            QVERIFY(QFile::remove(path));
+        } else {
+            // Written anew under the name, as most programs save.
+            QFile::remove(path);
+            f.tree.write(QStringLiteral("npc.txt"), "1\n2\n3\n4\nnew\n");
+        }
+        QTRY_COMPARE(f.statuses.value(f.statuses.size() - 1), status);
+        QCOMPARE(f.control.text(), text);
+        int line = -1, column = -1;
+        f.control.getCursorPosition(&line, &column);
+        QCOMPARE(line, 2);
+        QVERIFY(f.dialogs.choiceRequests.isEmpty());
+        if (deleted) {
+            QVERIFY(f.document.SaveScript());
+            QVERIFY(f.dialogs.choiceRequests.isEmpty());
+            QCOMPARE(f.tree.read(QStringLiteral("npc.txt")), text.toUtf8());
+        }
+    }
+
+    // A file with NUL bytes near its start opens with a warning, and goes back byte for byte.
+    void binaryFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("warned");
+        QByteArray everyByte;
+        for (int i = 0; i < 256; ++i)
+            everyByte.append(char(i));
+        QTest::newRow("every byte value") << everyByte + everyByte << true;
+        QTest::newRow("NUL as the last byte of 8 KB") << QByteArray(8191, 'a') + '\0' << true;
+        QTest::newRow("NUL just after 8 KB") << QByteArray(8192, 'a') + '\0' + "\xff\xfe" << false;
+        QTest::newRow("UTF-8 with a NUL") << QByteArray("mes \"\xc3\xa9\0\";\r\n", 10) << true;
+        QTest::newRow("a script") << QByteArray("mes \"a\";\r\n") << false;
+    }
+
+    void binaryFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, warned);
+        Fixture f;
+        const QString path = f.tree.write(QStringLiteral("data.bin"), bytes);
+        QVERIFY(f.document.OpenScriptFile(path, false));
+        const QString warning = QStringLiteral("The file does not look like a script: it holds NUL bytes. "
+                                               "It is kept byte for byte.");
+        QCOMPARE(f.statuses.contains(warning), warned);
+        QVERIFY(f.document.SaveScript());
+        QCOMPARE(f.tree.read(QStringLiteral("data.bin")), bytes);
+    }
 };
 
 QTEST_MAIN(TestDocument)
