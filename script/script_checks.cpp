@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -21,13 +22,21 @@ void readingFaults(const CheckContext &context, const ScriptCheck &check, std::v
             problems.push_back(problem(check, found.line, found.column, found.length, found.message));
 }
 
-// Whether a block of the model, or of the checked files, defines a global function of that name.
-bool globalFunctionDefined(const CheckContext &context, std::string_view name)
+// The global functions a model defines, by name.
+std::unordered_set<std::string_view> ownFunctions(const ScriptModel &model)
 {
-    for (const ScriptBlock &block : context.model.blocks)
-        if (block.kind == BlockKind::Function && block.name == name)
-            return true;
-    return context.index && context.index->globalFunction(name);
+    std::unordered_set<std::string_view> names;
+    for (const ScriptBlock &block : model.blocks)
+        if (block.kind == BlockKind::Function)
+            names.insert(block.name);
+    return names;
+}
+
+// Whether the model, or one of the checked files, defines a global function of that name.
+bool globalFunctionDefined(const CheckContext &context, const std::unordered_set<std::string_view> &own,
+                           std::string_view name)
+{
+    return own.count(name) || (context.index && context.index->globalFunction(name));
 }
 
 bool localFunctionDefined(const CheckContext &context, const ScriptBlock &block, std::string_view name)
@@ -42,13 +51,19 @@ void unknownCommands(const CheckContext &context, const ScriptCheck &check, std:
     // Without commands every word would be unknown: nothing can be told then.
     if (!context.options.unknownCommands || !context.profile.listsAllCommands || context.profile.commands.empty())
         return;
+    std::unordered_set<std::string_view> own;
+    bool ownRead = false;
     for (const ScriptCall &call : context.model.calls) {
         if (call.command >= 0 || call.name.empty())
             continue;
+        if (!ownRead) {
+            own = ownFunctions(context.model);
+            ownRead = true;
+        }
         const ScriptBlock &block = context.model.blocks[size_t(call.block)];
         if (localFunctionDefined(context, block, call.name))
             continue;
-        if (context.profile.callFunctionsByName && globalFunctionDefined(context, call.name))
+        if (context.profile.callFunctionsByName && globalFunctionDefined(context, own, call.name))
             continue;
         problems.push_back(problem(check, call.line, call.column, call.length,
                                    "Unknown command '" + call.name + "'"));
@@ -130,24 +145,41 @@ void undefinedFunctions(const CheckContext &context, const ScriptCheck &check, s
 
 void missingFunctions(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
-    if (!context.index)
+    if (!context.index || context.model.references.empty())
         return;
+    const std::unordered_set<std::string_view> own = ownFunctions(context.model);
     for (const ScriptReference &reference : context.model.references)
-        if (reference.kind == ScriptReference::Function && !globalFunctionDefined(context, reference.target))
+        if (reference.kind == ScriptReference::Function && !globalFunctionDefined(context, own, reference.target))
             problems.push_back(problem(check, reference.line, reference.column, reference.length,
                                        "No checked file defines the function '" + reference.target + "'"));
 }
 
-// Whether an NPC of the model itself has the label, its duplicates' sources included.
-bool ownNpcHasLabel(const CheckContext &context, std::string_view npc, std::string_view label, int depth = 0)
+using NpcBlocks = std::unordered_map<std::string_view, std::vector<const ScriptBlock *>>;
+
+// The model's NPCs by unique name.
+NpcBlocks ownNpcs(const ScriptModel &model)
 {
-    for (const ScriptBlock &block : context.model.blocks) {
-        if (block.uniqueName != npc || block.kind == BlockKind::Monster || block.kind == BlockKind::MapFlag)
-            continue;
+    NpcBlocks npcs;
+    for (const ScriptBlock &block : model.blocks)
+        if (block.kind != BlockKind::Monster && block.kind != BlockKind::MapFlag && block.kind != BlockKind::Function)
+            npcs[block.uniqueName].push_back(&block);
+    return npcs;
+}
+
+// Whether an NPC of the model itself has the label, its duplicates' sources included.
+bool ownNpcHasLabel(const CheckContext &context, const NpcBlocks &npcs, std::string_view npc, std::string_view label,
+                    int depth = 0)
+{
+    const auto found = npcs.find(npc);
+    if (found == npcs.end())
+        return false;
+    for (const ScriptBlock *named : found->second) {
+        const ScriptBlock &block = *named;
         for (const ScriptLabel &own : block.labels)
             if (context.profile.sameName(own.name, label))
                 return true;
-        if (block.kind == BlockKind::Duplicate && depth < 8 && ownNpcHasLabel(context, block.source, label, depth + 1))
+        if (block.kind == BlockKind::Duplicate && depth < 8
+            && ownNpcHasLabel(context, npcs, block.source, label, depth + 1))
             return true;
     }
     return false;
@@ -155,14 +187,15 @@ bool ownNpcHasLabel(const CheckContext &context, std::string_view npc, std::stri
 
 void missingEvents(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
+    if (context.model.references.empty())
+        return;
+    const NpcBlocks npcs = ownNpcs(context.model);
     for (const ScriptReference &reference : context.model.references) {
-        if (reference.kind != ScriptReference::Event || ownNpcHasLabel(context, reference.target, reference.label))
+        if (reference.kind != ScriptReference::Event || ownNpcHasLabel(context, npcs, reference.target, reference.label))
             continue;
         if (!context.index || context.index->npcHasLabel(reference.target, reference.label))
             continue;
-        const bool known = context.index->npc(reference.target) != nullptr
-            || std::any_of(context.model.blocks.begin(), context.model.blocks.end(),
-                           [&](const ScriptBlock &block) { return block.uniqueName == reference.target; });
+        const bool known = context.index->npc(reference.target) != nullptr || npcs.count(reference.target);
         problems.push_back(problem(check, reference.line, reference.column, reference.length,
                                    known ? "NPC '" + reference.target + "' has no label '" + reference.label + "'"
                                          : "No checked file has an NPC named '" + reference.target + "'"));
@@ -178,6 +211,7 @@ bool named(const ScriptBlock &block)
 void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
     const ScriptModel *indexed = context.index ? context.index->model(context.options.path) : nullptr;
+    std::unordered_map<std::string_view, const ScriptBlock *> firsts;
     for (size_t i = 0; i < context.model.blocks.size(); ++i) {
         const ScriptBlock &block = context.model.blocks[i];
         if (!named(block))
@@ -193,14 +227,11 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
             continue;
         }
         // Without the index, the file's own blocks.
-        for (size_t j = 0; j < i; ++j) {
-            if (named(context.model.blocks[j]) && context.model.blocks[j].uniqueName == block.uniqueName) {
-                problems.push_back(problem(check, block.line, 0, 1,
-                                           "Another NPC is named '" + block.uniqueName + "' (line "
-                                               + std::to_string(context.model.blocks[j].line + 1) + ")"));
-                break;
-            }
-        }
+        const auto [first, added] = firsts.emplace(block.uniqueName, &block);
+        if (!added)
+            problems.push_back(problem(check, block.line, 0, 1,
+                                       "Another NPC is named '" + block.uniqueName + "' (line "
+                                           + std::to_string(first->second->line + 1) + ")"));
     }
 }
 

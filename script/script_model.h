@@ -59,7 +59,7 @@ struct ScriptCall
     int line = 0;
     int column = 0;
     int length = 0;
-    int arguments = 0;
+    int arguments = 0;      // -1 when not counted
     std::string name;       // set only when command is -1
 };
 
@@ -128,7 +128,9 @@ struct ScriptModel
 {
     std::vector<ScriptBlock> blocks;    // in text order
     std::vector<ScriptProblem> problems; // the reading's faults, in text order
-    std::vector<ScriptCall> calls;      // in text order
+    // The calls the checks judge, in text order: those of names the profile does not know, and
+    // those whose argument count the profile's command does not accept.
+    std::vector<ScriptCall> calls;
     std::vector<ScriptReference> references;
     std::shared_ptr<const ScriptProfile> profile;   // the one it was read with
     int lineCount = 0;

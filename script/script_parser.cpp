@@ -10,6 +10,9 @@ namespace {
 
 // A reading records at most this many faults: a text of nothing but faults stays quick to show.
 constexpr size_t MostProblems = 1000;
+// Blocks and brackets nest at most this deep; deeper ones are counted, not kept, so that a text
+// of nothing but openings costs no more memory than a normal one.
+constexpr size_t MostDepth = 1024;
 
 enum class Keyword : unsigned char {
     None, If, Else, While, For, Do, Switch, Case, Default, Break, Continue, Function, Public, Private
@@ -107,6 +110,7 @@ struct ExprFrame
     int command = -1;           // its profile command
     bool statementCall = false; // a statement's command with "(": its brackets may hold only a first value
     bool forPart = false;       // a command as a part of "for (...)"
+    Tok name;                   // the called name
     Tok first;                  // the current argument's first token
     uint32_t start = 0;         // the opening bracket
     int line = 0;
@@ -143,8 +147,10 @@ private:
     void beginCommand(const Tok &name, bool expression);
     void endArgument(ExprFrame &frame);
     void endExpression();
+    void recordCall(const ExprFrame &frame);
     void closeBrace(const Tok &token);
     void recover();
+    void tooDeep(const Tok &token);
     // Drops the expressions being read after a fault: their calls' arguments are not counted.
     void abandonExpressions();
     void unclosedAtEnd(uint32_t end, int line);
@@ -187,6 +193,8 @@ private:
     std::vector<SwitchCases> m_switches;
     bool m_statementStart = true;
     bool m_bodyClosed = false;
+    size_t m_overflow = 0;          // braces opened past MostDepth
+    bool m_toldDepth = false;
     // The first "}" that closed a brace opened at another indentation: when the block turns
     // out unclosed, that brace is the one missing its "}".
     bool m_mismatch = false;
@@ -324,7 +332,9 @@ bool Parser::readHeader(size_t lineStart, size_t lineEnd, bool strict, HeaderLin
     };
     std::string_view inside;
     const ScriptHeaderKind *kind = count >= 2 ? kindOf(fields[1], &inside) : nullptr;
-    if (!kind || count < kind->minFields) {
+    if (kind && count < kind->minFields)
+        return false;   // a header word, but fields missing: no blanks stand for them
+    if (!kind) {
         if (strict)
             return false;
         // Blanks where tabs belong: read the words to tell the user what the line was meant to be.
@@ -547,6 +557,8 @@ size_t Parser::body(size_t from)
     m_switches.clear();
     m_mismatch = false;
     m_bodyClosed = false;
+    m_overflow = 0;
+    m_toldDepth = false;
     m_statementStart = true;
     m_frames.push_back({Frame::Body, 0, 0, -1, uint32_t(from), m_line, m_lineStart, indentOf(m_lineStart)});
     m_tokens = ScriptTokenizer(m_text, from + 1);
@@ -580,6 +592,14 @@ size_t Parser::body(size_t from)
             expressionToken();
         else
             statementToken();
+        if (m_exprs.size() > MostDepth) {
+            tooDeep(m_cur);
+            recover();
+        }
+        if (m_frames.size() > MostDepth + 64) {
+            tooDeep(m_cur);
+            m_frames.resize(MostDepth);
+        }
         if (m_bodyClosed) {
             // The loader goes on right after the "}".
             m_line = m_cur.line;
@@ -610,11 +630,22 @@ void Parser::unclosedAtEnd(uint32_t, int line)
     m_frames.clear();
 }
 
+void Parser::tooDeep(const Tok &token)
+{
+    if (!m_toldDepth)
+        report(ProblemKind::Syntax, token, "Blocks and brackets are nested too deeply here");
+    m_toldDepth = true;
+}
+
 void Parser::abandonExpressions()
 {
-    for (const ExprFrame &frame : m_exprs)
-        if (frame.call >= 0)
-            m_model.calls[size_t(frame.call)].arguments = -1;
+    // Their calls' names are still judged; their counts are not known.
+    for (ExprFrame &frame : m_exprs) {
+        if (frame.call >= 0 && frame.command < 0) {
+            frame.arguments = -1;
+            recordCall(frame);
+        }
+    }
     m_exprs.clear();
 }
 
@@ -659,6 +690,11 @@ void Parser::completeStatement()
 
 void Parser::closeBrace(const Tok &token)
 {
+    if (m_overflow > 0) {
+        --m_overflow;
+        completeStatement();
+        return;
+    }
     // Constructs waiting for a statement inside the braces end with them.
     while (!m_frames.empty() && m_frames.back().frame != Frame::Body && m_frames.back().frame != Frame::Brace
            && m_frames.back().frame != Frame::Switch && m_frames.back().frame != Frame::LocalFunction) {
@@ -686,7 +722,7 @@ void Parser::closeBrace(const Tok &token)
         }
     }
     m_frames.pop_back();
-    if (closed.frame == Frame::Switch)
+    if (closed.frame == Frame::Switch && !m_switches.empty())
         m_switches.pop_back();
     if (closed.frame == Frame::Body) {
         m_bodyClosed = true;
@@ -699,20 +735,10 @@ void Parser::closeBrace(const Tok &token)
 
 void Parser::beginCommand(const Tok &name, bool expression)
 {
-    const std::string_view word = textOf(name);
-    ScriptCall call;
-    call.command = m_profile.commandIndex(word);
-    call.block = m_block;
-    call.line = name.line;
-    call.column = column(name.lineStart, name.start);
-    call.length = column(name.lineStart, name.start + name.length) - call.column;
-    if (call.command < 0)
-        call.name = std::string(word);
-    const int index = int(m_model.calls.size());
-    m_model.calls.push_back(std::move(call));
     ExprFrame frame;
-    frame.call = index;
-    frame.command = m_model.calls.back().command;
+    frame.call = 1;
+    frame.command = m_profile.commandIndex(textOf(name));
+    frame.name = name;
     frame.line = name.line;
     frame.lineStart = name.lineStart;
     if (is(m_next, '(')) {
@@ -727,7 +753,8 @@ void Parser::beginCommand(const Tok &name, bool expression)
     }
     if (expression) {
         // A function's name with no brackets: its arguments are not counted.
-        m_model.calls.back().arguments = -1;
+        frame.arguments = -1;
+        recordCall(frame);
         m_exprs.back().expectOperand = false;
         return;
     }
@@ -773,9 +800,29 @@ void Parser::endExpression()
     ExprFrame &frame = m_exprs.back();
     if (frame.call >= 0) {
         endArgument(frame);
-        m_model.calls[size_t(frame.call)].arguments = frame.arguments;
+        recordCall(frame);
     }
     m_exprs.pop_back();
+}
+
+void Parser::recordCall(const ExprFrame &frame)
+{
+    // Only the calls the checks must judge are kept: most are known with the right count, and a
+    // large script holds millions of them.
+    if (frame.command >= 0
+        && (frame.arguments < 0 || m_profile.commands[size_t(frame.command)].acceptsCount(frame.arguments)))
+        return;
+    const Tok &name = frame.name;
+    ScriptCall call;
+    call.command = frame.command;
+    call.block = m_block;
+    call.line = name.line;
+    call.column = column(name.lineStart, name.start);
+    call.length = column(name.lineStart, name.start + name.length) - call.column;
+    call.arguments = frame.arguments;
+    if (call.command < 0)
+        call.name = std::string(textOf(name));
+    m_model.calls.push_back(std::move(call));
 }
 
 void Parser::beginStatement(const Tok &token)
@@ -847,6 +894,11 @@ void Parser::statementToken()
     if (token.kind == TokenKind::Punct) {
         const char c = m_text[token.start];
         if (token.length == 1 && c == '{') {
+            if (m_frames.size() >= MostDepth) {
+                tooDeep(token);
+                ++m_overflow;
+                return;
+            }
             StatementFrame brace = inherit;
             m_frames.push_back(brace);
             return;
@@ -873,7 +925,8 @@ void Parser::statementToken()
             m_statementStart = false;
             return;
         }
-        report(ProblemKind::Syntax, token, "'" + std::string(textOf(token)) + "' cannot start a statement");
+        if (m_model.problems.size() < MostProblems)
+            report(ProblemKind::Syntax, token, "'" + std::string(textOf(token)) + "' cannot start a statement");
         recover();
         return;
     }
@@ -1271,8 +1324,14 @@ void Parser::expressionToken()
         }
         if (single && c == ')') {
             const bool statementCall = frame.statementCall;
+            endArgument(frame);
             const ExprFrame closed = frame;
-            endExpression();
+            m_exprs.pop_back();
+            // "mes ("a") + "b", c;": the brackets held the first value only, and the call
+            // goes on to its ";".
+            const bool goesOn = statementCall && (isBinary(m_next) || is(m_next, ',') || is(m_next, '['));
+            if (!goesOn)
+                recordCall(closed);
             if (statementCall && isAssignment(m_next) && m_profile.assignments) {
                 // "getd(".@x") = 1;": the call names the variable assigned.
                 ExprFrame value;
@@ -1284,8 +1343,7 @@ void Parser::expressionToken()
                 return;
             }
             if (statementCall) {
-                // "mes ("a") + "b", c;": the brackets held the first value only.
-                if (isBinary(m_next) || is(m_next, ',') || is(m_next, '[')) {
+                if (goesOn) {
                     ExprFrame args = closed;
                     args.expr = Expr::Args;
                     args.arguments = 1;
@@ -1326,7 +1384,8 @@ void Parser::expressionToken()
         if (!m_frames.empty() && m_frames.back().frame == Frame::Switch) {
             if (!(single && c == '{')) {
                 report(ProblemKind::Syntax, token, "'switch' needs '{' after its condition");
-                m_switches.pop_back();
+                if (!m_switches.empty())
+                    m_switches.pop_back();
                 m_frames.pop_back();
                 m_statementStart = true;
                 statementToken();
@@ -1439,6 +1498,10 @@ ScriptModel Parser::build()
     // Lines as an editor counts them, without the empty one after a final line end.
     const bool endsLine = !m_text.empty() && (m_text.back() == '\n' || m_text.back() == '\r');
     m_model.lineCount = m_line + (m_text.empty() || endsLine ? 0 : 1);
+    // Calls are kept as they end, inner ones first.
+    std::sort(m_model.calls.begin(), m_model.calls.end(), [](const ScriptCall &a, const ScriptCall &b) {
+        return a.line != b.line ? a.line < b.line : a.column < b.column;
+    });
     std::stable_sort(m_model.problems.begin(), m_model.problems.end(),
                      [](const ScriptProblem &a, const ScriptProblem &b) {
                          return a.line != b.line ? a.line < b.line : a.column < b.column;

@@ -41,17 +41,39 @@ inline unsigned char classOf(char c)
     return ByteClasses[static_cast<unsigned char>(c)];
 }
 
-// The operators the server reads as one token, longest first within a first byte.
-constexpr std::string_view Operators[] = {
-    "<<=", ">>=", "**=", "::", "++", "--", "+=", "-=", "*=", "/=", "%=", "&=", "|=", "^=", "~=",
-    "==", "!=", "<=", ">=", "&&", "||", "<<", ">>", "**"};
-
+// The length of the operator the server reads as one token at text[at]: "<<=", "::", "+=", ...
 size_t operatorLength(std::string_view text, size_t at)
 {
-    for (std::string_view op : Operators)
-        if (text.compare(at, op.size(), op) == 0)
-            return op.size();
-    return 1;
+    const char c = text[at];
+    const char d = at + 1 < text.size() ? text[at + 1] : 0;
+    const char e = at + 2 < text.size() ? text[at + 2] : 0;
+    switch (c) {
+    case '<':
+    case '>':
+        if (d == c)
+            return e == '=' ? 3 : 2;    // "<<", "<<=", ">>", ">>="
+        return d == '=' ? 2 : 1;
+    case '*':
+        if (d == '*')
+            return e == '=' ? 3 : 2;    // "**", "**="
+        return d == '=' ? 2 : 1;
+    case '+':
+    case '-':
+    case '&':
+    case '|':
+        return (d == c || d == '=') ? 2 : 1;   // "++", "+=", "&&", "&=", ...
+    case ':':
+        return d == ':' ? 2 : 1;
+    case '/':
+    case '%':
+    case '=':
+    case '!':
+    case '^':
+    case '~':
+        return d == '=' ? 2 : 1;
+    default:
+        return 1;
+    }
 }
 
 } // namespace

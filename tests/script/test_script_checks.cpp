@@ -78,6 +78,7 @@ private Q_SLOTS:
     void oneFile();
     void acrossFiles_data();
     void acrossFiles();
+    void indexFollowsChanges();
     void severities_data();
     void severities();
 };
@@ -246,6 +247,37 @@ void TestScriptChecks::acrossFiles()
     CheckOptions options;
     options.path = "b.txt";
     QCOMPARE(found(CheckScript(*model, &index, options)), expected);
+}
+
+// The editor keeps one index while files are saved: a file's new model replaces its old one.
+void TestScriptChecks::indexFollowsChanges()
+{
+    const auto profile = profileOf();
+    const auto modelOf = [&profile](const char *text) {
+        return std::make_shared<const ScriptModel>(BuildScriptModel(profile, text));
+    };
+    ScriptIndex index(profile->ignoreCase);
+    index.add("f.txt", modelOf("function\tscript\tF_One\t{\n\treturn;\n}\n"));
+    index.add("n.txt", modelOf("-\tscript\tN\t-1,{\nOnGo:\n\tend;\n}\n"));
+    QVERIFY(index.globalFunction("F_One"));
+    QVERIFY(index.npcHasLabel("N", "ongo"));
+    QCOMPARE(index.fileCount(), size_t(2));
+
+    index.add("f.txt", modelOf("function\tscript\tF_Two\t{\n\treturn;\n}\n"));
+    QVERIFY(!index.globalFunction("F_One"));
+    QVERIFY(index.globalFunction("F_Two"));
+    QCOMPARE(index.fileCount(), size_t(2));
+
+    index.remove("n.txt");
+    QVERIFY(!index.npc("N"));
+    QVERIFY(!index.model("n.txt"));
+    QVERIFY(index.model("f.txt"));
+
+    // Labels are compared as the server compares them.
+    ScriptIndex exact(false);
+    exact.add("n.txt", modelOf("-\tscript\tN\t-1,{\nOnGo:\n\tend;\n}\n"));
+    QVERIFY(exact.npcHasLabel("N", "OnGo"));
+    QVERIFY(!exact.npcHasLabel("N", "ongo"));
 }
 
 void TestScriptChecks::severities_data()

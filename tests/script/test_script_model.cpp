@@ -112,6 +112,8 @@ private Q_SLOTS:
     void pieceEnds();
     void blocks_data();
     void blocks();
+    void headerKinds_data();
+    void headerKinds();
     void correctScriptsAreSilent_data();
     void correctScriptsAreSilent();
     void unknownCommandsSwitchOff();
@@ -180,10 +182,10 @@ void TestScriptModel::blocks_data()
     QTest::addColumn<QStringList>("outline");
     QTest::newRow("npc with labels") << QByteArray(
         "prontera,150,150,4\tscript\tKafra\t100,{\n\tmes \"Hi\";\n\tgoto L_End;\nL_End:\n\tclose;\nOnInit:\n\tend;\n}\n")
-        << QStringList{"Npc Kafra 0-7 [L_End@3:0 OnInit@5:0] (L_End@2:6)", "4 calls"};
+        << QStringList{"Npc Kafra 0-7 [L_End@3:0 OnInit@5:0] (L_End@2:6)", "0 calls"};
     QTest::newRow("floating and function") << QByteArray(
         "-\tscript\tHelper\t-1,{\nOnEvent:\n\tend;\n}\nfunction\tscript\tF_Sum\t{\n\treturn getarg(0)+getarg(1);\n}\n")
-        << QStringList{"Floating Helper 0-3 [OnEvent@1:0] ()", "Function F_Sum 4-6 [] ()", "4 calls"};
+        << QStringList{"Floating Helper 0-3 [OnEvent@1:0] ()", "Function F_Sum 4-6 [] ()", "0 calls"};
     QTest::newRow("one-line blocks") << QByteArray(
         "prontera,100,100,4\tshop\tTool Dealer\t83,501:50,502:-1\n"
         "prontera,156,22,0\twarp\tpront_s\t2,2,prt_fild08,170,375\n"
@@ -195,10 +197,10 @@ void TestScriptModel::blocks_data()
                        "Monster Poring 3-3 [] ()", "MapFlag nosave 4-4 [] ()", "MapFlag nomemo 5-5 [] ()", "0 calls"};
     QTest::newRow("states and cloaked warps") << QByteArray(
         "prontera,1,1,4\tscript(CLOAKED)\tHidden\t100,{\n\tend;\n}\nprontera,2,2,0\twarp2\tw\t1,1,izlude,1,1\n")
-        << QStringList{"Npc Hidden 0-2 [] ()", "Warp w 3-3 [] ()", "1 calls"};
+        << QStringList{"Npc Hidden 0-2 [] ()", "Warp w 3-3 [] ()", "0 calls"};
     QTest::newRow("blanks for tabs") << QByteArray("prontera,150,150,4 script Kafra Girl 100,{\n\tend;\n}\n")
         << QStringList{"Npc Kafra Girl 0-2 [] ()",
-                       "0:0:42 The fields of this header are separated by blanks; the server needs tabs", "1 calls"};
+                       "0:0:42 The fields of this header are separated by blanks; the server needs tabs", "0 calls"};
     QTest::newRow("brace on a line of its own") << QByteArray("-\tscript\tLate\t-1,\n{\n\tend;\n}\n")
         << QStringList{"Floating Late 0-0 [] ()",
                        "0:0:17 The script's '{' must stand at the end of its header line",
@@ -207,12 +209,12 @@ void TestScriptModel::blocks_data()
                        "3:0:1 '}' has no matching '{'", "0 calls"};
     QTest::newRow("quote in the name, body on the header line") << QByteArray(
         "-\tscript\tSay \"Hi\t-1,{ mes \"a\"; }\n-\tscript\tNext\t-1,{ end; }\n")
-        << QStringList{"Floating Say \"Hi 0-0 [] ()", "Floating Next 1-1 [] ()", "2 calls"};
+        << QStringList{"Floating Say \"Hi 0-0 [] ()", "Floating Next 1-1 [] ()", "0 calls"};
     QTest::newRow("every jump") << QByteArray(
         "-\tscript\tGuide#1\t-1,{\n\tmenu \"Go\",L_Go,\"Stop\",-;\n\tcallsub(S_Sub, 1);\n"
         "\tdonpcevent \"Guide#1::OnShow\";\n\tselect(\"A\",\"B\");\n"
         "\tif (select(\"a:b\") == 1) goto L_Go;\nL_Go:\nS_Sub:\nOnShow:\n\tend;\n}\n")
-        << QStringList{"Floating Guide#1 0-10 [L_Go@6:0 S_Sub@7:0 OnShow@8:0] (L_Go@1:11 S_Sub@2:9 L_Go@5:30)", "7 calls"};
+        << QStringList{"Floating Guide#1 0-10 [L_Go@6:0 S_Sub@7:0 OnShow@8:0] (L_Go@1:11 S_Sub@2:9 L_Go@5:30)", "0 calls"};
 }
 
 void TestScriptModel::blocks()
@@ -222,10 +224,70 @@ void TestScriptModel::blocks()
     QCOMPARE(describe(BuildScriptModel(shippedProfile("rathena"), view(text))), outline);
 }
 
+// Each family's header words, as its loader takes them: "Kind name", or the fault's code.
+void TestScriptModel::headerKinds_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("hercules trader") << "hercules" << QByteArray("-\ttrader\tT\t-1,{ end; }") << "Floating T";
+    QTest::newRow("hercules miniboss") << "hercules" << QByteArray("prt,1,1,1,1\tminiboss_monster\tM\t1002,1,0,0")
+                                       << "Monster M";
+    QTest::newRow("hercules words keep their case") << "hercules" << QByteArray("-\tScript\tT\t-1,{ end; }") << "bad-line";
+    QTest::newRow("hercules has no states") << "hercules" << QByteArray("-\tscript(HIDDEN)\tT\t-1,{ end; }") << "bad-line";
+    QTest::newRow("rathena state") << "rathena" << QByteArray("prt,1,1,4\tscript(HIDDEN)\tT\t1,{ end; }") << "Npc T";
+    QTest::newRow("rathena words in any case") << "rathena" << QByteArray("prt,1,1,4\tSCRIPT\tT\t1,{ end; }") << "Npc T";
+    QTest::newRow("rathena item shop") << "rathena" << QByteArray("-\titemshop\tI\t-1,501,502:10") << "Shop I";
+    QTest::newRow("rathena has no trader") << "rathena" << QByteArray("-\ttrader\tT\t-1,{ end; }") << "bad-line";
+    QTest::newRow("eathena cash shop") << "eathena" << QByteArray("-\tcashshop\tC\t-1,501:10") << "Shop C";
+    QTest::newRow("eathena has no market") << "eathena" << QByteArray("-\tmarketshop\tM\t-1,501:10:5") << "bad-line";
+    QTest::newRow("map flag of three fields") << "eathena" << QByteArray("prontera\tmapflag\tnomemo") << "MapFlag nomemo";
+    QTest::newRow("shop needs four fields") << "rathena" << QByteArray("-\tshop\tS") << "bad-line";
+    QTest::newRow("duplicate needs its source") << "rathena" << QByteArray("prt,1,1,4\tduplicate\tD\t1") << "bad-line";
+    QTest::newRow("display and unique name") << "hercules" << QByteArray("-\tscript\tKafra::kaf_1\t-1,{ end; }")
+                                             << "Floating Kafra::kaf_1 (kaf_1)";
+}
+
+void TestScriptModel::headerKinds()
+{
+    QFETCH(QString, profile);
+    QFETCH(QByteArray, line);
+    QFETCH(QString, read);
+    const ScriptModel model = BuildScriptModel(shippedProfile(qPrintable(profile)), view(line));
+    const std::vector<ScriptProblem> problems = CheckScript(model, nullptr, {});
+    QString found;
+    if (!problems.empty()) {
+        found = QLatin1String(problems.front().code);
+    } else if (model.blocks.size() == 1) {
+        const ScriptBlock &block = model.blocks.front();
+        found = QStringLiteral("%1 %2").arg(kindName(block.kind), QString::fromStdString(block.name));
+        if (block.uniqueName != block.name)
+            found += QStringLiteral(" (%1)").arg(QString::fromStdString(block.uniqueName));
+    }
+    QCOMPARE(found, read);
+}
+
 // Whole files in the forms scripts are commonly written in; none may give a problem.
 void TestScriptModel::correctScriptsAreSilent_data()
 {
     QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("profile");
+    QTest::newRow("hercules forms") << QByteArray(
+        "-\tscript\tShop#1\tFAKE_NPC,{\n"
+        "\tmes \"Welcome to the\"\n"
+        "\t\t\"Alchemist Union.\";\n"
+        "\t2009_hat = 1;\n"
+        "\t.@s$ = sprintf(_$(\"%d %s\"), 1, _(\"a\"));\n"
+        "\t.@v = \"Shop#2\"::Price(3) ** 2;\n"
+        "\t\"Shop#2\"::Price(1);\n"
+        "\tend;\n"
+        "}\n"
+        "-\tscript\tShop#2\tFAKE_NPC,{\n"
+        "\tend;\n"
+        "public function Price {\n"
+        "\treturn getarg(0) * 10;\n"
+        "}\n"
+        "}\n") << "hercules";
     QTest::newRow("town") << QByteArray(
         "//===== Town =====\r\n"
         "prontera,150,150,4\tscript\tKafra\t117,{\r\n"
@@ -245,7 +307,7 @@ void TestScriptModel::correctScriptsAreSilent_data()
         "prontera,155,150,4\tduplicate(Kafra)\tKafra#2\t117\r\n"
         "prontera\tmapflag\tnosave\tSavePoint\r\n"
         "prt_fild01,0,0,0,0\tmonster\tPoring\t1002,10,0,0,0\r\n"
-        "prontera,156,22,0\twarp\tpront_s\t2,2,prt_fild08,170,375\r\n");
+        "prontera,156,22,0\twarp\tpront_s\t2,2,prt_fild08,170,375\r\n") << "rathena";
     QTest::newRow("loops and choices") << QByteArray(
         "-\tscript\tQuiz\t-1,{\n"
         "OnWhisperGlobal:\n"
@@ -267,7 +329,7 @@ void TestScriptModel::correctScriptsAreSilent_data()
         "OnTimer5000:\n"
         "\tstopnpctimer;\n"
         "\tend;\n"
-        "}\n");
+        "}\n") << "rathena";
     QTest::newRow("functions") << QByteArray(
         "function\tscript\tF_Hello\t{\n"
         "\treturn \"Hello \" + getarg(0);\n"
@@ -281,14 +343,15 @@ void TestScriptModel::correctScriptsAreSilent_data()
         "\t{\n"
         "\t\treturn getarg(0) * 2;\n"
         "\t}\n"
-        "}\n");
+        "}\n") << "rathena";
 }
 
 void TestScriptModel::correctScriptsAreSilent()
 {
     QFETCH(QByteArray, text);
+    QFETCH(QString, profile);
     QStringList found;
-    for (const ScriptProblem &problem : CheckScript(BuildScriptModel(shippedProfile("rathena"), view(text)), nullptr, {}))
+    for (const ScriptProblem &problem : CheckScript(BuildScriptModel(shippedProfile(qPrintable(profile)), view(text)), nullptr, {}))
         found << QStringLiteral("%1: %2").arg(problem.line + 1).arg(QString::fromStdString(problem.message));
     QCOMPARE(found, QStringList());
 }
