@@ -94,12 +94,29 @@ void argumentCount(const CheckContext &context, const ScriptCheck &check, std::v
     }
 }
 
+// Up to this many labels in a block, each is compared with each: cheaper than hashing them.
+constexpr size_t FewLabels = 16;
+
 void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
     std::unordered_map<std::string, const ScriptLabel *> seen;
     for (const ScriptBlock &block : context.model.blocks) {
         if (block.labels.size() < 2)
             continue;
+        if (block.labels.size() <= FewLabels) {
+            for (size_t i = 1; i < block.labels.size(); ++i) {
+                const ScriptLabel &label = block.labels[i];
+                for (size_t j = 0; j < i; ++j) {
+                    if (context.profile.sameName(block.labels[j].name, label.name)) {
+                        problems.push_back(problem(check, label.line, label.column, int(label.name.size()),
+                                                   "Label '" + label.name + "' is defined twice in this block (line "
+                                                       + std::to_string(block.labels[j].line + 1) + ")"));
+                        break;
+                    }
+                }
+            }
+            continue;
+        }
         seen.clear();
         for (const ScriptLabel &label : block.labels) {
             const auto [it, added] = seen.emplace(context.profile.key(label.name), &label);
@@ -117,6 +134,17 @@ void missingLabels(const CheckContext &context, const ScriptCheck &check, std::v
     for (const ScriptBlock &block : context.model.blocks) {
         if (block.jumps.empty())
             continue;
+        if (block.labels.size() <= FewLabels) {
+            for (const ScriptJump &jump : block.jumps) {
+                const bool found = std::any_of(block.labels.begin(), block.labels.end(), [&](const ScriptLabel &label) {
+                    return context.profile.sameName(label.name, jump.target);
+                });
+                if (!found)
+                    problems.push_back(problem(check, jump.line, jump.column, int(jump.target.size()),
+                                               "Label '" + jump.target + "' is not defined in this block"));
+            }
+            continue;
+        }
         labels.clear();
         for (const ScriptLabel &label : block.labels)
             labels.emplace(context.profile.key(label.name), true);

@@ -1207,7 +1207,16 @@ void Parser::expressionToken()
         if (punct && (textOf(token) == "++" || textOf(token) == "--"))
             return;
         if (single && c == ')' && frame.expr == Expr::Call && frame.arguments == 0) {
+            const bool statementCall = frame.statementCall;
             endExpression();
+            if (statementCall) {
+                // "close()": the statement still needs its ";".
+                ExprFrame args;
+                args.expr = Expr::Args;
+                args.call = -1;
+                args.expectOperand = false;
+                m_exprs.push_back(args);
+            }
             return;
         }
         if (single && (c == ';' || c == ')') && (frame.expr == Expr::ForInit || frame.expr == Expr::ForCondition
@@ -1494,6 +1503,8 @@ bool Parser::anyHeader() const
 
 ScriptModel Parser::build()
 {
+    // Scripts hold a block for every kilobyte or two: room for them saves moving them as they come.
+    m_model.blocks.reserve(m_text.size() / 1024 + 4);
     topLevel(0);
     // Lines as an editor counts them, without the empty one after a final line end.
     const bool endsLine = !m_text.empty() && (m_text.back() == '\n' || m_text.back() == '\r');

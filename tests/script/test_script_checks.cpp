@@ -78,6 +78,8 @@ private Q_SLOTS:
     void oneFile();
     void acrossFiles_data();
     void acrossFiles();
+    void unclosedWhereItIsMissing_data();
+    void unclosedWhereItIsMissing();
     void indexFollowsChanges();
     void severities_data();
     void severities();
@@ -141,6 +143,11 @@ void TestScriptChecks::oneFile_data()
         << npc("\tswitch (.@a) {\n\tcase 1:\n\t\tswitch (.@b) { case 1: end; default: end; }\n\tcase 2: default:\n\t\tend;\n\t}\n")
         << QStringList{};
 
+    QTest::newRow("case constants compared as names are") << none
+        << npc("\tswitch (.@a) { case Job_Novice: end; case JOB_NOVICE: end; }\n") << QStringList{"2:44:dup-case"};
+    QTest::newRow("negative case values") << none << npc("\tswitch (.@a) { case -1: end; case 1: end; }\n")
+                                          << QStringList{};
+    QTest::newRow("default outside a switch") << none << npc("\tdefault:\n\tend;\n") << QStringList{"2:2:syntax"};
     QTest::newRow("else without if") << none << npc("\tmes \"a\";\n\telse close;\n") << QStringList{"3:2:stray-else"};
     QTest::newRow("else after a finished if") << none << npc("\tif (.@a) { end; }\n\tmes \"a\";\n\telse end;\n")
                                               << QStringList{"4:2:stray-else"};
@@ -168,6 +175,17 @@ void TestScriptChecks::oneFile_data()
     QTest::newRow("closing brace with no opening") << none << npc("\tend;\n") + "}\n" << QStringList{"4:1:unclosed"};
     QTest::newRow("bracket not closed") << none << npc("\tmes (\"a\";\n\tend;\n") << QStringList{"2:6:unclosed"};
 
+    QTest::newRow("forms read whole") << none
+        << npc("\tif(!(.@a)) end;\n"
+               "\t.@b = .@a ? (.@c ? 1 : 2) : 3;\n"
+               "L_A: mes \"a\"; goto L_A;\n"
+               "\tset .@l[.@n + 1], 5;\n"
+               "\t.@l[.@n * 2] = -.@b;\n"
+               "\tmes \"a\",\n\t\t\"b\";\n"
+               "\tend;\n")
+        << QStringList{};
+    QTest::newRow("semicolon missing after brackets") << none << npc("\tclose()\n\tend;\n")
+                                                      << QStringList{"2:8:no-semicolon"};
     QTest::newRow("semicolon missing") << none << npc("\tmes \"Hi\"\n\tclose;\n") << QStringList{"2:6:no-semicolon"};
     QTest::newRow("semicolon missing before brace") << none << npc("\tif (1) { end }\n") << QStringList{"2:11:no-semicolon"};
     QTest::newRow("string not closed") << none << npc("\tmes \"Hi;\n\tclose;\n") << QStringList{"2:6:open-text"};
@@ -247,6 +265,28 @@ void TestScriptChecks::acrossFiles()
     CheckOptions options;
     options.path = "b.txt";
     QCOMPARE(found(CheckScript(*model, &index, options)), expected);
+}
+
+// A "}" left out inside an NPC is found at the brace that lacks it, as the indentation tells.
+void TestScriptChecks::unclosedWhereItIsMissing_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("inner if before the next header")
+        << QByteArray("-\tscript\tA\t-1,{\n\tif (.@a) {\n\t\tif (.@b) {\n\t\t\tmes \"a\";\n\t}\n}\n") + npc("\tend;\n", "B")
+        << QStringList{"3:12:unclosed"};
+    QTest::newRow("switch at the end of the file")
+        << QByteArray("-\tscript\tA\t-1,{\n\tswitch (.@a) {\n\tcase 1:\n\t\tend;\n}\n") << QStringList{"2:15:unclosed"};
+    QTest::newRow("the NPC's own brace") << QByteArray("-\tscript\tA\t-1,{\n\tif (.@a) {\n\t\tend;\n\t}\n")
+                                         << QStringList{"1:15:unclosed"};
+}
+
+void TestScriptChecks::unclosedWhereItIsMissing()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, expected);
+    const ScriptModel model = BuildScriptModel(profileOf(), std::string_view(text.constData(), size_t(text.size())));
+    QCOMPARE(found(CheckScript(model, nullptr, {})), expected);
 }
 
 // The editor keeps one index while files are saved: a file's new model replaces its old one.
