@@ -30,6 +30,7 @@
 #include "script_index.h"
 #include "script_model.h"
 #include "script_outline.h"
+#include "script_tokenizer.h"
 #include "script_styler.h"
 #include "text_file.h"
 
@@ -98,9 +99,11 @@ double lexSeconds(const ScriptStyler &styler, const std::vector<QByteArray> &tex
     for (const QByteArray &text : texts) {
         int state = 0;
         for (qsizetype at = 0; at < text.size();) {
-            qsizetype length = std::min(Piece, text.size() - at);
-            if (at + length < text.size())
-                length = text.lastIndexOf('\n', at + length - 1) + 1 - at;
+            // Pieces end at a line end, a long line whole, as the editor's styling cuts them.
+            const qsizetype length = qsizetype(ScriptPieceEnd(std::string_view(text.constData(), size_t(text.size())),
+                                                              size_t(at), size_t(Piece))) - at;
+            if (size_t(length) > styles.size())
+                styles.resize(size_t(length));
             lines.clear();
             styler.style(text.constData() + at, int(length), state, styles.data(), lines);
             state = lines.empty() ? state : lines.back().nextState;
