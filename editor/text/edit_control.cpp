@@ -81,23 +81,59 @@ EditControl::~EditControl()
     disconnect(this, nullptr, this, nullptr);
 }
 
+// Hands the file's text to Scintilla as it is read, so the whole text never exists twice.
+class EditControl::LoadingSink : public TextSink
+{
+public:
+    explicit LoadingSink(EditControl &control) : m_control(control) {}
+    ~LoadingSink() override
+    {
+        if (m_started)
+            m_control.endLoad();
+    }
+    void reserve(qint64 bytes) override
+    {
+        m_started = true;
+        m_control.beginLoad(bytes);
+    }
+    void append(const char *utf8, qsizetype length) override
+    {
+        m_control.SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(length), utf8);
+    }
+    void restart() override { m_control.SendScintilla(SCI_CLEARALL); }
+
+private:
+    EditControl &m_control;
+    bool m_started = false;
+};
+
 FileResult EditControl::openFile(const QString &path)
 {
-    QByteArray bytes;
-    const FileResult read = TextFile::read(path, &bytes);
-    if (!read)
-        return read;
-    const DecodedText text = TextFile::decode(std::move(bytes));
-    m_encoding = text.encoding;
-    m_lineBreaks = text.lineBreaks;
-    loadUtf8(text.utf8);
-    return {};
+    DecodedText text;
+    FileResult read;
+    {
+        LoadingSink sink(*this);
+        read = TextFile::readInto(path, sink, &text);
+        if (read) {
+            m_encoding = text.encoding;
+            m_lineBreaks = text.lineBreaks;
+        }
+    }
+    return read;
 }
 
 void EditControl::loadUtf8(const QByteArray &utf8)
 {
+    beginLoad(utf8.size());
+    // Raw bytes with a length: line breaks stay as they are and NUL bytes survive.
+    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    endLoad();
+}
+
+void EditControl::beginLoad(qint64 size)
+{
     // Loading replaces the document even when the user has made it read-only.
-    const bool readOnly = isReadOnly();
+    m_readOnlyAfterLoad = isReadOnly();
     setReadOnly(false);
     // A reader is not read the whole old and new text; it hears the caret at the top instead.
     m_loading = true;
@@ -105,14 +141,16 @@ void EditControl::loadUtf8(const QByteArray &utf8)
     // Nothing of the load is undoable, so the history would only hold a copy of the whole text.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     SendScintilla(SCI_CLEARALL);
-    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + 1024));
-    // Raw bytes with a length: line breaks stay as they are and NUL bytes survive.
-    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(size + 1024));
+}
+
+void EditControl::endLoad()
+{
     SendScintilla(SCI_SETEOLMODE, scintillaEolMode(m_lineBreaks));
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0UL);
-    setReadOnly(readOnly);
+    setReadOnly(m_readOnlyAfterLoad);
     setModified(false);
     m_loading = false;
     finishEdits();
@@ -450,7 +488,7 @@ void EditControl::goToLine(int line)
     setFocus();
 }
 
-QByteArray EditControl::bytes(int from, int to) const
+QByteArray EditControl::textBytes(int from, int to) const
 {
     from = qBound(0, from, textLength());
     to = qBound(from, to, textLength());
@@ -540,6 +578,12 @@ void EditControl::finishEdits()
     Q_EMIT textEdited(from, to);
     if (linesChanged)
         Q_EMIT lineCountChanged(lines);
+}
+
+void EditControl::setText(const QString &text)
+{
+    QsciScintilla::setText(text);
+    finishEdits();
 }
 
 bool EditControl::event(QEvent *event)

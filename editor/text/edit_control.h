@@ -129,13 +129,15 @@ public:
 
     // The bytes from..to, copied across Scintilla's gap without moving it: features read the
     // text through this or SCI_GETCHARACTERPOINTER, never as one QString.
-    QByteArray bytes(int from, int to) const;
+    QByteArray textBytes(int from, int to) const;
     // A byte position as an offset in UTF-16 code units, the unit of screen readers, and back.
     int utf16Offset(int position) const;
     int positionFromUtf16(int offset) const;
     // Sends textEdited and lineCountChanged for the edits made so far. The control does this
     // itself after each input event and on the next turn of the event loop.
     void finishEdits();
+    // QsciScintilla::setText, with its edit reported before it returns.
+    void setText(const QString &text) override;
 
 Q_SIGNALS:
     // The face or size of the text changed; margins that measure text follow it.
@@ -156,7 +158,11 @@ private:
     void applyElementStyles();
     void applyFontTo(QsciLexer *language) const;
     void applyChrome();
+    class LoadingSink;
     void loadUtf8(const QByteArray &utf8);
+    // Around a load: the old text goes, room is made for size bytes, nothing is undoable.
+    void beginLoad(qint64 size);
+    void endLoad();
     int positionAt(int line, int column) const;
 
     LanguageRegistry m_languages;
@@ -173,6 +179,7 @@ private:
     int m_lineCount = 1;
     bool m_finishQueued = false;
     bool m_loading = false;
+    bool m_readOnlyAfterLoad = false;
     mutable bool m_utf16Index = false;
     std::unique_ptr<AccessibleEditEvents> m_accessibleEvents;
 };

@@ -120,7 +120,7 @@ QString EditControlAccessible::text(int startOffset, int endOffset) const
     const EditControl &edit = control();
     const int from = edit.positionFromUtf16(startOffset);
     const int to = edit.positionFromUtf16(endOffset);
-    return to > from ? QString::fromUtf8(edit.bytes(from, to)) : QString();
+    return to > from ? QString::fromUtf8(edit.textBytes(from, to)) : QString();
 }
 
 int EditControlAccessible::characterCount() const
@@ -151,7 +151,7 @@ QString EditControlAccessible::textAtOffset(int offset, QAccessible::TextBoundar
     const long next = edit.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1));
     const int lineEnd = next < 0 ? edit.textLength() : int(next);
     const int lineOffset = edit.utf16Offset(lineStart);
-    const QString lineText = QString::fromUtf8(edit.bytes(lineStart, lineEnd));
+    const QString lineText = QString::fromUtf8(edit.textBytes(lineStart, lineEnd));
     int from = 0;
     int to = int(lineText.size());
     if (boundaryType == QAccessible::CharBoundary) {
@@ -276,7 +276,7 @@ void AccessibleEditEvents::beforeDelete(int position, int length)
     if (!reader().listening())
         return;
     // The text is still there to be read and the offset still counts up to it.
-    const QByteArray removed = m_control.bytes(position, position + std::min(length, LongestAnnouncedChange));
+    const QByteArray removed = m_control.textBytes(position, position + std::min(length, LongestAnnouncedChange));
     m_events.append({false, m_control.utf16Offset(position), QString::fromUtf8(removed)});
 }
 
@@ -286,7 +286,7 @@ void AccessibleEditEvents::completeInsert()
         return;
     // Nothing has changed since the insertion finished, so its bytes are where it put them.
     const int end = m_insertPosition + std::min(m_insertLength, LongestAnnouncedChange);
-    m_events.append({true, m_insertOffset, QString::fromUtf8(m_control.bytes(m_insertPosition, end))});
+    m_events.append({true, m_insertOffset, QString::fromUtf8(m_control.textBytes(m_insertPosition, end))});
     m_insertPosition = -1;
 }
 

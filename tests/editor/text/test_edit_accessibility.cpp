@@ -272,7 +272,7 @@ void TestEditAccessibility::editsAreReported()
         } else if (words[0] == QLatin1String("replace")) {
             // The control's own edits are reported before they return.
             control.replaceRanges({{0, 2}, {3, 5}, {6, 8}}, words[2]);
-            QCOMPARE(control.bytes(0, control.textLength()), QByteArray("b-b-b"));
+            QCOMPARE(control.textBytes(0, control.textLength()), QByteArray("b-b-b"));
         } else if (words[0] == QLatin1String("undo")) {
             QCoreApplication::processEvents();
             edited.clear();
