@@ -84,6 +84,85 @@ bool needsInPlace(const struct stat &info, QSaveFile &file)
     return ::fchown(file.handle(), info.st_uid, info.st_gid) != 0;
 }
 
+// Small enough to stay in the cache while it is checked and copied on.
+constexpr qsizetype ReadBlock = 1 << 20;
+
+// Bytes a sequence starting with lead takes, or 1 for a byte that starts none.
+int sequenceLength(unsigned char lead)
+{
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 1;
+}
+
+// Where data stops holding whole UTF-8 sequences: before a lead byte whose sequence the block
+// cut off. The rest waits for the next block.
+qsizetype completeLength(const QByteArray &data)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(data.constData());
+    for (qsizetype back = 1; back <= 3 && back <= data.size(); ++back) {
+        const unsigned char byte = bytes[data.size() - back];
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        return sequenceLength(byte) > back ? data.size() - back : data.size();
+    }
+    return data.size();
+}
+
+// Finds the first line break in the pieces as they pass, a CR LF split between two included.
+class LineBreakWatch
+{
+public:
+    void see(const char *bytes, qsizetype length)
+    {
+        for (qsizetype i = 0; i < length && !m_known; ++i) {
+            if (m_afterCr) {
+                decide(bytes[i] == '\n' ? LineBreakStyle::CrLf : LineBreakStyle::Cr);
+            } else if (bytes[i] == '\n') {
+                decide(LineBreakStyle::Lf);
+            } else if (bytes[i] == '\r') {
+                m_afterCr = true;
+            }
+        }
+    }
+    LineBreakStyle style() const
+    {
+        return m_known ? m_style : (m_afterCr ? LineBreakStyle::Cr : LineBreakStyle::CrLf);
+    }
+
+private:
+    void decide(LineBreakStyle style)
+    {
+        m_style = style;
+        m_known = true;
+    }
+    LineBreakStyle m_style = LineBreakStyle::CrLf;
+    bool m_known = false;
+    bool m_afterCr = false;
+};
+
+FileResult openForReading(const QString &path, QFile &file)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return {false, QStringLiteral("The file does not exist.")};
+    if (info.isDir())
+        return {false, QStringLiteral("The path is a folder, not a file.")};
+    if (info.size() > TextFile::MaxFileSize)
+        return {false, QStringLiteral("The file is too large to open.")};
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (file.error() == QFileDevice::PermissionsError || !info.isReadable())
+            return {false, QStringLiteral("You do not have permission to read the file.")};
+        return {false, QStringLiteral("The file could not be read.")};
+    }
+    return {};
+}
+
 } // namespace
 
 namespace TextFile {
@@ -93,22 +172,67 @@ QString backupPath(const QString &path)
     return path + QLatin1Char('~');
 }
 
+FileResult readInto(const QString &path, TextSink &sink, DecodedText *decoded)
+{
+    QFile file;
+    const FileResult opened = openForReading(path, file);
+    if (!opened)
+        return opened;
+    const FileResult failed{false, QStringLiteral("The file could not be read.")};
+    sink.reserve(file.size());
+    decoded->encoding = TextEncoding::Utf8;
+    LineBreakWatch lineBreaks;
+    QByteArray block;
+    QByteArray pending;   // the start of a sequence the previous block cut off
+    bool first = true;
+    bool utf8 = true;
+    while (!file.atEnd()) {
+        block = pending + file.read(ReadBlock);
+        if (file.error() != QFileDevice::NoError)
+            return failed;
+        const qsizetype whole = completeLength(block);
+        pending = block.mid(whole);
+        block.truncate(whole);
+        if (!TextCodec::isValidUtf8(block)) {
+            utf8 = false;
+            break;
+        }
+        qsizetype skip = 0;
+        if (first && TextCodec::hasUtf8Bom(block)) {
+            decoded->encoding = TextEncoding::Utf8WithBom;
+            skip = utf8Bom.size();
+        }
+        first = false;
+        lineBreaks.see(block.constData() + skip, block.size() - skip);
+        sink.append(block.constData() + skip, block.size() - skip);
+    }
+    if (utf8 && pending.isEmpty()) {
+        decoded->lineBreaks = lineBreaks.style();
+        return {};
+    }
+    // Not UTF-8 after all: every byte is a Windows-1252 character, so blocks convert on their own.
+    sink.restart();
+    decoded->encoding = TextEncoding::Windows1252;
+    lineBreaks = LineBreakWatch();
+    if (!file.seek(0))
+        return failed;
+    while (!file.atEnd()) {
+        const QByteArray converted = TextCodec::windows1252ToUtf8(file.read(ReadBlock));
+        if (file.error() != QFileDevice::NoError)
+            return failed;
+        lineBreaks.see(converted.constData(), converted.size());
+        sink.append(converted.constData(), converted.size());
+    }
+    decoded->lineBreaks = lineBreaks.style();
+    return {};
+}
+
 FileResult read(const QString &path, QByteArray *bytes)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        return {false, QStringLiteral("The file does not exist.")};
-    if (info.isDir())
-        return {false, QStringLiteral("The path is a folder, not a file.")};
-    if (info.size() > MaxFileSize)
-        return {false, QStringLiteral("The file is too large to open.")};
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (file.error() == QFileDevice::PermissionsError || !info.isReadable())
-            return {false, QStringLiteral("You do not have permission to read the file.")};
-        return {false, QStringLiteral("The file could not be read.")};
-    }
+    QFile file;
+    const FileResult opened = openForReading(path, file);
+    if (!opened)
+        return opened;
     try {
         *bytes = file.readAll();
     } catch (const std::bad_alloc &) {

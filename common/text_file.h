@@ -31,6 +31,18 @@ struct EncodedText
     TextEncoding encoding = TextEncoding::Utf8;
 };
 
+// Where readInto puts a file's text, a piece at a time, as UTF-8.
+class TextSink
+{
+public:
+    virtual ~TextSink() = default;
+    // Called once before the first piece with the file's size, an upper bound for UTF-8 text.
+    virtual void reserve(qint64 bytes) = 0;
+    virtual void append(const char *utf8, qsizetype length) = 0;
+    // The file turned out not to be UTF-8: what was appended is dropped and the pieces start over.
+    virtual void restart() = 0;
+};
+
 namespace TextFile {
 
 // Largest file read() accepts.
@@ -38,6 +50,9 @@ inline constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
 
 // Reads a whole file, or says in a sentence why it cannot be read.
 FileResult read(const QString &path, QByteArray *bytes);
+// Reads a file into sink a block at a time, decoded as decode() does, so no copy of the whole
+// file is ever held. The text's encoding and line-break style go to decoded (its utf8 stays empty).
+FileResult readInto(const QString &path, TextSink &sink, DecodedText *decoded);
 // Replaces the file with bytes atomically (QSaveFile), or says why it cannot. A file with more
 // than one name (hard links), or whose owner or group a new file could not keep, is written in
 // place instead, after its old bytes were copied to path + "~"; the copy goes once the write is

@@ -1,8 +1,6 @@
 // Colour swatches: the changed lines are searched again once the edit is done.
 #include "colour_swatches.h"
 
-#include <QTimer>
-
 #include <algorithm>
 #include <cstring>
 
@@ -47,47 +45,24 @@ QColor ColourSwatches::colourAt(int position) const
 
 void ColourSwatches::start()
 {
-    m_modified = connect(&control(), &QsciScintillaBase::SCN_MODIFIED, this,
-                         [this](int position, int modification, const char *, int length, int linesAdded) {
-                             textModified(position, modification, length, linesAdded);
-                         });
+    m_modified = connect(&control(), &EditControl::textEdited, this, &ColourSwatches::textEdited);
     refresh(0, control().lines() - 1);
 }
 
 void ColourSwatches::stop()
 {
     disconnect(m_modified);
-    m_firstLine = m_lastLine = -1;
     EditControl &text = control();
     text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
     text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
 }
 
-void ColourSwatches::textModified(int position, int modification, int length, int linesAdded)
+void ColourSwatches::textEdited(int from, int to)
 {
-    if (!(modification & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
-        return;
-    Q_UNUSED(length)
-    const int line = int(control().SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
-    const int last = line + std::max(linesAdded, 0);
-    const bool pending = m_firstLine >= 0;
-    if (pending && m_lastLine >= line)
-        m_lastLine = std::max(m_lastLine + linesAdded, line);
-    m_firstLine = pending ? std::min(m_firstLine, line) : line;
-    m_lastLine = pending ? std::max(m_lastLine, last) : last;
-    // The text must not be touched while it reports a change: mark once the edit is over.
-    if (!pending)
-        QTimer::singleShot(0, this, &ColourSwatches::refreshPending);
-}
-
-void ColourSwatches::refreshPending()
-{
-    if (m_firstLine < 0 || !isActive())
-        return;
-    const int first = m_firstLine;
-    const int last = m_lastLine;
-    m_firstLine = m_lastLine = -1;
-    refresh(first, last);
+    // Reported once the edit is complete, so the changed lines can be marked at once.
+    const EditControl &text = control();
+    refresh(int(text.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(from))),
+            int(text.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(to))));
 }
 
 void ColourSwatches::refresh(int firstLine, int lastLine)

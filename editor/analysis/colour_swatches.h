@@ -19,12 +19,9 @@ public:
 private:
     void start();
     void stop();
-    void textModified(int position, int modification, int length, int linesAdded);
-    void refreshPending();
+    void textEdited(int from, int to);
     void refresh(int firstLine, int lastLine);
 
     int m_indicator = -1;
-    int m_firstLine = -1;   // lines changed since the last refresh; -1 when none
-    int m_lastLine = -1;
     QMetaObject::Connection m_modified;
 };

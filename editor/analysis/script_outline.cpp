@@ -46,7 +46,7 @@ void ScriptOutline::goToLine(int line)
 void ScriptOutline::start()
 {
     EditControl &text = control();
-    m_textChanged = connect(&text, &QsciScintilla::textChanged, this, &ScriptOutline::textChanged);
+    m_textChanged = connect(&text, &EditControl::textEdited, this, &ScriptOutline::textChanged);
     m_caretMoved = connect(&text, &QsciScintilla::cursorPositionChanged, this, [this](int line, int) {
         if (line == m_caretLine)
             return;

@@ -1,6 +1,7 @@
 // The editor's text area: files, line breaks, options, languages and dialogs on top of QScintilla.
 #include "edit_control.h"
 
+#include "edit_control_accessible.h"
 #include "widget_names.h"
 
 #include <QClipboard>
@@ -9,8 +10,30 @@
 
 #include <Qsci/qscilexer.h>
 
+#include <algorithm>
+#include <utility>
+
 
 namespace {
+
+using Sci = QsciScintillaBase;
+
+// Every kind of change except the insertion and deletion notices themselves and the undo and
+// step bits: Scintilla notifies when any bit of the mask is set, and QScintilla counts characters
+// from the top of the text for each insertion or deletion it hears of. The before-notices still
+// tell where each change goes.
+constexpr unsigned long ChangeKinds = Sci::SC_MOD_CHANGESTYLE | Sci::SC_MOD_CHANGEFOLD | Sci::SC_MOD_CHANGEMARKER
+    | Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE | Sci::SC_MOD_CHANGEINDICATOR
+    | Sci::SC_MOD_CHANGELINESTATE | Sci::SC_MOD_CHANGEMARGIN | Sci::SC_MOD_CHANGEANNOTATION
+    | Sci::SC_MOD_CONTAINER | Sci::SC_MOD_LEXERSTATE | Sci::SC_MOD_INSERTCHECK | Sci::SC_MOD_CHANGETABSTOPS;
+
+// Scintilla's text range: a span of bytes and the buffer they are copied into, NUL added.
+struct TextRange
+{
+    long first;
+    long end;
+    char *bytes;
+};
 
 int scintillaEolMode(LineBreakStyle style)
 {
@@ -26,7 +49,17 @@ int scintillaEolMode(LineBreakStyle style)
 
 EditControl::EditControl(QWidget *parent)
     : QsciScintilla(parent)
+    , m_accessibleEvents(std::make_unique<AccessibleEditEvents>(*this))
 {
+    // QScintilla installed its factory while constructing the base; ours, later, is asked first.
+    installEditControlAccessibility();
+    SendScintilla(SCI_SETMODEVENTMASK, ChangeKinds);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int modification, const char *, int length) { noteChange(position, modification, length); });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (updated & SC_UPDATE_SELECTION)
+            m_accessibleEvents->send();
+    });
     nameWidget(this, QStringLiteral("maxEdit"), tr("Script text"));
     setUtf8(true);
     // Margins stay empty until a feature uses them: no bookmarks or folding.
@@ -42,38 +75,85 @@ EditControl::EditControl(QWidget *parent)
     applyOptions(EditorOptions());
 }
 
-EditControl::~EditControl() = default;
+EditControl::~EditControl()
+{
+    // QScintilla may still notify while it takes its document down, after our members are gone.
+    disconnect(this, nullptr, this, nullptr);
+}
+
+// Hands the file's text to Scintilla as it is read, so the whole text never exists twice.
+class EditControl::LoadingSink : public TextSink
+{
+public:
+    explicit LoadingSink(EditControl &control) : m_control(control) {}
+    ~LoadingSink() override
+    {
+        if (m_started)
+            m_control.endLoad();
+    }
+    void reserve(qint64 bytes) override
+    {
+        m_started = true;
+        m_control.beginLoad(bytes);
+    }
+    void append(const char *utf8, qsizetype length) override
+    {
+        m_control.SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(length), utf8);
+    }
+    void restart() override { m_control.SendScintilla(SCI_CLEARALL); }
+
+private:
+    EditControl &m_control;
+    bool m_started = false;
+};
 
 FileResult EditControl::openFile(const QString &path)
 {
-    QByteArray bytes;
-    const FileResult read = TextFile::read(path, &bytes);
-    if (!read)
-        return read;
-    const DecodedText text = TextFile::decode(std::move(bytes));
-    m_encoding = text.encoding;
-    m_lineBreaks = text.lineBreaks;
-    loadUtf8(text.utf8);
-    return {};
+    DecodedText text;
+    FileResult read;
+    {
+        LoadingSink sink(*this);
+        read = TextFile::readInto(path, sink, &text);
+        if (read) {
+            m_encoding = text.encoding;
+            m_lineBreaks = text.lineBreaks;
+        }
+    }
+    return read;
 }
 
 void EditControl::loadUtf8(const QByteArray &utf8)
 {
+    beginLoad(utf8.size());
+    // Raw bytes with a length: line breaks stay as they are and NUL bytes survive.
+    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    endLoad();
+}
+
+void EditControl::beginLoad(qint64 size)
+{
     // Loading replaces the document even when the user has made it read-only.
-    const bool readOnly = isReadOnly();
+    m_readOnlyAfterLoad = isReadOnly();
     setReadOnly(false);
+    // A reader is not read the whole old and new text; it hears the caret at the top instead.
+    m_loading = true;
+    m_accessibleEvents->forget();
     // Nothing of the load is undoable, so the history would only hold a copy of the whole text.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     SendScintilla(SCI_CLEARALL);
-    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + 1024));
-    // Raw bytes with a length: line breaks stay as they are and NUL bytes survive.
-    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(size + 1024));
+}
+
+void EditControl::endLoad()
+{
     SendScintilla(SCI_SETEOLMODE, scintillaEolMode(m_lineBreaks));
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0UL);
-    setReadOnly(readOnly);
+    setReadOnly(m_readOnlyAfterLoad);
     setModified(false);
+    m_loading = false;
+    finishEdits();
 }
 
 FileResult EditControl::saveFile(const QString &path)
@@ -103,6 +183,7 @@ FileResult EditControl::insertFile(const QString &path, int line, int column)
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(position), static_cast<long>(position));
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
     SendScintilla(SCI_ENDUNDOACTION);
+    finishEdits();
     return {};
 }
 
@@ -117,6 +198,7 @@ void EditControl::replaceSelectedText(const QString &text)
     const long end = SendScintilla(SCI_GETTARGETEND);
     SendScintilla(SCI_ENDUNDOACTION);
     SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(end));
+    finishEdits();
 }
 
 int EditControl::positionAt(int line, int column) const
@@ -366,6 +448,7 @@ int EditControl::replaceRange(int from, int to, const QString &text)
     const QByteArray utf8 = text.toUtf8();
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    finishEdits();
     return static_cast<int>(SendScintilla(SCI_GETTARGETEND));
 }
 
@@ -387,6 +470,7 @@ void EditControl::replaceRanges(const QVector<QPair<int, int>> &ranges, const QS
     }
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(region.size()), region.constData());
+    finishEdits();
 }
 
 void EditControl::moveCaret(int line, int column)
@@ -402,6 +486,121 @@ void EditControl::goToLine(int line)
     setCursorPosition(index, 0);
     SendScintilla(SCI_SCROLLCARET);
     setFocus();
+}
+
+QByteArray EditControl::textBytes(int from, int to) const
+{
+    from = qBound(0, from, textLength());
+    to = qBound(from, to, textLength());
+    // One byte more for the NUL that Scintilla writes after the range.
+    QByteArray copy(to - from + 1, Qt::Uninitialized);
+    TextRange range{from, to, copy.data()};
+    SendScintilla(SCI_GETTEXTRANGE, 0UL, &range);
+    copy.chop(1);
+    return copy;
+}
+
+int EditControl::utf16Offset(int position) const
+{
+    if (!m_utf16Index) {
+        // Built once a reader first asks; Scintilla keeps it current through every edit after.
+        SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, static_cast<unsigned long>(SC_LINECHARACTERINDEX_UTF16));
+        m_utf16Index = true;
+    }
+    position = qBound(0, position, textLength());
+    const unsigned long line = static_cast<unsigned long>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
+    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, line);
+    return static_cast<int>(SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, static_cast<long>(SC_LINECHARACTERINDEX_UTF16))
+                            + SendScintilla(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), static_cast<long>(position)));
+}
+
+int EditControl::positionFromUtf16(int offset) const
+{
+    const int length = textLength();
+    if (offset <= 0)
+        return 0;
+    if (offset >= utf16Offset(length))
+        return length;
+    const unsigned long line = static_cast<unsigned long>(
+        SendScintilla(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(offset), static_cast<long>(SC_LINECHARACTERINDEX_UTF16)));
+    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, line);
+    const long within = offset - SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, static_cast<long>(SC_LINECHARACTERINDEX_UTF16));
+    if (within <= 0)
+        return static_cast<int>(lineStart);
+    return static_cast<int>(SendScintilla(SCI_POSITIONRELATIVECODEUNITS, static_cast<unsigned long>(lineStart), within));
+}
+
+void EditControl::noteChange(int position, int modification, int length)
+{
+    const bool inserting = modification & SC_MOD_BEFOREINSERT;
+    if (!inserting && !(modification & SC_MOD_BEFOREDELETE))
+        return;
+    if (!m_loading)
+        inserting ? m_accessibleEvents->beforeInsert(position, length) : m_accessibleEvents->beforeDelete(position, length);
+    // The span changed so far is carried through this change: bytes after an insertion move
+    // up, bytes after a deletion move down and bytes inside it collapse to its start.
+    const int end = position + length;
+    if (m_editFrom < 0) {
+        m_editFrom = position;
+        m_editTo = inserting ? end : position;
+    } else if (inserting) {
+        const auto moved = [&](int at) { return at >= position ? at + length : at; };
+        m_editFrom = std::min(moved(m_editFrom), position);
+        m_editTo = std::max(moved(m_editTo), end);
+    } else {
+        const auto moved = [&](int at) { return at <= position ? at : (at >= end ? at - length : position); };
+        m_editFrom = std::min(moved(m_editFrom), position);
+        m_editTo = std::max(moved(m_editTo), position);
+    }
+    scheduleFinish();
+}
+
+void EditControl::scheduleFinish()
+{
+    if (m_finishQueued)
+        return;
+    m_finishQueued = true;
+    // Edits made by code rather than by input are reported on the next turn of the event loop.
+    QMetaObject::invokeMethod(this, &EditControl::finishEdits, Qt::QueuedConnection);
+}
+
+void EditControl::finishEdits()
+{
+    m_finishQueued = false;
+    if (m_editFrom < 0)
+        return;
+    const int from = std::exchange(m_editFrom, -1);
+    const int to = std::exchange(m_editTo, -1);
+    m_accessibleEvents->send();
+    const int lines = static_cast<int>(SendScintilla(SCI_GETLINECOUNT));
+    const bool linesChanged = lines != m_lineCount;
+    m_lineCount = lines;
+    Q_EMIT textEdited(from, to);
+    if (linesChanged)
+        Q_EMIT lineCountChanged(lines);
+}
+
+void EditControl::setText(const QString &text)
+{
+    QsciScintilla::setText(text);
+    finishEdits();
+}
+
+bool EditControl::event(QEvent *event)
+{
+    const bool handled = QsciScintilla::event(event);
+    // A keystroke or a paste is reported before the next event is handled.
+    if (m_editFrom >= 0)
+        finishEdits();
+    return handled;
+}
+
+bool EditControl::viewportEvent(QEvent *event)
+{
+    const bool handled = QsciScintilla::viewportEvent(event);
+    if (m_editFrom >= 0)
+        finishEdits();
+    return handled;
 }
 
 void EditControl::applyElementStyles()

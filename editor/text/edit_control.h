@@ -51,6 +51,11 @@ enum : int {
 
 // Features on the text (the line-number margin, and later the script language's helpers) are
 // objects of their own attached to the control from outside (see EditFeature), not methods of it.
+class AccessibleEditEvents;
+
+// QScintilla itself never hears of single insertions and deletions: its handling of each costs
+// time in proportion to the text's length. The control reports them with textEdited instead, and
+// serves screen readers itself (see edit_control_accessible.h).
 class EditControl : public QsciScintilla, public SearchTarget
 {
     Q_OBJECT
@@ -122,15 +127,42 @@ public:
     // its line means the line's end, a line beyond the text the text's end.
     void moveCaret(int line, int column);
 
+    // The bytes from..to, copied across Scintilla's gap without moving it: features read the
+    // text through this or SCI_GETCHARACTERPOINTER, never as one QString.
+    QByteArray textBytes(int from, int to) const;
+    // A byte position as an offset in UTF-16 code units, the unit of screen readers, and back.
+    int utf16Offset(int position) const;
+    int positionFromUtf16(int offset) const;
+    // Sends textEdited and lineCountChanged for the edits made so far. The control does this
+    // itself after each input event and on the next turn of the event loop.
+    void finishEdits();
+    // QsciScintilla::setText, with its edit reported before it returns.
+    void setText(const QString &text) override;
+
 Q_SIGNALS:
     // The face or size of the text changed; margins that measure text follow it.
     void editorFontChanged();
+    // Once one or more changes of the text are complete: from..to holds every byte that
+    // changed, in the text as it is now (empty where text was only removed).
+    void textEdited(int from, int to);
+    // Once an edit changed the number of lines.
+    void lineCountChanged(int lines);
+
+protected:
+    bool event(QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
+    void noteChange(int position, int modification, int length);
+    void scheduleFinish();
     void applyElementStyles();
     void applyFontTo(QsciLexer *language) const;
     void applyChrome();
+    class LoadingSink;
     void loadUtf8(const QByteArray &utf8);
+    // Around a load: the old text goes, room is made for size bytes, nothing is undoable.
+    void beginLoad(qint64 size);
+    void endLoad();
     int positionAt(int line, int column) const;
 
     LanguageRegistry m_languages;
@@ -141,4 +173,13 @@ private:
     TextEncoding m_encoding = TextEncoding::Utf8;
     LineBreakStyle m_lineBreaks = LineBreakStyle::CrLf;
     bool m_whitespaceVisible = false;
+    // Changed bytes since the last textEdited, in the text as it is now; -1 when none.
+    int m_editFrom = -1;
+    int m_editTo = -1;
+    int m_lineCount = 1;
+    bool m_finishQueued = false;
+    bool m_loading = false;
+    bool m_readOnlyAfterLoad = false;
+    mutable bool m_utf16Index = false;
+    std::unique_ptr<AccessibleEditEvents> m_accessibleEvents;
 };

@@ -49,7 +49,7 @@ void EditFeature::takeSnapshot(std::function<void(QByteArray)> ready)
 {
     m_ready = std::move(ready);
     if (!m_textChanged)
-        m_textChanged = connect(&m_control, &QsciScintilla::textChanged, this, [this] {
+        m_textChanged = connect(&m_control, &EditControl::textEdited, this, [this] {
             if (m_copied >= 0)
                 restartSnapshot();
         });

@@ -16,7 +16,7 @@ void LineNumberMargin::start()
 {
     EditControl &text = control();
     text.setMarginLineNumbers(0, true);
-    m_lines = connect(&text, &QsciScintilla::linesChanged, this, [this] { fitWidth(false); });
+    m_lines = connect(&text, &EditControl::lineCountChanged, this, [this] { fitWidth(false); });
     m_font = connect(&text, &EditControl::editorFontChanged, this, [this] { fitWidth(true); });
     fitWidth(true);
 }

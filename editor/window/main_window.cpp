@@ -404,7 +404,7 @@ void MainWindow::connectCommands()
     connectAction("mHELPABOUT", this, [this] { ShowAbout(m_dialogs); });
 
     // Typing after a log-out question makes the next close ask again.
-    connect(m_editor, &QsciScintilla::textChanged, this, [this] { m_closeConfirmed = false; });
+    connect(m_editor, &EditControl::textEdited, this, [this] { m_closeConfirmed = false; });
 #ifndef QT_NO_SESSIONMANAGER
     if (auto *app = qGuiApp)
         connect(app, &QGuiApplication::commitDataRequest, this, &MainWindow::commitData);

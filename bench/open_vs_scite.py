@@ -1,0 +1,100 @@
+#!/usr/bin/env python3
+"""Whole-process cost of opening a 50 MB script: Quillmere against SciTE.
+
+Each program runs on a private Xvfb display and is timed from exec until it is idle (its CPU
+time stops growing), minus the same program's own idle start without a file; best of the rounds.
+Also prints the peak resident size with the script open and analysed, against the file's size.
+
+Usage: bench/open_vs_scite.py BUILD_DIR [rounds]   (needs Xvfb; SciTE from Debian's `scite`)
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+TICK = os.sysconf("SC_CLK_TCK")
+QUIET_SECONDS = 1.5
+LONGEST_RUN = 120
+
+
+def cpu_and_peak(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    ticks = int(fields[11]) + int(fields[12])   # utime and stime of all threads
+    peak = 0
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                peak = int(line.split()[1]) * 1024
+    return ticks, peak
+
+
+def run_until_idle(command, env):
+    """CPU seconds and peak bytes of command from exec until its CPU time stops growing."""
+    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        started = time.monotonic()
+        last_ticks, peak = -1, 0
+        quiet_since = time.monotonic()
+        while time.monotonic() - started < LONGEST_RUN:
+            time.sleep(0.1)
+            if process.poll() is not None:
+                raise RuntimeError(f"{command[0]} ended early ({process.returncode})")
+            ticks, peak = cpu_and_peak(process.pid)
+            # One tick of slack: an idle program may still wake for a timer now and then.
+            if ticks > last_ticks + 1:
+                last_ticks, quiet_since = ticks, time.monotonic()
+            elif time.monotonic() - quiet_since >= QUIET_SECONDS:
+                return ticks / TICK, peak
+        raise RuntimeError(f"{command[0]} never went idle")
+    finally:
+        process.kill()
+        process.wait()
+
+
+def best(command, env, rounds):
+    runs = [run_until_idle(command, env) for _ in range(rounds)]
+    return min(cpu for cpu, _ in runs), min(peak for _, peak in runs)
+
+
+def main():
+    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
+    rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 3
+    quillmere = os.path.join(build, "Quillmere", "Quillmere")
+    writer = os.path.join(build, "bench", "bench_write_script")
+    scite = shutil.which("scite") or shutil.which("SciTE")
+    work = tempfile.mkdtemp(prefix="open-bench-")
+    display = f":{150 + os.getpid() % 50}"
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(1)
+        script = os.path.join(work, "big.txt")
+        subprocess.run([writer, script], check=True, stdout=subprocess.DEVNULL)
+        size = os.path.getsize(script)
+        env = dict(os.environ, DISPLAY=display, HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"),
+                   XDG_RUNTIME_DIR=work)
+        for name in ("QT_QPA_PLATFORM", "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
+            env.pop(name, None)
+        print(f"file {size / 2**20:.1f} MB, best of {rounds}, CPU from exec until idle")
+        results = {}
+        for name, program in (("Quillmere", quillmere), ("SciTE", scite)):
+            if not program:
+                print(f"{name}: not installed")
+                continue
+            idle, idle_peak = best([program], env, rounds)
+            loaded, peak = best([program, script], env, rounds)
+            results[name] = loaded - idle
+            print(f"{name:10} idle start {idle:6.2f} s   with the script {loaded:6.2f} s   "
+                  f"open {loaded - idle:6.2f} s   peak {peak / 2**20:6.1f} MB = {peak / size:4.2f} x file")
+        if len(results) == 2 and results["SciTE"] > 0:
+            print(f"open CPU ratio Quillmere / SciTE: {results['Quillmere'] / results['SciTE']:.2f}")
+    finally:
+        xvfb.kill()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
