@@ -3,6 +3,7 @@
 
 #include "language_definition.h"
 #include "script_styler.h"
+#include "word_bytes.h"
 
 #include <algorithm>
 #include <array>
@@ -20,7 +21,7 @@ enum : unsigned char { WordByte = 1, SigilByte = 2, StructureByte = 4, BlankByte
 const std::array<unsigned char, 256> ByteClasses = [] {
     std::array<unsigned char, 256> classes{};
     for (int c = 0; c < 256; ++c) {
-        const bool word = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
+        const bool word = isWordByte(static_cast<unsigned char>(c));
         const bool sigil = c == '.' || c == '@' || c == '$' || c == '\'' || c == '#';
         const bool structure = c == '{' || c == '}' || c == '(' || c == ')' || c == '[' || c == ']' || c == ';';
         classes[size_t(c)] = (word ? WordByte : 0) | (sigil ? SigilByte : 0) | (structure ? StructureByte : 0)
@@ -102,11 +103,6 @@ private:
     std::vector<Slot> m_slots;
     uint32_t m_mask = 0;
 };
-
-inline bool isWordByte(unsigned char c)
-{
-    return ByteClasses[c] & WordByte;
-}
 
 inline bool isSigil(unsigned char c)
 {

@@ -8,6 +8,7 @@
 
 #include <chrono>
 
+class CaretInsertion;
 class QLocalServer;
 class QLocalSocket;
 class QTimer;
@@ -29,9 +30,16 @@ public:
     // A connection that completes no command for this long is closed (30 seconds unless set).
     void setIdleLimit(std::chrono::milliseconds limit);
 
+    // The commands that insert text put it in here, in the order they arrive; without an
+    // insertion they change nothing.
+    void setInsertion(CaretInsertion *insertion);
+
 Q_SIGNALS:
-    // One whole command text. Its sender is answered once the receivers have returned.
+    // One whole command text, after it was carried out. Its sender is answered once the
+    // receivers have returned.
     void commandReceived(const QString &text);
+    // A whole command that the editor does not know; the status sentence names it.
+    void unknownCommand(const QString &statusText);
     // A frame was dropped and its connection closed; the status sentence says why.
     void frameRefused(const QString &statusText);
 
@@ -45,6 +53,7 @@ private:
     void acceptConnections();
     void readFrames(QLocalSocket *socket);
     void handlePending();
+    void carryOut(const QString &text);
     void connectionClosed(QLocalSocket *socket);
     void idleLimitReached(QLocalSocket *socket);
     void refuse(QLocalSocket *socket, const QString &statusText);
@@ -52,6 +61,7 @@ private:
     QTimer *idleTimer(QLocalSocket *socket) const;
 
     QLocalServer *m_server = nullptr;
+    CaretInsertion *m_insertion = nullptr;
     QQueue<PendingCommand> m_pending;
     bool m_handling = false;
     std::chrono::milliseconds m_idleLimit{30000};

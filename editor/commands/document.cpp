@@ -14,7 +14,7 @@ Document::Document(EditControl &control, DialogSeam &dialogs, QWidget *owner, QO
 {
     // The control tells us when its text departs from or returns to the saved state.
     connect(&m_control, &EditControl::modificationChanged, this, [this] {
-        SetModified(m_control.isModified());
+        setScriptModified(m_control.isModified());
     });
 }
 
@@ -28,16 +28,16 @@ bool Document::scriptModified() const
     return m_modified;
 }
 
-void Document::SetModified(bool modified)
+void Document::setScriptModified(bool modified)
 {
     m_modified = modified;
     Q_EMIT modifiedChanged(modified);
 }
 
-void Document::ResetScript()
+void Document::resetScript()
 {
     m_fileName.clear();
-    SetModified(false);
+    setScriptModified(false);
 }
 
 QString Document::askFileName(bool save, const QString &title)
@@ -45,38 +45,38 @@ QString Document::askFileName(bool save, const QString &title)
     return m_dialogs.fileName(AnyFileRequest(m_owner, save ? FileDialogMode::Save : FileDialogMode::Open, title));
 }
 
-bool Document::NewScript()
+bool Document::newScript()
 {
-    if (!PromptSaveModified())
+    if (!promptSaveModified())
         return false;
     m_control.resetDocument();
-    ResetScript();
+    resetScript();
     Q_EMIT statusText(QStringLiteral("Script has been cleared."));
     return true;
 }
 
-bool Document::OpenScript()
+bool Document::openScript()
 {
     // Asked before the dialog, so the user's changes are never dropped by a load.
-    if (!PromptSaveModified())
+    if (!promptSaveModified())
         return false;
     const QString path = askFileName(false, QStringLiteral("Select an NPC Script to open.."));
     if (path.isEmpty())
         return false;
-    return OpenScriptFile(path, false);
+    return openScriptFile(path, false);
 }
 
-bool Document::OpenScriptFile(const QString &path, bool quiet)
+bool Document::openScriptFile(const QString &path, bool quiet)
 {
     const QString previousName = m_fileName;
     const bool previousModified = m_modified;
     m_fileName = path;
-    SetModified(false);
+    setScriptModified(false);
     const FileResult result = m_control.openFile(path);
     if (!result) {
         // The text is untouched, so name and flag go back to what they described.
         m_fileName = previousName;
-        SetModified(previousModified);
+        setScriptModified(previousModified);
         Q_EMIT statusText(QStringLiteral("There was an error trying to open the selected file: ")
                           + result.error);
         return false;
@@ -87,10 +87,10 @@ bool Document::OpenScriptFile(const QString &path, bool quiet)
     return true;
 }
 
-bool Document::InsertFile()
+bool Document::insertScriptFile()
 {
     const QString path = askFileName(false, QStringLiteral("Select file to insert.."));
-    if (!FileExists(path))
+    if (!fileExists(path))
         return false;
     int line = 0;
     int column = 0;
@@ -104,10 +104,10 @@ bool Document::InsertFile()
     return true;
 }
 
-bool Document::SaveScript()
+bool Document::saveScript()
 {
     if (m_fileName.isEmpty())
-        return SaveScriptAs();
+        return saveScriptAs();
     const FileResult result = m_control.saveFile(m_fileName);
     if (!result) {
         Q_EMIT statusText(QStringLiteral("There was an error trying to save the script: ") + result.error);
@@ -118,7 +118,7 @@ bool Document::SaveScript()
     return true;
 }
 
-bool Document::SaveScriptAs()
+bool Document::saveScriptAs()
 {
     const QString path = askFileName(true, QStringLiteral("Enter filename for this script.."));
     if (path.isEmpty()) {
@@ -128,13 +128,13 @@ bool Document::SaveScriptAs()
     // The script keeps its name until a file really holds it, as after a failed load.
     const QString previousName = m_fileName;
     m_fileName = path;
-    if (SaveScript())
+    if (saveScript())
         return true;
     m_fileName = previousName;
     return false;
 }
 
-bool Document::PromptSaveModified()
+bool Document::promptSaveModified()
 {
     if (!m_modified)
         return true;
@@ -142,6 +142,6 @@ bool Document::PromptSaveModified()
         {QStringLiteral("The current script has been modified. Would you like to save it?"),
          MsgBoxIcon::Question, MsgBoxButtons::YesNo, QStringLiteral("Modified script..")});
     if (answer == MsgBoxAnswer::Yes)
-        return SaveScript();
+        return saveScript();
     return answer == MsgBoxAnswer::No;
 }

@@ -4,9 +4,12 @@
 #include <QColor>
 #include <QFont>
 
-#include <algorithm>
+#include <Qsci/qsciscintilla.h>
 
-#include "edit_control.h"
+#include <algorithm>
+#include <optional>
+
+#include "colour_theme.h"
 
 static_assert(ScriptStyler::FoldBase == QsciScintillaBase::SC_FOLDLEVELBASE
                   && ScriptStyler::FoldHeader == QsciScintillaBase::SC_FOLDLEVELHEADERFLAG
@@ -128,33 +131,32 @@ void ScriptLexer::styleText(int start, int end)
     }
 }
 
-void ScriptLexer::applyElementStyles(const EditControl &control)
+void ScriptLexer::applyColourTheme(const ColourTheme &theme)
 {
     struct Look
     {
         int style;
-        int colour;
-        int fontStyle;  // -1: the style keeps its font
+        EditorElement colour;
+        std::optional<StyledElement> fontStyle;  // none: the style keeps its font
     };
     static const Look looks[] = {
-        {Keyword, EditorElement::KeywordText, EditorElement::KeywordStyle},
-        {ScopeKeyword, EditorElement::ScopeKeywordText, EditorElement::KeywordStyle},
-        {Operator, EditorElement::OperatorText, EditorElement::OperatorStyle},
-        {Comment, EditorElement::CommentText, EditorElement::CommentStyle},
-        {String, EditorElement::StringText, -1},
-        {Number, EditorElement::NumberText, -1},
+        {Keyword, EditorElement::KeywordText, StyledElement::Keyword},
+        {ScopeKeyword, EditorElement::ScopeKeywordText, StyledElement::Keyword},
+        {Operator, EditorElement::OperatorText, StyledElement::Operator},
+        {Comment, EditorElement::CommentText, StyledElement::Comment},
+        {String, EditorElement::StringText, std::nullopt},
+        {Number, EditorElement::NumberText, std::nullopt},
     };
-    const QFont editorFont = control.editorFont();
     for (const Look &look : looks) {
-        const QColor colour = control.elementColour(look.colour);
+        const QColor colour = theme.colour(look.colour);
         setColor(colour.isValid() ? colour : defaultColor(look.style), look.style);
-        if (look.fontStyle < 0)
+        if (!look.fontStyle)
             continue;
-        // 1 bold, 2 italic, 3 both; a bold or italic editor font stays so.
-        const int fontStyle = control.elementFontStyle(look.fontStyle);
+        // A bold or italic editor font stays so.
+        const FontStyle fontStyle = theme.fontStyle(*look.fontStyle);
         QFont styled = font(look.style);
-        styled.setBold(editorFont.bold() || (fontStyle & 1));
-        styled.setItalic(editorFont.italic() || (fontStyle & 2));
+        styled.setBold(theme.font.bold() || fontStyle.testFlag(FontStyleFlag::Bold));
+        styled.setItalic(theme.font.italic() || fontStyle.testFlag(FontStyleFlag::Italic));
         setFont(styled, look.style);
     }
 }

@@ -18,7 +18,7 @@ QString SpritePicturePathFor(const QString &moduleFolder)
     // A folder right below the root keeps the root's "/"; a bare relative name has no parent part.
     QString parent = cut < 0 ? QString() : folder.left(cut == 0 ? 1 : cut);
     if (!parent.isEmpty())
-        AddTrailingSeparator(parent);
+        addTrailingSeparator(parent);
     return parent + QStringLiteral("Data/images/NPC List.jpg");
 }
 

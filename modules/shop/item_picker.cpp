@@ -146,7 +146,7 @@ ItemPicker::ItemPicker(const ItemTable &table, QWidget *parent)
 
     auto *rule = new MultiRule(this);
     rule->setObjectName(QStringLiteral("MultiRule1"));
-    rule->setOrientation(MultiRule::Horizontal);
+    rule->setOrientation(MultiRule::Orientation::Horizontal);
     layout->addWidget(rule);
 
     auto *buttons = new QHBoxLayout;
