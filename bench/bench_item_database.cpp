@@ -2,6 +2,7 @@
 #include "bench_support.h"
 #include "item_database.h"
 #include "item_picker.h"
+#include "module_dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -82,6 +83,7 @@ int main(int argc, char *argv[])
         while (stream.readLineInto(&line))
             sink += line.size();
     });
+    ModuleDialogSeam dialogs;
     ItemTable table;
     const double load = medianMs(9, [&] {
         table = LoadItemDatabase(path).table;
@@ -94,7 +96,7 @@ int main(int argc, char *argv[])
                 load, int(table.rows.size()), load / rawLines, load / textLines);
 
     const double open = medianMs(7, [&] {
-        ItemPicker picker(table);
+        ItemPicker picker(table, dialogs);
         picker.show();
         auto *view = picker.findChild<QTreeView *>("lvwItems");
         view->scrollToBottom();
@@ -106,7 +108,7 @@ int main(int argc, char *argv[])
     std::printf("picker open with \"All\" (%d rows), shown and scrolled to the end: %.1f ms (limit 150 ms)\n",
                 int(FilteredItemRows(table, FilterAll).size()), open);
 
-    ItemPicker picker(table);
+    ItemPicker picker(table, dialogs);
     picker.show();
     QCoreApplication::processEvents();
     auto *filter = picker.findChild<QComboBox *>("cboFilter");

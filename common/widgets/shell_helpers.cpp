@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
+#include <QWidget>
 
 namespace {
 
@@ -18,8 +19,17 @@ bool hasUrlScheme(const QString &text)
     return url.isValid() && url.scheme().size() > 1;
 }
 
+// The frame of owner's window as OwnerWindowVariable carries it; "" without an owner.
+QString ownerWindowText(const QWidget *owner)
+{
+    if (!owner)
+        return QString();
+    const QRect frame = owner->window()->frameGeometry();
+    return QStringLiteral("%1,%2,%3,%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height());
+}
+
 // Carries out the launch; false when nothing could be started or opened.
-bool launch(const QString &file, const QString &parameters, const QString &folder)
+bool launch(const QString &file, const QString &parameters, const QString &folder, const QWidget *owner)
 {
     if (file.isEmpty())
         return false;
@@ -27,9 +37,16 @@ bool launch(const QString &file, const QString &parameters, const QString &folde
     const QFileInfo info(file);
     if (info.exists()) {
         if (info.isFile() && info.isExecutable()) {
-            const QStringList arguments = parameters.isEmpty() ? QStringList() : QStringList{parameters};
-            return QProcess::startDetached(info.absoluteFilePath(), arguments,
-                                           folder.isEmpty() ? QString() : folder);
+            QProcess process;
+            process.setProgram(info.absoluteFilePath());
+            process.setArguments(parameters.isEmpty() ? QStringList() : QStringList{parameters});
+            process.setWorkingDirectory(folder);
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.remove(QLatin1String(OwnerWindowVariable));
+            if (owner)
+                environment.insert(QLatin1String(OwnerWindowVariable), ownerWindowText(owner));
+            process.setProcessEnvironment(environment);
+            return process.startDetached();
         }
         return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
     }
@@ -65,7 +82,7 @@ QString shellExecuteFailureText()
 bool shellExecute(const QString &file, const QString &parameters, QWidget *owner, const QString &folder,
                   const ShellFailureReport &report)
 {
-    if (launch(file, parameters, folder))
+    if (launch(file, parameters, folder, owner))
         return true;
 
     if (report)

@@ -11,8 +11,13 @@ class QWidget;
 // of a program can be answered by its tests.
 using ShellFailureReport = std::function<void(QWidget *owner, const QString &title, const QString &text)>;
 
+// The environment variable in which a started program finds its owner window's frame,
+// "x,y,width,height", so that it can open over it.
+inline constexpr char OwnerWindowVariable[] = "QUILLMERE_OWNER_WINDOW";
+
 // Opens file through the desktop: an executable file starts as a detached process with parameters
-// as its one argument (in folder when given); anything else (a web address, a picture, a document)
+// as its one argument (in folder when given), told owner's window in OwnerWindowVariable;
+// anything else (a web address, a picture, a document)
 // goes to the desktop's default handler. A failure is handed to report once (an empty report
 // says nothing). Returns whether the launch worked; callers may ignore it.
 // The desktop decides how a started program shows itself.

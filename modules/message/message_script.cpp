@@ -1,6 +1,8 @@
 // Building the message lines.
 #include "message_script.h"
 
+#include "script_text.h"
+
 #include <QStringList>
 
 QString BuildMessageScript(const QString &text)
@@ -10,6 +12,6 @@ QString BuildMessageScript(const QString &text)
         return QStringLiteral("\tmes \"\";\r\n");
     QStringList statements;
     for (const QString &line : text.split(QLatin1String("\r\n")))
-        statements.append(QStringLiteral("\tmes \"") + line + QStringLiteral("\";"));
+        statements.append(MesStatement(line));
     return statements.join(QLatin1String("\r\n"));
 }

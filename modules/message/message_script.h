@@ -4,5 +4,6 @@
 #include <QString>
 
 // Tab, "mes ", the line in double quotes and ";" for every line (split at CR LF only), joined by
-// CR LF. An empty text gives one empty statement followed by CR LF.
+// CR LF; quotes and backslashes in a line are escaped. An empty text gives one empty statement
+// followed by CR LF.
 QString BuildMessageScript(const QString &text);

@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -15,7 +16,8 @@ ModuleLook messageLook()
 {
     return ModuleLook{QStringLiteral("Saymark"), QStringLiteral("imgLogo"), messagePicture(),
                       QStringLiteral("What would you like this NPC to say, hmm?"), QStringLiteral("cmdSaymark"),
-                      QStringLiteral("Saymark")};
+                      QStringLiteral("Saymark"), QStringLiteral("Insert the message into the editor"),
+                      QStringLiteral("Saymark: turns the text you type into message lines of the script")};
 }
 
 } // namespace
@@ -27,9 +29,14 @@ MessageWindow::MessageWindow(const ModuleContext &context, DialogSeam &dialogs, 
     QGroupBox *frame = inputFrame(QStringLiteral("fraInitalMessages"), QStringLiteral("Enter your message below"), this);
     m_message = frameMultiLineBox(QStringLiteral("txtMessage"), frame);
     body()->addWidget(frame, 1);
-    // The insert button stays enabled without an editor: a failed send is reported, not hidden.
+    // The insert button stays enabled without an editor: the text can still go to the clipboard.
     setInputOrder({m_message});
     resize(480, 360);
+}
+
+bool MessageWindow::hasInput() const
+{
+    return !m_message->document()->isEmpty();
 }
 
 std::optional<QString> MessageWindow::buildScript()

@@ -13,6 +13,8 @@ public:
     MessageWindow(const ModuleContext &context, DialogSeam &dialogs, CommandSender send = SendToEditor,
                   QWidget *parent = nullptr);
 
+    bool hasInput() const override;
+
 protected:
     std::optional<QString> buildScript() override;
 

@@ -9,5 +9,6 @@
 QString NpcHeaderTemplate();
 
 // The whole block from the shared inputs and the greeting (lines split at CR LF only). The
-// greeting goes in after the substitution, so placeholders typed into it stay as typed.
+// greeting goes in after the substitution, so placeholders typed into it stay as typed. Whatever
+// stands inside a string (the name in brackets, the greeting lines) is escaped.
 QString BuildNPCScript(const HeaderInputs &inputs, const QString &greeting);

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,7 +18,8 @@ ModuleLook npcLook()
 {
     return ModuleLook{QStringLiteral("Create Folkmint"), QStringLiteral("Image1"), characterPicture(),
                       QStringLiteral("How may I help you?  ^.^"), QStringLiteral("cmdInsertNPC"),
-                      QStringLiteral("Insert NPC")};
+                      QStringLiteral("Insert NPC"), QStringLiteral("Insert the NPC into the editor"),
+                      QStringLiteral("Folkmint: writes the definition of a talking NPC into the script")};
 }
 
 } // namespace
@@ -41,11 +43,18 @@ NpcWindow::NpcWindow(const ModuleContext &context, DialogSeam &dialogs, CommandS
     setInputOrder(m_inputs->focusOrder() << m_greeting);
     // Without an editor there is nowhere to insert.
     insertButton()->setEnabled(context.EditorHwnd != 0);
-    resize(620, 440);
+    resize(620, 460);
 }
 
 std::optional<QString> NpcWindow::buildScript()
 {
-    const HeaderInputs inputs = m_inputs->inputsForInsert();
-    return BuildNPCScript(inputs, TextWithHardLineBreaks(*m_greeting));
+    const std::optional<HeaderInputs> inputs = m_inputs->inputsForInsert();
+    if (!inputs)
+        return std::nullopt;
+    return BuildNPCScript(*inputs, TextWithHardLineBreaks(*m_greeting));
+}
+
+bool NpcWindow::hasInput() const
+{
+    return m_inputs->hasInput() || !m_greeting->document()->isEmpty();
 }

@@ -16,6 +16,8 @@ public:
     NpcWindow(const ModuleContext &context, DialogSeam &dialogs, CommandSender send = SendToEditor,
               QWidget *parent = nullptr);
 
+    bool hasInput() const override;
+
 protected:
     std::optional<QString> buildScript() override;
 

@@ -6,6 +6,8 @@
 #include "shell_helpers.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 QString SpritePicturePathFor(const QString &moduleFolder)
 {
@@ -22,10 +24,45 @@ QString SpritePicturePathFor(const QString &moduleFolder)
     return parent + QStringLiteral("Data/images/NPC List.jpg");
 }
 
+QString MapPicturePath(const QString &spritePicturePath, const QString &mapName)
+{
+    QString name = mapName.trimmed();
+    if (name.endsWith(QLatin1String(".gat"), Qt::CaseInsensitive))
+        name.chop(4);
+    QString folder = QFileInfo(spritePicturePath).path();
+    return addTrailingSeparator(folder) + QStringLiteral("maps/") + name + QStringLiteral(".jpg");
+}
+
+QString ModuleSettingsPathFor(const QString &moduleFolder)
+{
+    if (!SystemShareFolderFor(moduleFolder).isEmpty())
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+               + QStringLiteral("/Quillmere/Modules.ini");
+    QString folder = moduleFolder;
+    return addTrailingSeparator(folder) + QStringLiteral("Modules.ini");
+}
+
 QString ModuleCommandLine(const QStringList &arguments)
 {
     // The editor passes one argument; a hand-typed line split at blanks is joined back.
     return arguments.mid(1).join(QLatin1Char(' '));
+}
+
+QRect EditorWindowFrom(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return QRect();
+    int numbers[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        numbers[i] = parts.at(i).trimmed().toInt(&ok);
+        if (!ok)
+            return QRect();
+    }
+    if (numbers[2] <= 0 || numbers[3] <= 0)
+        return QRect();
+    return QRect(numbers[0], numbers[1], numbers[2], numbers[3]);
 }
 
 ModuleContext ReadStartupParameters(const QString &commandLine, const QString &moduleFolder)
@@ -33,5 +70,9 @@ ModuleContext ReadStartupParameters(const QString &commandLine, const QString &m
     ModuleContext context;
     context.EditorHwnd = EditorHwndFrom(commandLine);
     context.SpritePicturePath = SpritePicturePathFor(moduleFolder);
+    context.SettingsPath = ModuleSettingsPathFor(moduleFolder);
+    // Only an editor's own window counts; started by hand, the module centres on the screen.
+    if (context.EditorHwnd != 0)
+        context.EditorWindow = EditorWindowFrom(qEnvironmentVariable(OwnerWindowVariable));
     return context;
 }

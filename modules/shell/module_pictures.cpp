@@ -60,11 +60,15 @@ QPixmap messagePicture()
     return pixmap;
 }
 
-QPixmap lookFigurePicture()
+QPixmap lookFigurePicture(Facing facing)
 {
     QPixmap pixmap = blank(40);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
+    // The facing numbers go counter-clockwise, a painter's angles clockwise.
+    painter.translate(20, 20);
+    painter.rotate(-45.0 * int(facing));
+    painter.translate(-20, -20);
     painter.setPen(QPen(QColor(50, 60, 80), 1.5));
     painter.setBrush(QColor(90, 140, 200));
     painter.drawEllipse(QRectF(6, 12, 28, 20));                 // shoulders

@@ -2,16 +2,17 @@
 #pragma once
 
 #include "module_context.h"
+#include "module_window.h"
 
 #include <QString>
-#include <QWidget>
 
 #include <functional>
 #include <memory>
 
 class DialogSeam;
 
-using ModuleWindowFactory = std::function<std::unique_ptr<QWidget>(const ModuleContext &, DialogSeam &)>;
+using ModuleWindowFactory = std::function<std::unique_ptr<ModuleWindow>(const ModuleContext &, DialogSeam &)>;
 
 // programName is the application's name, which the desktop shows for the untitled window.
+// When the same module already runs for the same editor, that window comes to the front instead.
 int RunModule(int argc, char *argv[], const QString &programName, const ModuleWindowFactory &createWindow);

@@ -4,13 +4,16 @@
 #include "dialog_seam.h"
 #include "input_frames.h"
 #include "module_pictures.h"
+#include "module_settings.h"
+#include "picture_viewer.h"
 #include "widget_names.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
@@ -32,45 +35,55 @@ struct CompassPoint
 {
     int row;
     int column;
-    const char *name;
 };
 constexpr CompassPoint compass[8] = {
-    {0, 1, "Top"}, {0, 2, "Top right"}, {1, 2, "Right"}, {2, 2, "Bottom right"},
-    {2, 1, "Bottom"}, {2, 0, "Bottom left"}, {1, 0, "Left"}, {0, 0, "Top left"},
+    {0, 1}, {0, 2}, {1, 2}, {2, 2}, {2, 1}, {2, 0}, {1, 0}, {0, 0},
 };
 
 } // namespace
 
+void ReportInputProblem(const QString &text, QWidget *field, DialogSeam &dialogs)
+{
+    dialogs.msgBoxEx(MsgBoxExRequest{text, MsgBoxIcon::Warning, MsgBoxButtons::Okay, InputProblemTitle()});
+    if (field) {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto *box = qobject_cast<QLineEdit *>(field))
+            box->selectAll();
+    }
+}
+
 SharedInputs::SharedInputs(const InputCaptions &captions, const ModuleContext &context, DialogSeam &dialogs,
                            QWidget *window)
+    : m_captions(captions)
+    , m_dialogs(dialogs)
+    , m_window(window)
+    , m_spritePicturePath(context.SpritePicturePath)
 {
-    buildPlacement(captions, context, dialogs, window);
+    buildPlacement(context, window);
     buildLookDirection(window);
 }
 
-void SharedInputs::buildPlacement(const InputCaptions &captions, const ModuleContext &context,
-                                  DialogSeam &dialogs, QWidget *window)
+void SharedInputs::buildPlacement(const ModuleContext &context, QWidget *window)
 {
     m_placement = new QWidget(window);
     auto *grid = new QGridLayout(m_placement);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    QGroupBox *nameFrame = inputFrame(QStringLiteral("fraNPCName"), captions.name, m_placement);
+    QGroupBox *nameFrame = inputFrame(QStringLiteral("fraNPCName"), m_captions.name, m_placement);
     m_name = frameTextBox(QStringLiteral("txtName"), nameFrame);
     grid->addWidget(nameFrame, 0, 0);
 
     QGroupBox *spriteFrame = inputFrame(QStringLiteral("fraNPCSprite"), QStringLiteral("NPC Sprite"), m_placement);
     m_sprite = frameTextBox(QStringLiteral("txtNPCSprite"), spriteFrame);
-    auto *spriteButton = toolButton(QStringLiteral("tbrNPCSprite"), spriteListIcon(),
-                                    QStringLiteral("View the NPC Sprites list.."), spriteFrame);
-    m_spriteButton = spriteButton;
+    m_spriteButton = toolButton(QStringLiteral("tbrNPCSprite"), spriteListIcon(),
+                                QStringLiteral("View the NPC Sprites list.."), spriteFrame);
     grid->addWidget(spriteFrame, 0, 1, 1, 2);
 
-    QGroupBox *mapFrame = inputFrame(QStringLiteral("fraMapLocation"), captions.mapName, m_placement);
+    QGroupBox *mapFrame = inputFrame(QStringLiteral("fraMapLocation"), m_captions.mapName, m_placement);
     m_mapName = frameTextBox(QStringLiteral("txtMapName"), mapFrame);
-    // A map selector is not part of the tool set: the button is there, without an action.
     m_mapButton = toolButton(QStringLiteral("tbrMapLocation"), mapLocationIcon(),
                              QStringLiteral("Select a map using the Map Selector.."), mapFrame);
+    m_mapButton->setAccessibleDescription(QStringLiteral("Show the picture of the map named in the box"));
     grid->addWidget(mapFrame, 1, 0);
 
     QGroupBox *xFrame = inputFrame(QStringLiteral("fraMapX"), QStringLiteral("X Position on Map"), m_placement);
@@ -79,14 +92,26 @@ void SharedInputs::buildPlacement(const InputCaptions &captions, const ModuleCon
     QGroupBox *yFrame = inputFrame(QStringLiteral("fraMapY"), QStringLiteral("Y Position on Map"), m_placement);
     m_y = frameTextBox(QStringLiteral("txtMapY"), yFrame);
     grid->addWidget(yFrame, 1, 2);
+
+    // The switch is kept for every later run of any module.
+    const ModuleSettings settings(context.SettingsPath);
+    m_addGat = nameWidget(new QCheckBox(QStringLiteral("Add .gat to map names"), m_placement),
+                          QStringLiteral("chkAddGat"), QStringLiteral("Add .gat to map names"));
+    m_addGat->setAccessibleDescription(QStringLiteral("Older servers need .gat after map names; current ones read "
+                                                      "them without it"));
+    m_addGat->setToolTip(m_addGat->accessibleDescription());
+    m_addGat->setChecked(settings.addGat());
+    grid->addWidget(m_addGat, 2, 0, 1, 3);
+    QObject::connect(m_addGat, &QCheckBox::toggled, m_addGat, [settings](bool on) { settings.setAddGat(on); });
+
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
 
-    const QString picturePath = context.SpritePicturePath;
-    QObject::connect(spriteButton, &QToolButton::clicked, window, [&dialogs, window, picturePath] {
-        dialogs.launch(window, picturePath, QString());
-    });
+    QObject::connect(static_cast<QToolButton *>(m_spriteButton), &QToolButton::clicked, window,
+                     [this] { ShowPicture(m_spritePicturePath, m_window, m_dialogs); });
+    QObject::connect(static_cast<QToolButton *>(m_mapButton), &QToolButton::clicked, window,
+                     [this] { showMapPicture(); });
 }
 
 void SharedInputs::buildLookDirection(QWidget *window)
@@ -97,30 +122,37 @@ void SharedInputs::buildLookDirection(QWidget *window)
     picture->setObjectName(QStringLiteral("picLookDirection"));
     m_lookDirection->layout()->addWidget(picture);
     auto *grid = new QGridLayout(picture);
-    auto *figure = new QLabel(picture);
-    figure->setObjectName(QStringLiteral("imgLookFigure"));
-    figure->setPixmap(lookFigurePicture());
-    figure->setAlignment(Qt::AlignCenter);
-    grid->addWidget(figure, 1, 1);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(2);
+    m_figure = new QLabel(picture);
+    m_figure->setObjectName(QStringLiteral("imgLookFigure"));
+    m_figure->setPixmap(lookFigurePicture(Facing::North));
+    m_figure->setAlignment(Qt::AlignCenter);
+    m_figure->setAccessibleName(QStringLiteral("Facing North"));
+    grid->addWidget(m_figure, 1, 1);
 
     // In one exclusive group the arrow keys move between the options.
     auto *group = new QButtonGroup(picture);
     for (int index = 0; index < 8; ++index) {
         const CompassPoint &point = compass[index];
-        auto *option = nameWidget(new QRadioButton(picture), QStringLiteral("optLook%1").arg(index), caption);
-        const QString where = QStringLiteral("%1 (look %2)").arg(QLatin1String(point.name)).arg(index + 1);
+        const Facing facing = FacingOfLookButton(index);
+        auto *option = nameWidget(new QRadioButton(picture), QStringLiteral("optLook%1").arg(index), FacingName(facing));
+        const QString where = QStringLiteral("%1: look %2").arg(caption).arg(int(facing));
         option->setAccessibleDescription(where);
-        option->setToolTip(where);
+        option->setToolTip(FacingName(facing));
         group->addButton(option, index);
         grid->addWidget(option, point.row, point.column, Qt::AlignCenter);
         m_look.append(option);
     }
-    // Tab stops at the selected option, however it was selected.
-    QObject::connect(group, &QButtonGroup::idToggled, picture, [look = m_look](int, bool checked) {
+    // Tab stops at the selected option, however it was selected; the figure turns with it.
+    QObject::connect(group, &QButtonGroup::idToggled, picture, [this](int index, bool checked) {
         if (!checked)
             return;
-        for (QRadioButton *option : look)
+        for (QRadioButton *option : m_look)
             option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        const Facing facing = FacingOfLookButton(index);
+        m_figure->setPixmap(lookFigurePicture(facing));
+        m_figure->setAccessibleName(QStringLiteral("Facing ") + FacingName(facing));
     });
     m_look.first()->setChecked(true);
 }
@@ -135,9 +167,8 @@ QGroupBox *SharedInputs::lookDirection() const
     return m_lookDirection;
 }
 
-HeaderInputs SharedInputs::inputsForInsert()
+HeaderInputs SharedInputs::currentInputs() const
 {
-    m_mapName->setText(MapNameWithGat(m_mapName->text()));
     QList<bool> lookValues;
     for (const QRadioButton *option : m_look)
         lookValues.append(option->isChecked());
@@ -147,14 +178,59 @@ HeaderInputs SharedInputs::inputsForInsert()
     inputs.mapName = m_mapName->text();
     inputs.x = m_x->text();
     inputs.y = m_y->text();
-    inputs.lookIndex = SelectedOptionIndex(lookValues, 0);
+    inputs.facing = FacingOfLookButton(SelectedOptionIndex(lookValues, 0));
+    inputs.addGat = m_addGat->isChecked();
     return inputs;
+}
+
+std::optional<HeaderInputs> SharedInputs::inputsForInsert()
+{
+    HeaderInputs inputs = currentInputs();
+    if (const std::optional<InputProblem> problem = CheckHeaderInputs(inputs, m_captions)) {
+        ReportInputProblem(problem->text, textBox(problem->field), m_dialogs);
+        return std::nullopt;
+    }
+    // The user sees the map name as it goes into the script.
+    inputs.mapName = MapNameForScript(inputs.mapName, inputs.addGat);
+    m_mapName->setText(inputs.mapName);
+    return inputs;
+}
+
+bool SharedInputs::hasInput() const
+{
+    for (const QLineEdit *box : {m_name, m_sprite, m_mapName, m_x, m_y}) {
+        if (!box->text().isEmpty())
+            return true;
+    }
+    return false;
 }
 
 QList<QWidget *> SharedInputs::focusOrder() const
 {
-    QList<QWidget *> order{m_name, m_sprite, m_spriteButton, m_mapName, m_mapButton, m_x, m_y};
+    QList<QWidget *> order{m_name, m_sprite, m_spriteButton, m_mapName, m_mapButton, m_x, m_y, m_addGat};
     for (QRadioButton *option : m_look)
         order.append(option);
     return order;
+}
+
+QLineEdit *SharedInputs::textBox(InputField field) const
+{
+    switch (field) {
+    case InputField::Name: return m_name;
+    case InputField::Sprite: return m_sprite;
+    case InputField::MapName: return m_mapName;
+    case InputField::X: return m_x;
+    case InputField::Y: return m_y;
+    }
+    return nullptr;
+}
+
+void SharedInputs::showMapPicture()
+{
+    if (m_mapName->text().trimmed().isEmpty()) {
+        ReportInputProblem(QStringLiteral("Please fill in \"%1\" to see the map's picture.").arg(m_captions.mapName),
+                           m_mapName, m_dialogs);
+        return;
+    }
+    ShowPicture(MapPicturePath(m_spritePicturePath, m_mapName->text()), m_window, m_dialogs);
 }

@@ -2,7 +2,7 @@
 #include "shop_script.h"
 
 #include "install_layout.h"
-#include "leading_number.h"
+#include "input_checks.h"
 
 QString ShopHeaderTemplate()
 {
@@ -44,9 +44,12 @@ QString EditPricePrompt(const QString &name)
 
 std::optional<QString> EditedPrice(const std::optional<QString> &answer)
 {
-    if (!answer || NumberAtStart(*answer) == 0)
+    if (!answer)
         return std::nullopt;
-    return *answer;
+    const QString price = answer->trimmed();
+    if (!IsValidPrice(price))
+        return std::nullopt;
+    return price;
 }
 
 QString ItemDatabasePath(const QString &moduleFolder)

@@ -31,8 +31,8 @@ std::optional<QString> BuildShopScript(const HeaderInputs &inputs, const QList<S
 QString EditPriceTitle();
 QString EditPricePrompt(const QString &name);
 
-// The new price text from the price box's answer: the answer as typed when the number at its
-// start is not 0; nothing (the price stays) for Cancel, an empty answer, 0 or text.
+// The new price text from the price box's answer, without blanks around it, when it is a price
+// the server reads (a whole number of 0 or more, or -1); nothing (the price stays) otherwise.
 std::optional<QString> EditedPrice(const std::optional<QString> &answer);
 
 // The item database beside the module program: folder + "/item_db2.txt", no doubled "/"; in a

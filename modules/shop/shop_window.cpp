@@ -22,7 +22,9 @@ ModuleLook shopLook()
 {
     return ModuleLook{QStringLiteral("Create Bartlow"), QStringLiteral("Image1"), characterPicture(),
                       QStringLiteral("How may I help you?  ^.^"), QStringLiteral("cmdInsertShop"),
-                      QStringLiteral("Insert Shop")};
+                      QStringLiteral("Insert Shop"), QStringLiteral("Insert the shop into the editor"),
+                      QStringLiteral("Bartlow: writes the definition of a shop NPC and the items it sells into the "
+                                     "script")};
 }
 
 const QString basicTag = QStringLiteral("_basic");
@@ -35,9 +37,9 @@ QPushButton *listButton(const QString &name, const QString &caption, QWidget *pa
 
 } // namespace
 
-QList<ShopItem> RunItemPicker(const ItemTable &table, QWidget *owner)
+QList<ShopItem> RunItemPicker(const ItemTable &table, QWidget *owner, DialogSeam &dialogs, const QString &settingsPath)
 {
-    ItemPicker picker(table, owner);
+    ItemPicker picker(table, dialogs, settingsPath, owner);
     picker.exec();
     return picker.chosenItems();
 }
@@ -93,9 +95,7 @@ ShopWindow::ShopWindow(const ModuleContext &context, DialogSeam &dialogs, const 
     m_pages = new QStackedWidget(this);
     body()->addWidget(m_pages, 1);
 
-    m_inputs = std::make_unique<SharedInputs>(
-        InputCaptions{QStringLiteral("Name of this NPC Shop"), QStringLiteral("Location of this NPC Shop - Map Name")},
-        context, dialogs, this);
+    m_inputs = std::make_unique<SharedInputs>(m_captions, context, dialogs, this);
     auto *basicPage = nameWidget(new QWidget(m_pages), QStringLiteral("fraContainer0"), QStringLiteral("Basic Settings"));
     basicPage->setProperty("tag", basicTag);
     auto *basicLayout = new QVBoxLayout(basicPage);
@@ -133,6 +133,10 @@ ShopWindow::ShopWindow(const ModuleContext &context, DialogSeam &dialogs, const 
     connect(m_editSelected, &QPushButton::clicked, this, &ShopWindow::editSelected);
     connect(m_removeSelected, &QPushButton::clicked, this, &ShopWindow::removeSelected);
     connect(m_clearAll, &QPushButton::clicked, this, &ShopWindow::clearAll);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        m_list->setCurrentItem(item);
+        editSelected();
+    });
 
     setInputOrder(QList<QWidget *>(m_tabButtons.cbegin(), m_tabButtons.cend())
                   << m_inputs->focusOrder() << m_list << m_addNew << m_editSelected << m_removeSelected
@@ -143,7 +147,7 @@ ShopWindow::ShopWindow(const ModuleContext &context, DialogSeam &dialogs, const 
     // Without an editor there is nowhere to insert.
     insertButton()->setEnabled(context.EditorHwnd != 0);
     updateItemButtons();
-    resize(620, 520);
+    resize(620, 470);
 }
 
 QList<ShopItem> ShopWindow::shopItems() const
@@ -169,7 +173,27 @@ std::optional<QString> ShopWindow::buildScript()
         dialogs().msgBoxEx(MsgBoxExRequest{NoItemsText(), MsgBoxIcon::Warning, MsgBoxButtons::Okay, NoItemsTitle()});
         return std::nullopt;
     }
-    return BuildShopScript(m_inputs->inputsForInsert(), shopItems());
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        QTreeWidgetItem *item = m_list->topLevelItem(row);
+        if (IsValidPrice(item->text(2)))
+            continue;
+        showContainerTab(itemsTag, 1);
+        m_list->setCurrentItem(item);
+        ReportInputProblem(PriceProblemText(item->text(1)), m_list, dialogs());
+        return std::nullopt;
+    }
+    // A field to mend is on the first page.
+    if (CheckHeaderInputs(m_inputs->currentInputs(), m_captions))
+        showContainerTab(basicTag, 0);
+    const std::optional<HeaderInputs> inputs = m_inputs->inputsForInsert();
+    if (!inputs)
+        return std::nullopt;
+    return BuildShopScript(*inputs, shopItems());
+}
+
+bool ShopWindow::hasInput() const
+{
+    return m_inputs->hasInput() || m_list->topLevelItemCount() > 0;
 }
 
 void ShopWindow::showContainerTab(const QString &tag, int buttonIndex)
@@ -195,7 +219,7 @@ void ShopWindow::updateItemButtons()
 
 void ShopWindow::addNewItems()
 {
-    appendItems(m_pickItems(m_items, this));
+    appendItems(m_pickItems(m_items, this, dialogs(), context().SettingsPath));
     updateItemButtons();
 }
 
@@ -208,10 +232,15 @@ void ShopWindow::editSelected()
     }
     if (!row)
         return;
-    const std::optional<QString> price = EditedPrice(
-        dialogs().inputText(this, EditPriceTitle(), EditPricePrompt(row->text(1)), row->text(2)));
-    if (price)
+    const std::optional<QString> answer =
+        dialogs().inputText(this, EditPriceTitle(), EditPricePrompt(row->text(1)), row->text(2));
+    if (!answer)
+        return;
+    if (const std::optional<QString> price = EditedPrice(answer)) {
         row->setText(2, *price);
+        return;
+    }
+    ReportInputProblem(PriceProblemText(row->text(1)), m_list, dialogs());
 }
 
 void ShopWindow::removeSelected()

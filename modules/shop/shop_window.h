@@ -14,11 +14,13 @@ class QStackedWidget;
 class QToolButton;
 class QTreeWidget;
 
-// Shows the item picker over owner and gives back the items chosen with "Add selected items".
-using ItemPickerRunner = std::function<QList<ShopItem>(const ItemTable &table, QWidget *owner)>;
+// Shows the item picker over owner and gives back the items chosen with "Add selected items"; the
+// picker asks through dialogs and keeps its filter in the settings file at settingsPath.
+using ItemPickerRunner = std::function<QList<ShopItem>(const ItemTable &table, QWidget *owner, DialogSeam &dialogs,
+                                                       const QString &settingsPath)>;
 
 // The picker shown modally; closing it otherwise chooses nothing.
-QList<ShopItem> RunItemPicker(const ItemTable &table, QWidget *owner);
+QList<ShopItem> RunItemPicker(const ItemTable &table, QWidget *owner, DialogSeam &dialogs, const QString &settingsPath);
 
 // The box shown when the item database cannot be read.
 QString ItemDatabaseErrorTitle();
@@ -42,6 +44,8 @@ public:
     // Appends rows at the end of the shop list; the same item may be there more than once.
     void appendItems(const QList<ShopItem> &items);
 
+    bool hasInput() const override;
+
 protected:
     std::optional<QString> buildScript() override;
 
@@ -54,6 +58,8 @@ private:
     void removeSelected();
     void clearAll();
 
+    const InputCaptions m_captions{QStringLiteral("Name of this NPC Shop"),
+                                   QStringLiteral("Location of this NPC Shop - Map Name")};
     ItemTable m_items;
     ItemPickerRunner m_pickItems;
     std::unique_ptr<SharedInputs> m_inputs;

@@ -1,4 +1,4 @@
-// A module's start-up values: the launch argument and the sprite picture's path.
+// A module's start-up values: the launch argument, the editor's window and the paths of pictures and settings.
 #include "module_context.h"
 #include "send_command.h"
 
@@ -44,6 +44,40 @@ private slots:
         QFETCH(int, expected);
         QCOMPARE(ModuleCommandLine({"Saymark", "HWND=7", "x"}), QString("HWND=7 x"));
         QCOMPARE(ReadStartupParameters(ModuleCommandLine(arguments), "/q/Modules").EditorHwnd, expected);
+    }
+
+    void editorWindow_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("frame") << "100,50,800,600" << QRect(100, 50, 800, 600);
+        QTest::newRow("left of the first screen") << "-1200,0,1000,700" << QRect(-1200, 0, 1000, 700);
+        QTest::newRow("not set") << "" << QRect();
+        QTest::newRow("three numbers") << "1,2,3" << QRect();
+        QTest::newRow("not a number") << "1,2,a,4" << QRect();
+        QTest::newRow("no size") << "1,2,0,4" << QRect();
+    }
+    void editorWindow()
+    {
+        QFETCH(QString, text);
+        QFETCH(QRect, expected);
+        QCOMPARE(EditorWindowFrom(text), expected);
+    }
+
+    void otherPaths_data()
+    {
+        QTest::addColumn<QString>("map");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("with .gat") << "prontera.gat" << "/opt/quill/Data/images/maps/prontera.jpg";
+        QTest::newRow("upper-case .GAT") << "PAYON.GAT" << "/opt/quill/Data/images/maps/PAYON.jpg";
+        QTest::newRow("without") << "izlude" << "/opt/quill/Data/images/maps/izlude.jpg";
+    }
+    void otherPaths()
+    {
+        QFETCH(QString, map);
+        QFETCH(QString, picture);
+        QCOMPARE(MapPicturePath("/opt/quill/Data/images/NPC List.jpg", map), picture);
+        QCOMPARE(ReadStartupParameters(QString(), "/opt/quill/Modules").SettingsPath, QString("/opt/quill/Modules/Modules.ini"));
     }
 };
 

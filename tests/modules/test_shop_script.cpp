@@ -14,31 +14,31 @@ private slots:
     void shopLine_data()
     {
         QTest::addColumn<QStringList>("fields");   // name, sprite, map, x, y
-        QTest::addColumn<int>("lookIndex");
+        QTest::addColumn<int>("facing");
         QTest::addColumn<QStringList>("items");    // id:price
         QTest::addColumn<QString>("expected");
         const QStringList dealer{"Tool Dealer", "83", "town01", "150", "120"};
         QTest::newRow("worked example") << dealer << 0 << QStringList{"501:50", "502:200"}
-                                        << "town01.gat,150,120,1\tshop\tTool Dealer\t83,501:50,502:200\r\n";
+                                        << "town01.gat,150,120,0\tshop\tTool Dealer\t83,501:50,502:200\r\n";
         QTest::newRow("one row") << dealer << 0 << QStringList{"501:50"}
-                                 << "town01.gat,150,120,1\tshop\tTool Dealer\t83,501:50\r\n";
+                                 << "town01.gat,150,120,0\tshop\tTool Dealer\t83,501:50\r\n";
         QTest::newRow("same item twice") << dealer << 0 << QStringList{"501:50", "501:50"}
-                                         << "town01.gat,150,120,1\tshop\tTool Dealer\t83,501:50,501:50\r\n";
-        QTest::newRow("price typed as text") << dealer << 3 << QStringList{"501:12abc"}
-                                             << "town01.gat,150,120,4\tshop\tTool Dealer\t83,501:12abc\r\n";
+                                         << "town01.gat,150,120,0\tshop\tTool Dealer\t83,501:50,501:50\r\n";
+        QTest::newRow("price kept as given") << dealer << 3 << QStringList{"501:12abc"}
+                                             << "town01.gat,150,120,3\tshop\tTool Dealer\t83,501:12abc\r\n";
         QTest::newRow("blank before ID kept") << dealer << 7 << QStringList{" 501:-5"}
-                                              << "town01.gat,150,120,8\tshop\tTool Dealer\t83, 501:-5\r\n";
+                                              << "town01.gat,150,120,7\tshop\tTool Dealer\t83, 501:-5\r\n";
         QTest::newRow("empty fields") << QStringList{"", "", "", "", ""} << 0 << QStringList{":"}
-                                      << ".gat,,,1\tshop\t\t,:\r\n";
+                                      << ".gat,,,0\tshop\t\t,:\r\n";
         QTest::newRow("upper-case map kept") << QStringList{"S", "1", "TOWN01.GAT", "2", "3"} << 1
-                                             << QStringList{"7:1"} << "TOWN01.GAT,2,3,2\tshop\tS\t1,7:1\r\n";
+                                             << QStringList{"7:1"} << "TOWN01.GAT,2,3,1\tshop\tS\t1,7:1\r\n";
         QTest::newRow("items placeholder in the name") << QStringList{"%ITEMS%", "1", "m", "2", "3"} << 0
-                                                       << QStringList{"7:1"} << "m.gat,2,3,1\tshop\t7:1\r\n\t1,7:1\r\n";
+                                                       << QStringList{"7:1"} << "m.gat,2,3,0\tshop\t7:1\r\n\t1,7:1\r\n";
     }
     void shopLine()
     {
         QFETCH(QStringList, fields);
-        QFETCH(int, lookIndex);
+        QFETCH(int, facing);
         QFETCH(QStringList, items);
         QFETCH(QString, expected);
         QList<ShopItem> rows;
@@ -46,7 +46,7 @@ private slots:
             const qsizetype colon = item.indexOf(QLatin1Char(':'));
             rows.append(ShopItem{item.left(colon), QStringLiteral("name"), item.mid(colon + 1)});
         }
-        const HeaderInputs inputs{fields[0], fields[1], fields[2], fields[3], fields[4], lookIndex};
+        const HeaderInputs inputs{fields[0], fields[1], fields[2], fields[3], fields[4], Facing(facing)};
         const std::optional<QString> line = BuildShopScript(inputs, rows);
         QVERIFY(line.has_value());
         QCOMPARE(*line, expected);
@@ -54,7 +54,7 @@ private slots:
 
     void emptyShopRefused()
     {
-        const HeaderInputs inputs{"Tool Dealer", "83", "town01", "150", "120", 0};
+        const HeaderInputs inputs{"Tool Dealer", "83", "town01", "150", "120"};
         QVERIFY(!BuildShopScript(inputs, {}).has_value());
     }
 
@@ -62,16 +62,19 @@ private slots:
     {
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::addColumn<std::optional<QString>>("expected");
+        // Whole numbers of 0 or more, or -1 for the item's own price; nothing else reaches the shop line.
         QTest::newRow("number") << std::optional<QString>("75") << std::optional<QString>("75");
-        QTest::newRow("zero") << std::optional<QString>("0") << std::optional<QString>();
+        QTest::newRow("zero, free") << std::optional<QString>("0") << std::optional<QString>("0");
+        QTest::newRow("own price") << std::optional<QString>("-1") << std::optional<QString>("-1");
+        QTest::newRow("other negative") << std::optional<QString>("-5") << std::optional<QString>();
         QTest::newRow("text") << std::optional<QString>("cheap") << std::optional<QString>();
-        QTest::newRow("negative") << std::optional<QString>("-5") << std::optional<QString>("-5");
-        QTest::newRow("number then text") << std::optional<QString>("12abc") << std::optional<QString>("12abc");
+        QTest::newRow("number then text") << std::optional<QString>("12abc") << std::optional<QString>();
         QTest::newRow("empty") << std::optional<QString>("") << std::optional<QString>();
         QTest::newRow("cancelled") << std::optional<QString>() << std::optional<QString>();
-        QTest::newRow("blank first, kept") << std::optional<QString>(" 30") << std::optional<QString>(" 30");
-        QTest::newRow("fraction") << std::optional<QString>("0.4") << std::optional<QString>("0.4");
-        QTest::newRow("zero point zero") << std::optional<QString>("0.0") << std::optional<QString>();
+        QTest::newRow("blanks around, dropped") << std::optional<QString>(" 30 ") << std::optional<QString>("30");
+        QTest::newRow("fraction") << std::optional<QString>("0.4") << std::optional<QString>();
+        QTest::newRow("plus sign") << std::optional<QString>("+5") << std::optional<QString>();
+        QTest::newRow("blank inside") << std::optional<QString>("1 000") << std::optional<QString>();
     }
     void editedPrice()
     {

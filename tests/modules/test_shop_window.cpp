@@ -5,6 +5,7 @@
 #include "shop_window.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,8 +48,9 @@ QStringList listed(const ItemPicker &picker)
     QStringList rows;
     ItemListModel *model = picker.model();
     for (int row = 0; row < model->rowCount(); ++row)
-        rows << model->index(row, 0).data().toString() + QLatin1Char(' ') + model->index(row, 1).data().toString()
-                + QLatin1Char(' ') + model->index(row, 2).data().toString();
+        rows << model->index(row, ItemListModel::IdColumn).data().toString() + QLatin1Char(' ')
+                + model->index(row, ItemListModel::NameColumn).data().toString() + QLatin1Char(' ')
+                + model->index(row, ItemListModel::PriceColumn).data().toString();
     return rows;
 }
 
@@ -75,8 +77,9 @@ struct Harness
             sent << text;
             return true;
         };
-        const ItemPickerRunner pick = [this](const ItemTable &table, QWidget *owner) {
-            ItemPicker picker(table, owner);
+        const ItemPickerRunner pick = [this](const ItemTable &table, QWidget *owner, DialogSeam &seam,
+                                             const QString &settingsPath) {
+            ItemPicker picker(table, seam, settingsPath, owner);
             tick(picker, picks.isEmpty() ? QStringList() : picks.takeFirst());
             picker.findChild<QPushButton *>("cmdAddSelectedItems")->click();
             return picker.chosenItems();
@@ -200,10 +203,11 @@ private slots:
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::addColumn<QString>("price");
         QTest::newRow("new price") << std::optional<QString>("75") << "75";
-        QTest::newRow("0 keeps") << std::optional<QString>("0") << "200";
+        QTest::newRow("0, free") << std::optional<QString>("0") << "0";
+        QTest::newRow("-1, the item's own") << std::optional<QString>("-1") << "-1";
         QTest::newRow("text keeps") << std::optional<QString>("cheap") << "200";
-        QTest::newRow("-5") << std::optional<QString>("-5") << "-5";
-        QTest::newRow("12abc as typed") << std::optional<QString>("12abc") << "12abc";
+        QTest::newRow("-5 keeps") << std::optional<QString>("-5") << "200";
+        QTest::newRow("12abc keeps") << std::optional<QString>("12abc") << "200";
         QTest::newRow("cancel keeps") << std::optional<QString>() << "200";
     }
     void editPrice()
@@ -219,6 +223,13 @@ private slots:
         QCOMPARE(shop.dialogs.inputTitles, QStringList{"Edit Item Price.."});
         QCOMPARE(shop.dialogs.inputInitials, QStringList{"200"});
         QCOMPARE(shop.rows(), (QStringList{"501|Red Potion|50", "502|Orange Potion|" + price}));
+        // A price the server cannot read is refused with a reason.
+        const bool refused = answer && price == "200";
+        QCOMPARE(shop.dialogs.msgBoxRequests.size(), refused ? 1 : 0);
+        if (refused)
+            QCOMPARE(shop.dialogs.msgBoxRequests[0].text,
+                     QString("The sale price of Orange Potion must be a whole number of 0 or more, or -1 for the "
+                             "item's own price."));
     }
 
     void editWithoutSelectionAsksNothing()
@@ -302,7 +313,7 @@ private slots:
         shop.add({"501", "502"});
         shop.child<QPushButton>("cmdInsertShop")->click();
         QCOMPARE(shop.sent, QStringList{InsertTextCommandPrefix()
-                                        + "town01.gat,150,120,1\tshop\tTool Dealer\t83,501:50,502:200\r\n"});
+                                        + "town01.gat,150,120,0\tshop\tTool Dealer\t83,501:50,502:200\r\n"});
         QVERIFY(shop.dialogs.msgBoxRequests.isEmpty());
         QVERIFY(!shop.window->isVisible());
     }
@@ -340,7 +351,7 @@ private slots:
                          "directory, otherwise you will not be able to use the Bartlow.\n\nError Description: "
                          "The file does not exist."));
         // The module still opens, and its picker lists nothing.
-        ItemPicker picker(table);
+        ItemPicker picker(table, dialogs);
         QCOMPARE(picker.model()->rowCount(), 0);
     }
 
@@ -362,7 +373,8 @@ private slots:
     {
         QFETCH(int, entry);
         QFETCH(QStringList, rows);
-        ItemPicker picker(sampleTable());
+        ScriptedDialogs dialogs;
+        ItemPicker picker(sampleTable(), dialogs);
         auto *filter = picker.findChild<QComboBox *>("cboFilter");
         QCOMPARE(filter->count(), 10);
         QCOMPARE(filter->currentText(), QString("All"));
@@ -372,10 +384,12 @@ private slots:
 
     void pickerLooks()
     {
-        ItemPicker picker(sampleTable());
+        ScriptedDialogs dialogs;
+        ItemPicker picker(sampleTable(), dialogs);
         QCOMPARE(picker.objectName(), QString("wItemsList"));
         QCOMPARE(picker.windowTitle(), QString("Items"));
-        QCOMPARE(picker.model()->headerData(2, Qt::Horizontal).toString(), QString("Price"));
+        QCOMPARE(picker.model()->headerData(2, Qt::Horizontal).toString(), QString("Display Name"));
+        QCOMPARE(picker.model()->headerData(3, Qt::Horizontal).toString(), QString("Price"));
         QCOMPARE(picker.findChild<QPushButton *>("cmdAddSelectedItems")->text(), QString("Add selected items"));
         QCOMPARE(picker.findChild<QPushButton *>("cmdDeselectItems")->text(), QString("Deselect selected items"));
         QCOMPARE(heard(picker.findChild<QTreeView *>("lvwItems")), QString("Items"));
@@ -383,21 +397,193 @@ private slots:
         QCOMPARE(picker.model()->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
     }
 
-    void ticksLostOnFilterChange()
+    // Ticks belong to the items: a change of filter or search hides them, it does not drop them.
+    void ticksAcrossFilters_data()
     {
-        ItemPicker picker(sampleTable());
-        tick(picker, {"501", "1201"});
-        auto *filter = picker.findChild<QComboBox *>("cboFilter");
-        filter->setCurrentIndex(3);   // General
-        tick(picker, {"601"});
+        QTest::addColumn<QStringList>("steps");    // "filter=<entry>", "search=<text>", "tick=<id>", "untick=<id>"
+        QTest::addColumn<QStringList>("chosen");
+        QTest::newRow("ticked under All, then General") << QStringList{"tick=501", "tick=1201", "filter=3", "tick=601"}
+            << QStringList{"501|Red Potion|50", "601|Fly Wing|60", "1201|Knife|50"};
+        QTest::newRow("ticked while searching") << QStringList{"search=pot", "tick=502", "search=", "tick=9001"}
+            << QStringList{"502|Orange Potion|200", "9001|Egg|20"};
+        QTest::newRow("untick after a filter round") << QStringList{"tick=501", "filter=4", "filter=1", "untick=501"}
+            << QStringList{};
+        QTest::newRow("hidden by the search, still added") << QStringList{"tick=2301", "search=knife", "tick=1201"}
+            << QStringList{"1201|Knife|50", "2301|Cotton Shirt|10"};
+    }
+    void ticksAcrossFilters()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, chosen);
+        ScriptedDialogs dialogs;
+        ItemPicker picker(sampleTable(), dialogs);
+        for (const QString &step : steps) {
+            const QString what = step.section('=', 0, 0);
+            const QString value = step.section('=', 1);
+            if (what == "filter")
+                picker.findChild<QComboBox *>("cboFilter")->setCurrentIndex(value.toInt());
+            else if (what == "search")
+                picker.findChild<QLineEdit *>("txtSearch")->setText(value);
+            else if (what == "tick")
+                tick(picker, {value});
+            else {
+                ItemListModel *model = picker.model();
+                for (int row = 0; row < model->rowCount(); ++row) {
+                    if (model->index(row, 0).data().toString() == value)
+                        model->setData(model->index(row, 0), Qt::Unchecked, Qt::CheckStateRole);
+                }
+            }
+        }
         picker.findChild<QPushButton *>("cmdAddSelectedItems")->click();
-        QCOMPARE(described(picker.chosenItems()), QStringList{"601|Fly Wing|60"});
+        QCOMPARE(described(picker.chosenItems()), chosen);
         QCOMPARE(picker.result(), int(QDialog::Accepted));
+    }
+
+    // The search box lists by ID (from its start) or by name or display name (anywhere, any case).
+    void pickerSearch_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("empty") << 0 << "" << QStringList{"501", "502", "601", "1201", "2301", "9001", "10001"};
+        QTest::newRow("ID start") << 0 << "50" << QStringList{"501", "502"};
+        QTest::newRow("ID not from the middle") << 0 << "01" << QStringList{};
+        QTest::newRow("name, any case") << 0 << "POTION" << QStringList{"501", "502"};
+        QTest::newRow("name inside") << 0 << "ing" << QStringList{"601"};
+        QTest::newRow("display name") << 0 << "wolf" << QStringList{"10001"};
+        QTest::newRow("blanks around") << 0 << "  knife " << QStringList{"1201"};
+        QTest::newRow("with a filter") << 3 << "o" << QStringList{"501", "502"};
+        QTest::newRow("nothing found") << 0 << "sword" << QStringList{};
+    }
+    void pickerSearch()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, search);
+        QFETCH(QStringList, rows);
+        ScriptedDialogs dialogs;
+        ItemPicker picker(ReadItemTable(QByteArray(sampleItems).replace("10001,Collar,x", "10001,Collar,Wolf Collar")),
+                          dialogs);
+        picker.show();
+        picker.findChild<QComboBox *>("cboFilter")->setCurrentIndex(entry);
+        QTest::keyClicks(picker.findChild<QLineEdit *>("txtSearch"), search);
+        QStringList ids;
+        for (const QString &row : listed(picker))
+            ids << row.section(' ', 0, 0);
+        QCOMPARE(ids, rows);
+        QCOMPARE(picker.findChild<QLabel *>("labCount")->text(), QString("%1 items listed, 0 ticked").arg(rows.size()));
+    }
+
+    // The display name has its column only when the database has display names; the shop line keeps the ID.
+    void displayNameColumn_data()
+    {
+        QTest::addColumn<QByteArray>("items");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("with display names") << QByteArray("501,Red_Potion,Red Potion,0,50\n") << true;
+        QTest::newRow("field empty") << QByteArray("501,Red_Potion,,0,50\n") << false;
+        QTest::newRow("only two fields") << QByteArray("501,Red_Potion\n") << false;
+    }
+    void displayNameColumn()
+    {
+        QFETCH(QByteArray, items);
+        QFETCH(bool, shown);
+        ScriptedDialogs dialogs;
+        ItemPicker picker(ReadItemTable(items), dialogs);
+        auto *view = picker.findChild<QTreeView *>("lvwItems");
+        QCOMPARE(!view->isColumnHidden(ItemListModel::DisplayNameColumn), shown);
+        tick(picker, {"501"});
+        picker.findChild<QPushButton *>("cmdAddSelectedItems")->click();
+        QCOMPARE(picker.chosenItems().first().id, QString("501"));
+        QCOMPARE(picker.chosenItems().first().name, QString("Red_Potion"));
+    }
+
+    // A double-click asks for the price the item goes into the shop with.
+    void pickerPrice_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("new price") << std::optional<QString>("75") << "75" << 0;
+        QTest::newRow("own price") << std::optional<QString>("-1") << "-1" << 0;
+        QTest::newRow("wrong") << std::optional<QString>("7x") << "200" << 1;
+        QTest::newRow("cancelled") << std::optional<QString>() << "200" << 0;
+    }
+    void pickerPrice()
+    {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(QString, price);
+        QFETCH(int, messages);
+        ScriptedDialogs dialogs;
+        ItemPicker picker(sampleTable(), dialogs);
+        picker.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picker));
+        auto *view = picker.findChild<QTreeView *>("lvwItems");
+        dialogs.inputs.enqueue(answer);
+        const QRect cell = view->visualRect(picker.model()->index(1, ItemListModel::NameColumn));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(dialogs.inputPrompts, QStringList{"Edit the sale price of the Orange Potion item."});
+        QCOMPARE(dialogs.inputInitials, QStringList{"200"});
+        QCOMPARE(dialogs.msgBoxRequests.size(), messages);
+        // The price stays with the item through a filter change, and goes into the shop.
+        picker.findChild<QComboBox *>("cboFilter")->setCurrentIndex(1);
+        tick(picker, {"502"});
+        QCOMPARE(described(picker.model()->tickedItems()), QStringList{"502|Orange Potion|" + price});
+    }
+
+    // The filter chosen last is where the next picker starts.
+    void lastFilterKept()
+    {
+        QTemporaryDir dir;
+        const QString settings = dir.filePath("Modules.ini");
+        ScriptedDialogs dialogs;
+        {
+            ItemPicker picker(sampleTable(), dialogs, settings);
+            QCOMPARE(picker.findChild<QComboBox *>("cboFilter")->currentText(), QString("All"));
+            picker.findChild<QComboBox *>("cboFilter")->setCurrentIndex(4);
+        }
+        ItemPicker picker(sampleTable(), dialogs, settings);
+        QCOMPARE(picker.findChild<QComboBox *>("cboFilter")->currentText(), QString("Weapon"));
+        QCOMPARE(listed(picker), QStringList{"1201 Knife 50"});
+    }
+
+    // A price from the database that the server cannot read is shown on the items page before sending.
+    void insertChecksPrices()
+    {
+        Harness shop;
+        for (const auto &[name, text] : {std::pair{"txtName", "Tool Dealer"}, {"txtNPCSprite", "83"},
+                                         {"txtMapName", "town01"}, {"txtMapX", "150"}, {"txtMapY", "120"}})
+            QTest::keyClicks(shop.child(name), text);
+        shop.window->appendItems({ShopItem{"501", "Red Potion", "50"}, ShopItem{"502", "Orange Potion", "-7"}});
+        shop.child<QPushButton>("cmdInsertShop")->click();
+        QVERIFY(shop.sent.isEmpty());
+        QCOMPARE(shop.dialogs.msgBoxRequests.size(), 1);
+        QCOMPARE(shop.dialogs.msgBoxRequests[0].text,
+                 QString("The sale price of Orange Potion must be a whole number of 0 or more, or -1 for the item's "
+                         "own price."));
+        QVERIFY(shop.child<QToolButton>("tbrMain1")->isChecked());
+        QCOMPARE(shop.list()->currentItem()->text(0), QString("502"));
+    }
+
+    // A field to mend brings the Basic Settings page back, with the focus on the field.
+    void insertChecksFields()
+    {
+        Harness shop;
+        QVERIFY(QTest::qWaitForWindowActive(shop.window.get()));
+        QTest::keyClicks(shop.child("txtName"), "Tool Dealer");
+        shop.add({"501"});
+        shop.child<QToolButton>("tbrMain1")->click();
+        shop.child<QPushButton>("cmdInsertShop")->click();
+        QVERIFY(shop.sent.isEmpty());
+        QCOMPARE(shop.dialogs.msgBoxRequests.size(), 1);
+        QCOMPARE(shop.dialogs.msgBoxRequests[0].text, QString("Please fill in \"NPC Sprite\"."));
+        QVERIFY(shop.child<QToolButton>("tbrMain0")->isChecked());
+        QCOMPARE(QApplication::focusWidget(), shop.child("txtNPCSprite"));
     }
 
     void deselectAndClose()
     {
-        ItemPicker picker(sampleTable());
+        ScriptedDialogs dialogs;
+        ItemPicker picker(sampleTable(), dialogs);
         tick(picker, {"501", "502"});
         picker.findChild<QPushButton *>("cmdDeselectItems")->click();
         tick(picker, {"9001"});
@@ -409,13 +595,21 @@ private slots:
 
     void tickWithKeyboard()
     {
-        ItemPicker picker(sampleTable());
+        ScriptedDialogs dialogs;
+        ItemPicker picker(sampleTable(), dialogs);
         picker.show();
         auto *view = picker.findChild<QTreeView *>("lvwItems");
         view->setFocus();
         view->setCurrentIndex(picker.model()->index(1, 0));
         QTest::keyClick(view, Qt::Key_Space);
         QCOMPARE(described(picker.model()->tickedItems()), QStringList{"502|Orange Potion|200"});
+        // Whichever column has the focus, and a second Space unticks.
+        view->setCurrentIndex(picker.model()->index(3, ItemListModel::PriceColumn));
+        QTest::keyClick(view, Qt::Key_Space);
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Space);
+        QTest::keyClick(view, Qt::Key_Space);
+        QCOMPARE(described(picker.model()->tickedItems()), (QStringList{"502|Orange Potion|200", "1201|Knife|50"}));
     }
 };
 

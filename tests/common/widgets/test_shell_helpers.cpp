@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 
@@ -62,6 +63,7 @@ private slots:
     void shellExeMissingFile();
     void shellExeStartsProgram();
     void shellExeWithoutReport();
+    void shellExeTellsOwnerWindow();
 };
 
 void TestShellHelpers::textAfterLast_data()
@@ -244,6 +246,36 @@ void TestShellHelpers::shellExeWithoutReport()
     QVERIFY(!shellExecute("/nonexistent-quill-folder/a.jpg", QString(), nullptr, QString(), ShellFailureReport()));
     QCoreApplication::processEvents();
     QVERIFY(!boxShown);
+}
+
+void TestShellHelpers::shellExeTellsOwnerWindow()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out.txt");
+    const QString script = writeFile(dir, "module.sh",
+        "#!/bin/sh\nprintf '%s' \"$QUILLMERE_OWNER_WINDOW\" > \"" + out.toUtf8() + ".tmp\"\n"
+        "mv \"" + out.toUtf8() + ".tmp\" \"" + out.toUtf8() + "\"\n");
+    QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    // What this program was told by its own starter does not pass on.
+    qputenv(OwnerWindowVariable, "1,1,1,1");
+    QWidget owner;
+    owner.setGeometry(100, 120, 640, 480);
+    owner.show();
+    ReportLog log;
+    QVERIFY(shellExecute(script, QString(), &owner, QString(), log.report()));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
+    // The whole window with its frame, whatever frame the platform draws.
+    const QList<QByteArray> frame = readFile(out).split(',');
+    QCOMPARE(frame.size(), 4);
+    const QRect told(frame[0].toInt(), frame[1].toInt(), frame[2].toInt(), frame[3].toInt());
+    QCOMPARE(told, owner.frameGeometry());
+    QVERIFY(told.contains(QRect(100, 120, 640, 480)));
+
+    QFile::remove(out);
+    QVERIFY(shellExecute(script, QString(), nullptr, QString(), log.report()));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
+    QCOMPARE(readFile(out), QByteArray());
+    qunsetenv(OwnerWindowVariable);
 }
 
 QTEST_MAIN(TestShellHelpers)
