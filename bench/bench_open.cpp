@@ -17,6 +17,7 @@
 #include "bench_support.h"
 #include "edit_control.h"
 #include "fold_margin.h"
+#include "language_definition.h"
 #include "line_number_margin.h"
 #include "script_language.h"
 
@@ -86,8 +87,8 @@ double oursRound(const QString &path, int *paints, qsizetype *length)
     (new LineNumberMargin(control))->setActive(true);
     (new FoldMargin(control))->setActive(true);
     // The shipped NPC Script language, as the editor starts with it.
-    LoadLanguageDefinition(control, QCoreApplication::applicationDirPath()
-                                        + QStringLiteral("/../Quillmere/Data/NPC Script.ini"));
+    registerScriptLanguage(control, ReadLanguageDefinition(QCoreApplication::applicationDirPath()
+                                                           + QStringLiteral("/../Quillmere/Data/NPC Script.ini")));
     PaintCounter counter;
     prepare(control, counter);
 

@@ -22,6 +22,6 @@ int main(int argc, char *argv[])
     MainWindow window(paths, dialogs);
     window.show();
     OpenCommandLineFiles(*window.document(), CommandLineFiles(app.arguments()),
-                         [&window](const QString &text) { window.SetStatusText(text); });
+                         [&window](const QString &text) { window.setStatusText(text); });
     return app.exec();
 }

@@ -2,6 +2,7 @@
 #include "script_styler.h"
 
 #include "language_definition.h"
+#include "word_bytes.h"
 
 #include <algorithm>
 #include <cstring>
@@ -31,8 +32,8 @@ ScriptStyler::ScriptStyler(const LanguageDefinition &definition)
     for (int c = 0; c < 256; ++c) {
         m_lower[c] = (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
         const bool digit = c >= '0' && c <= '9';
-        // Bytes of UTF-8 sequences count as letters, so a token never matches inside "café".
-        const bool word = digit || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
+        // A token never matches inside a word, "café" included.
+        const bool word = isWordByte(static_cast<unsigned char>(c));
         m_byteClass[c] = (word ? WordByte : 0) | (digit ? DigitByte : 0)
             | ((c == '\r' || c == '\n') ? LineEndByte : 0);
     }

@@ -109,7 +109,6 @@ private:
     Match matchSymbol(const std::vector<int> &candidates, const unsigned char *text, int at, int length) const;
     void buildTextTable();
     const Token *lookUpWord(const unsigned char *word, int length, uint32_t hash) const;
-    bool isWordByte(unsigned char c) const { return m_byteClass[c] & WordByte; }
 
     enum : unsigned char { WordByte = 1, LineEndByte = 2, DigitByte = 4, TokenStartByte = 8, TextStartByte = 16 };
 

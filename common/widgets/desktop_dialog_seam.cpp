@@ -40,5 +40,5 @@ bool DesktopDialogSeam::launch(QWidget *owner, const QString &file, const QStrin
     const ShellFailureReport report = [this](QWidget *, const QString &title, const QString &text) {
         msgBoxEx(MsgBoxExRequest{text, MsgBoxIcon::Error, MsgBoxButtons::Okay, title});
     };
-    return ShellExe(file, parameters, owner, 1, QString(), report);
+    return shellExecute(file, parameters, owner, QString(), report);
 }

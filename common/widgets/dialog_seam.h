@@ -26,6 +26,9 @@ enum class MsgBoxIcon : int { Information = 0, Question = 1, Warning = 2, Error 
 enum class MsgBoxButtons : int { Okay = 0, OkayCancel = 1, RetryCancel = 2, YesNo = 3 };
 // None: the box was closed without a button (Escape, its close button or its timer).
 enum class MsgBoxAnswer : int { None = -1, Okay = 0, Cancel = 1, Yes = 2, No = 3, Retry = 4 };
+// Where the box stands on the screen. Own: where the window system puts it; Previous: where the
+// last box stood.
+enum class MsgBoxPosition : int { Centred = 0, TopLeft = 1, TopRight = 2, BottomLeft = 3, BottomRight = 4, Own = 5, Previous = 6 };
 
 // Built whole: MsgBoxExRequest{text, MsgBoxIcon::Question, MsgBoxButtons::YesNo, title}.
 struct MsgBoxExRequest
@@ -35,7 +38,7 @@ struct MsgBoxExRequest
     MsgBoxButtons buttons = MsgBoxButtons::Okay;
     QString title;
     int autoCloseSeconds = 0;  // 0 or less: never; more than 64 counts as 64
-    int position = 0;          // 0 centred, 1-4 corners, 5 the box's own position, others the previous
+    MsgBoxPosition position = MsgBoxPosition::Centred;
     bool alwaysOnTop = false;
     bool forceScrollingText = false; // the scrolling text box even for a short text
 };

@@ -33,12 +33,12 @@ MultiRule::MultiRule(QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-int MultiRule::orientation() const
+MultiRule::Orientation MultiRule::orientation() const
 {
     return m_orientation;
 }
 
-void MultiRule::setOrientation(int orientation)
+void MultiRule::setOrientation(Orientation orientation)
 {
     m_orientation = orientation;
     layoutLines(pixelsToTwips(width()), pixelsToTwips(height()));
@@ -57,20 +57,18 @@ QLine MultiRule::hiLite() const
 void MultiRule::layoutLines(int innerWidthTwips, int innerHeightTwips)
 {
     switch (m_orientation) {
-    case Automatic:
+    case Orientation::Automatic:
         if (innerWidthTwips > innerHeightTwips)
             layoutHorizontal(innerWidthTwips);
         else
             layoutVertical(innerHeightTwips);
         break;
-    case Horizontal:
+    case Orientation::Horizontal:
         layoutHorizontal(innerWidthTwips);
         break;
-    case Vertical:
+    case Orientation::Vertical:
         layoutVertical(innerHeightTwips);
         break;
-    default:
-        return;
     }
     update();
 }

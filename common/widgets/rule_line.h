@@ -7,16 +7,18 @@
 class MultiRule : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(int Orientation READ orientation WRITE setOrientation)
 
 public:
-    enum { Automatic = 0, Horizontal = 1, Vertical = 2 };
+    // Automatic: along the longer side.
+    enum class Orientation { Automatic = 0, Horizontal = 1, Vertical = 2 };
+    Q_ENUM(Orientation)
+    Q_PROPERTY(Orientation Orientation READ orientation WRITE setOrientation)
 
     explicit MultiRule(QWidget *parent = nullptr);
 
-    int orientation() const;
-    // Stores any value; values other than 0, 1 and 2 lay nothing out.
-    void setOrientation(int orientation);
+    Orientation orientation() const;
+    // Lays the lines out again at once.
+    void setOrientation(Orientation orientation);
 
     // Line positions in twips within the control (15 twips are one pixel).
     QLine loLite() const;
@@ -35,7 +37,7 @@ private:
     void layoutHorizontal(int width);
     void layoutVertical(int height);
 
-    int m_orientation = Automatic;
+    Orientation m_orientation = Orientation::Automatic;
     QLine m_loLite{0, 45, 4200, 45};
     QLine m_hiLite{0, 60, 4200, 60};
 };

@@ -69,36 +69,28 @@ bool launch(const QString &file, const QString &parameters, const QString &folde
 
 } // namespace
 
-QString ShellExeFailureTitle()
+QString shellExecuteFailureTitle()
 {
     return QStringLiteral("ShellExe()");
 }
 
-QString ShellExeFailureText()
+QString shellExecuteFailureText()
 {
     return QStringLiteral("An unexpected error occured:\r\n    Maybe file doesn't exist?");
 }
 
-bool ShellExe(const QString &file, const QString &parameters, QWidget *owner, int showCommand,
-              const QString &folder, const ShellFailureReport &report)
+bool shellExecute(const QString &file, const QString &parameters, QWidget *owner, const QString &folder,
+                  const ShellFailureReport &report)
 {
-    // The desktop decides how a started program shows itself.
-    Q_UNUSED(showCommand);
-
     if (launch(file, parameters, folder, owner))
         return true;
 
     if (report)
-        report(owner, ShellExeFailureTitle(), ShellExeFailureText());
+        report(owner, shellExecuteFailureTitle(), shellExecuteFailureText());
     return false;
 }
 
-int MaxOf(int a, int b)
-{
-    return a > b ? a : b;
-}
-
-QString TextAfterLast(const QString &text, const QString &separator, bool emptyIfNone)
+QString textAfterLast(const QString &text, const QString &separator, bool emptyIfNone)
 {
     const qsizetype at = separator.isEmpty() ? -1 : text.lastIndexOf(separator);
     if (at < 0)
@@ -106,25 +98,25 @@ QString TextAfterLast(const QString &text, const QString &separator, bool emptyI
     return text.mid(at + separator.size());
 }
 
-bool FileExists(const QString &path)
+bool fileExists(const QString &path)
 {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-void DeleteFileQuietly(const QString &path)
+void deleteFileQuietly(const QString &path)
 {
     if (!path.isEmpty())
         QFile::remove(path);
 }
 
-QString AddTrailingSeparator(QString &path)
+QString addTrailingSeparator(QString &path)
 {
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     return path;
 }
 
-QString EnsureExtension(const QString &name, const QString &extension)
+QString ensureExtension(const QString &name, const QString &extension)
 {
     QString result = name.endsWith(extension, Qt::CaseInsensitive) ? name : name + extension;
     // Scans left to right without overlap, so "///" becomes "//".
@@ -132,9 +124,9 @@ QString EnsureExtension(const QString &name, const QString &extension)
     return result;
 }
 
-QString ReadWholeFile(const QString &path)
+QString readWholeFile(const QString &path)
 {
-    if (!FileExists(path))
+    if (!fileExists(path))
         return QString();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-// Shows ShellExe's one failure message, through the caller's dialog seam, so that every message
+// Shows the launch's one failure message, through the caller's dialog seam, so that every message
 // of a program can be answered by its tests.
 using ShellFailureReport = std::function<void(QWidget *owner, const QString &title, const QString &text)>;
 
@@ -20,29 +20,28 @@ inline constexpr char OwnerWindowVariable[] = "QUILLMERE_OWNER_WINDOW";
 // anything else (a web address, a picture, a document)
 // goes to the desktop's default handler. A failure is handed to report once (an empty report
 // says nothing). Returns whether the launch worked; callers may ignore it.
-bool ShellExe(const QString &file, const QString &parameters, QWidget *owner, int showCommand,
-              const QString &folder, const ShellFailureReport &report);
+// The desktop decides how a started program shows itself.
+bool shellExecute(const QString &file, const QString &parameters, QWidget *owner, const QString &folder,
+                  const ShellFailureReport &report);
 
-// The text of ShellExe's failure message.
-QString ShellExeFailureTitle();
-QString ShellExeFailureText();
-
-int MaxOf(int a, int b);
+// The title and text of the launch's failure message.
+QString shellExecuteFailureTitle();
+QString shellExecuteFailureText();
 
 // The text after the last separator; without one, "" when emptyIfNone, else the text.
-QString TextAfterLast(const QString &text, const QString &separator, bool emptyIfNone);
+QString textAfterLast(const QString &text, const QString &separator, bool emptyIfNone);
 
 // True when the file's length can be read (an existing file, not a folder).
-bool FileExists(const QString &path);
+bool fileExists(const QString &path);
 
 // Deletes the file, ignoring every error.
-void DeleteFileQuietly(const QString &path);
+void deleteFileQuietly(const QString &path);
 
 // Appends "/" unless path already ends in one; updates path and returns it.
-QString AddTrailingSeparator(QString &path);
+QString addTrailingSeparator(QString &path);
 
 // name + extension unless name already ends with it (case-insensitive); then every "//" becomes "/".
-QString EnsureExtension(const QString &name, const QString &extension);
+QString ensureExtension(const QString &name, const QString &extension);
 
 // The whole file as text (UTF-8, or Windows-1252 when not valid UTF-8); "" on any error.
-QString ReadWholeFile(const QString &path);
+QString readWholeFile(const QString &path);

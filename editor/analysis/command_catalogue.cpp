@@ -1,15 +1,7 @@
 // The built-in catalogue of script commands.
 #include "command_catalogue.h"
 
-#include "parse.h"
-
-QString CatalogueTag(const QString &text, int caretOffset, const QString &help)
-{
-    return QStringLiteral("CMD=") + text + ParameterSeparator + QStringLiteral("CURPOS=")
-        + QString::number(caretOffset) + ParameterSeparator + QStringLiteral("HELP=") + help;
-}
-
-const QList<CatalogueEntry> &CommandCatalogue()
+const QList<CatalogueEntry> &commandCatalogue()
 {
     using M = CatalogueMenu;
     static const QList<CatalogueEntry> catalogue = [] {
@@ -55,9 +47,8 @@ const QList<CatalogueEntry> &CommandCatalogue()
         };
         QList<CatalogueEntry> entries;
         for (const Row &row : rows)
-            entries.append({row.menu, QString::fromLatin1(row.caption),
-                            CatalogueTag(QString::fromLatin1(row.text), row.caretOffset,
-                                         QString::fromLatin1(row.help))});
+            entries.append({row.menu, QString::fromLatin1(row.caption), QString::fromLatin1(row.text),
+                            row.caretOffset, QString::fromLatin1(row.help)});
         return entries;
     }();
     return catalogue;

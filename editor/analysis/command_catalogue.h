@@ -1,4 +1,4 @@
-// The script commands offered under Insert > Commands: captions and tags.
+// The script commands offered under Insert > Commands: what each inserts and says.
 #pragma once
 
 #include <QList>
@@ -6,16 +6,14 @@
 
 enum class CatalogueMenu { Interface, Action, Logic };
 
-// A tag is a parameter string: "CMD=" the text to insert, "¬CURPOS=" the caret offset
-// after insertion, "¬HELP=" the help line.
 struct CatalogueEntry
 {
     CatalogueMenu menu;
     QString caption;
-    QString tag;
+    QString text;       // inserted at the caret
+    int caretOffset;    // where the caret goes, counted from the start of the text
+    QString help;       // shown in the status bar
 };
 
 // Every entry, in menu order (Interface, then Action, then Logic).
-const QList<CatalogueEntry> &CommandCatalogue();
-
-QString CatalogueTag(const QString &text, int caretOffset, const QString &help);
+const QList<CatalogueEntry> &commandCatalogue();

@@ -6,6 +6,7 @@
 
 #include "edit_control.h"
 #include "item_database.h"
+#include "word_bytes.h"
 
 namespace {
 
@@ -15,12 +16,6 @@ QString typeName(qint32 type)
         if (filter.value == type)
             return filter.caption;
     return QString::number(type);
-}
-
-bool isWordByte(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'
-        || static_cast<unsigned char>(c) >= 0x80;
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 
 #include "command_catalogue.h"
 #include "edit_control.h"
-#include "parse.h"
 #include "script_outline.h"
 
 namespace {
@@ -53,11 +52,11 @@ const QHash<QString, QString> &catalogueHelp()
 {
     static const QHash<QString, QString> help = [] {
         QHash<QString, QString> byName;
-        for (const CatalogueEntry &entry : CommandCatalogue()) {
-            const QString name = trailingWord(GetParameter(entry.tag, QStringLiteral("CMD")).section(QLatin1Char(' '), 0, 0)
+        for (const CatalogueEntry &entry : commandCatalogue()) {
+            const QString name = trailingWord(entry.text.section(QLatin1Char(' '), 0, 0)
                                                   .section(QLatin1Char('('), 0, 0).section(QLatin1Char(';'), 0, 0));
             if (!name.isEmpty() && !byName.contains(name.toLower()))
-                byName.insert(name.toLower(), GetParameter(entry.tag, QStringLiteral("HELP")));
+                byName.insert(name.toLower(), entry.help);
         }
         return byName;
     }();

@@ -1,6 +1,8 @@
 // Reading the modules' command frames: whole frames only, from many connections, one after another.
 #include "module_channel.h"
 
+#include "caret_insertion.h"
+#include "parse.h"
 #include "send_command.h"
 
 #include <QDir>
@@ -252,6 +254,7 @@ void ModuleChannel::handlePending()
     m_handling = true;
     while (!m_pending.isEmpty()) {
         const PendingCommand next = m_pending.dequeue();
+        carryOut(next.text);
         Q_EMIT commandReceived(next.text);
         if (next.sender && next.sender->state() == QLocalSocket::ConnectedState) {
             next.sender->write(channelFrame(handledAnswer()));
@@ -260,6 +263,28 @@ void ModuleChannel::handlePending()
         }
     }
     m_handling = false;
+}
+
+void ModuleChannel::setInsertion(CaretInsertion *insertion)
+{
+    m_insertion = insertion;
+}
+
+void ModuleChannel::carryOut(const QString &text)
+{
+    const QString command = GetParameter(text, QStringLiteral("COMMAND"));
+    // Script text may hold "¬" itself, so DATA runs to the end rather than to the next separator.
+    const QString dataMarker = ParameterSeparator + QStringLiteral("DATA=");
+    const qsizetype dataAt = text.indexOf(dataMarker);
+    const QString data = dataAt < 0 ? QString() : text.mid(dataAt + dataMarker.size());
+
+    if (command != QLatin1String("INSERTTEXTATCURSOR")) {
+        Q_EMIT unknownCommand(QStringLiteral("Received an unknown command from a module! sCmd = ") + command
+                              + QStringLiteral(", sData = ") + data);
+        return;
+    }
+    if (m_insertion)
+        m_insertion->insertTextAtCaret(data, true, -1, -1);
 }
 
 void ModuleChannel::connectionClosed(QLocalSocket *socket)

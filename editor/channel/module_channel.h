@@ -8,6 +8,7 @@
 
 #include <chrono>
 
+class CaretInsertion;
 class QLocalServer;
 class QLocalSocket;
 class QTimer;
@@ -37,9 +38,16 @@ public:
     // A connection that completes no command for this long is closed (30 seconds unless set).
     void setIdleLimit(std::chrono::milliseconds limit);
 
+    // The commands that insert text put it in here, in the order they arrive; without an
+    // insertion they change nothing.
+    void setInsertion(CaretInsertion *insertion);
+
 Q_SIGNALS:
-    // One whole command text. Its sender is answered once the receivers have returned.
+    // One whole command text, after it was carried out. Its sender is answered once the
+    // receivers have returned.
     void commandReceived(const QString &text);
+    // A whole command that the editor does not know; the status sentence names it.
+    void unknownCommand(const QString &statusText);
     // A frame was dropped and its connection closed; the status sentence says why.
     void frameRefused(const QString &statusText);
     // The open channel was lost (false) or is listening again (true); the sentence tells the user.
@@ -55,6 +63,7 @@ private:
     void acceptConnections();
     void readFrames(QLocalSocket *socket);
     void handlePending();
+    void carryOut(const QString &text);
     void connectionClosed(QLocalSocket *socket);
     void idleLimitReached(QLocalSocket *socket);
     void refuse(QLocalSocket *socket, const QString &statusText);
@@ -68,6 +77,7 @@ private:
     QString m_path;
     QTimer *m_relisten = nullptr;
     bool m_lost = false;
+    CaretInsertion *m_insertion = nullptr;
     QQueue<PendingCommand> m_pending;
     bool m_handling = false;
     std::chrono::milliseconds m_idleLimit{30000};

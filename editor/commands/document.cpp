@@ -31,7 +31,7 @@ Document::Document(EditControl &control, DialogSeam &dialogs, QWidget *owner, QO
     connect(m_watch, &DiskWatch::changedOnDisk, this, &Document::changedOnDisk);
     // The control tells us when its text departs from or returns to the saved state.
     connect(&m_control, &EditControl::modificationChanged, this, [this] {
-        SetModified(m_control.isModified());
+        setScriptModified(m_control.isModified());
     });
 }
 
@@ -45,17 +45,17 @@ bool Document::scriptModified() const
     return m_modified;
 }
 
-void Document::SetModified(bool modified)
+void Document::setScriptModified(bool modified)
 {
     m_modified = modified;
     Q_EMIT modifiedChanged(modified);
 }
 
-void Document::ResetScript()
+void Document::resetScript()
 {
     m_fileName.clear();
     m_watch->forget();
-    SetModified(false);
+    setScriptModified(false);
 }
 
 QString Document::askFileName(bool save, const QString &title)
@@ -63,38 +63,38 @@ QString Document::askFileName(bool save, const QString &title)
     return m_dialogs.fileName(AnyFileRequest(m_owner, save ? FileDialogMode::Save : FileDialogMode::Open, title));
 }
 
-bool Document::NewScript()
+bool Document::newScript()
 {
-    if (!PromptSaveModified())
+    if (!promptSaveModified())
         return false;
     m_control.resetDocument();
-    ResetScript();
+    resetScript();
     Q_EMIT statusText(QStringLiteral("Script has been cleared."));
     return true;
 }
 
-bool Document::OpenScript()
+bool Document::openScript()
 {
     // Asked before the dialog, so the user's changes are never dropped by a load.
-    if (!PromptSaveModified())
+    if (!promptSaveModified())
         return false;
     const QString path = askFileName(false, QStringLiteral("Select an NPC Script to open.."));
     if (path.isEmpty())
         return false;
-    return OpenScriptFile(path, false);
+    return openScriptFile(path, false);
 }
 
-bool Document::OpenScriptFile(const QString &path, bool quiet)
+bool Document::openScriptFile(const QString &path, bool quiet)
 {
     const QString previousName = m_fileName;
     const bool previousModified = m_modified;
     m_fileName = path;
-    SetModified(false);
+    setScriptModified(false);
     const FileResult result = m_control.openFile(path);
     if (!result) {
         // The text is untouched, so name and flag go back to what they described.
         m_fileName = previousName;
-        SetModified(previousModified);
+        setScriptModified(previousModified);
         Q_EMIT statusText(QStringLiteral("There was an error trying to open the selected file: ")
                           + result.error);
         return false;
@@ -109,10 +109,10 @@ bool Document::OpenScriptFile(const QString &path, bool quiet)
     return true;
 }
 
-bool Document::InsertFile()
+bool Document::insertScriptFile()
 {
     const QString path = askFileName(false, QStringLiteral("Select file to insert.."));
-    if (!FileExists(path))
+    if (!fileExists(path))
         return false;
     int line = 0;
     int column = 0;
@@ -126,10 +126,10 @@ bool Document::InsertFile()
     return true;
 }
 
-bool Document::SaveScript()
+bool Document::saveScript()
 {
     if (m_fileName.isEmpty())
-        return SaveScriptAs();
+        return saveScriptAs();
     if (!mayOverwrite())
         return false;
     const FileResult result = m_control.saveFile(m_fileName);
@@ -143,7 +143,7 @@ bool Document::SaveScript()
     return true;
 }
 
-bool Document::SaveScriptAs()
+bool Document::saveScriptAs()
 {
     const QString path = askFileName(true, QStringLiteral("Enter filename for this script.."));
     if (path.isEmpty()) {
@@ -153,7 +153,7 @@ bool Document::SaveScriptAs()
     // The script keeps its name until a file really holds it, as after a failed load.
     const QString previousName = m_fileName;
     m_fileName = path;
-    if (SaveScript())
+    if (saveScript())
         return true;
     m_fileName = previousName;
     return false;
@@ -216,7 +216,7 @@ bool Document::mayOverwrite()
     return false;
 }
 
-bool Document::PromptSaveModified()
+bool Document::promptSaveModified()
 {
     if (!m_modified)
         return true;
@@ -224,6 +224,6 @@ bool Document::PromptSaveModified()
         {QStringLiteral("The current script has been modified. Would you like to save it?"),
          MsgBoxIcon::Question, MsgBoxButtons::YesNo, QStringLiteral("Modified script..")});
     if (answer == MsgBoxAnswer::Yes)
-        return SaveScript();
+        return saveScript();
     return answer == MsgBoxAnswer::No;
 }

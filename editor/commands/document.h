@@ -21,19 +21,19 @@ public:
     bool scriptModified() const;
 
     // Stores the flag and tells the modified panel.
-    void SetModified(bool modified);
-    void ResetScript();
+    void setScriptModified(bool modified);
+    void resetScript();
 
     // Each returns whether it did what it was asked (false: cancelled, refused or failed).
-    bool NewScript();
-    bool OpenScript();
-    bool OpenScriptFile(const QString &path, bool quiet);
-    bool InsertFile();
-    bool SaveScript();
-    bool SaveScriptAs();
+    bool newScript();
+    bool openScript();
+    bool openScriptFile(const QString &path, bool quiet);
+    bool insertScriptFile();
+    bool saveScript();
+    bool saveScriptAs();
     // Asks about unsaved changes; true when the caller may go on (nothing to save, No, or
     // Yes and the save happened), false when it must stop.
-    bool PromptSaveModified();
+    bool promptSaveModified();
 
 Q_SIGNALS:
     void statusText(const QString &text);

@@ -14,7 +14,7 @@ EditCommands::EditCommands(EditControl &control, DialogSeam &dialogs, QWidget *o
 {
 }
 
-void EditCommands::undo()
+void EditCommands::undoEdit()
 {
     if (m_control.canUndo())
         m_control.undo();
@@ -22,7 +22,7 @@ void EditCommands::undo()
         Q_EMIT statusText(QStringLiteral("Cannot Undo; currently at end of undo buffer."));
 }
 
-void EditCommands::redo()
+void EditCommands::redoEdit()
 {
     if (m_control.canRedo())
         m_control.redo();
@@ -30,60 +30,60 @@ void EditCommands::redo()
         Q_EMIT statusText(QStringLiteral("Cannot Redo; currently at end of redo buffer."));
 }
 
-void EditCommands::cut()
+void EditCommands::cutSelection()
 {
     if (m_control.canCut())
         m_control.cut();
 }
 
-void EditCommands::copy()
+void EditCommands::copySelection()
 {
     if (m_control.canCopy())
         m_control.copy();
 }
 
-void EditCommands::paste()
+void EditCommands::pasteClipboard()
 {
     if (m_control.canPaste())
         m_control.paste();
 }
 
-void EditCommands::selectAll()
+void EditCommands::selectWholeText()
 {
     m_control.selectAll(true);
 }
 
-void EditCommands::find()
+void EditCommands::showFind()
 {
     if (!m_findDialog)
         m_findDialog = new FindDialog(m_finder, m_control, m_owner);
     m_findDialog->start();
 }
 
-void EditCommands::findNext()
+void EditCommands::repeatFindForward()
 {
     if (m_finder.searchText().isEmpty())
-        find();
+        showFind();
     else
         m_finder.findNext();
 }
 
-void EditCommands::findPrevious()
+void EditCommands::repeatFindBackward()
 {
     if (m_finder.searchText().isEmpty())
-        find();
+        showFind();
     else
         m_finder.findPrevious();
 }
 
-void EditCommands::replace()
+void EditCommands::showReplace()
 {
     if (!m_replaceDialog)
         m_replaceDialog = new ReplaceDialog(m_finder, m_control, m_owner);
     m_replaceDialog->start();
 }
 
-void EditCommands::goToLine()
+void EditCommands::showGoToLine()
 {
     if (!m_goToLineDialog)
         m_goToLineDialog = new GoToLineDialog(m_control, m_owner);
@@ -95,17 +95,17 @@ Finder &EditCommands::finder()
     return m_finder;
 }
 
-void EditCommands::setReadOnly(bool readOnly)
+void EditCommands::setTextReadOnly(bool readOnly)
 {
     m_control.setReadOnly(readOnly);
 }
 
-void EditCommands::setWhitespaceVisible(bool visible)
+void EditCommands::showWhitespace(bool visible)
 {
     m_control.setWhitespaceVisible(visible);
 }
 
-bool EditCommands::setFont()
+bool EditCommands::chooseFont()
 {
     QFont font = m_control.editorFont();
     if (!ShowFontDialog(m_dialogs, m_owner, font))

@@ -20,25 +20,27 @@ class EditCommands : public QObject
 public:
     EditCommands(EditControl &control, DialogSeam &dialogs, QWidget *owner, QObject *parent = nullptr);
 
-    void undo();
-    void redo();
-    void cut();
-    void copy();
-    void paste();
-    void selectAll();
+    // Named apart from the text area's own undo, copy, ...: these are the menu's commands,
+    // which check first and report what cannot be done.
+    void undoEdit();
+    void redoEdit();
+    void cutSelection();
+    void copySelection();
+    void pasteClipboard();
+    void selectWholeText();
     // The dialogs stand beside the window without blocking it; one of each is kept.
-    void find();
+    void showFind();
     // Repeat the last search; with nothing to look for yet they open the find dialog.
-    void findNext();
-    void findPrevious();
-    void replace();
-    void goToLine();
+    void repeatFindForward();
+    void repeatFindBackward();
+    void showReplace();
+    void showGoToLine();
     Finder &finder();
     // The check state is the menu item's; the control follows it.
-    void setReadOnly(bool readOnly);
-    void setWhitespaceVisible(bool visible);
+    void setTextReadOnly(bool readOnly);
+    void showWhitespace(bool visible);
     // Asks for a font starting from the editor's; true when one was chosen and applied.
-    bool setFont();
+    bool chooseFont();
 
 Q_SIGNALS:
     void statusText(const QString &text);

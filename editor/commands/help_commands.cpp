@@ -20,7 +20,7 @@ QString tamrinTopic()
 }
 } // namespace HelpAddress
 
-QString FormatTitle(int major, int minor, int revision)
+QString formatTitle(int major, int minor, int revision)
 {
     return QStringLiteral("Quillmere v%1.%2, build#%3")
         .arg(major)
@@ -28,22 +28,22 @@ QString FormatTitle(int major, int minor, int revision)
         .arg(revision, 4, 10, QLatin1Char('0'));
 }
 
-void OpenWebsite(DialogSeam &dialogs, QWidget *owner)
+void openWebsite(DialogSeam &dialogs, QWidget *owner)
 {
     dialogs.launch(owner, HelpAddress::website(), QString());
 }
 
-void OpenForum(DialogSeam &dialogs, QWidget *owner)
+void openForum(DialogSeam &dialogs, QWidget *owner)
 {
     dialogs.launch(owner, HelpAddress::forum(), QString());
 }
 
-void OpenTamrinTopic(DialogSeam &dialogs, QWidget *owner)
+void openTamrinTopic(DialogSeam &dialogs, QWidget *owner)
 {
     dialogs.launch(owner, HelpAddress::tamrinTopic(), QString());
 }
 
-void ShowAbout(DialogSeam &dialogs)
+void showAbout(DialogSeam &dialogs)
 {
     dialogs.msgBoxEx({HelpAddress::website() + QLatin1Char('|') + HelpAddress::tamrinTopic(),
                       MsgBoxIcon::Information, MsgBoxButtons::Okay, QStringLiteral("Placeholder..")});

@@ -13,9 +13,9 @@ QString tamrinTopic();
 }
 
 // The main window's title for a version, e.g. "Quillmere v0.10, build#0026".
-QString FormatTitle(int major, int minor, int revision);
+QString formatTitle(int major, int minor, int revision);
 
-void OpenWebsite(DialogSeam &dialogs, QWidget *owner);
-void OpenForum(DialogSeam &dialogs, QWidget *owner);
-void OpenTamrinTopic(DialogSeam &dialogs, QWidget *owner);
-void ShowAbout(DialogSeam &dialogs);
+void openWebsite(DialogSeam &dialogs, QWidget *owner);
+void openForum(DialogSeam &dialogs, QWidget *owner);
+void openTamrinTopic(DialogSeam &dialogs, QWidget *owner);
+void showAbout(DialogSeam &dialogs);

@@ -33,25 +33,25 @@ ProjectCommands::ProjectCommands(Document &document, QTreeWidget &projectList, D
     }
 }
 
-QString ProjectCommands::ProjectPath() const
+QString ProjectCommands::projectPath() const
 {
     return m_projectPath;
 }
 
-QStringList ProjectCommands::ProjectFiles() const
+QList<ProjectEntry> ProjectCommands::projectFiles() const
 {
     return m_projectFiles;
 }
 
-bool ProjectCommands::NewProject()
+bool ProjectCommands::newProject()
 {
     const QString name = m_dialogs.fileName(
         AnyFileRequest(m_owner, FileDialogMode::Save, QStringLiteral("Enter filename for new Project file..")));
     // Even a cancelled New Project leaves no project open.
-    if (!CloseProject() || name.isEmpty())
+    if (!closeProject() || name.isEmpty())
         return false;
     // The file itself is first written by Save Changes.
-    m_projectPath = EnsureExtension(name, QStringLiteral(".prj"));
+    m_projectPath = ensureExtension(name, QStringLiteral(".prj"));
     Q_EMIT projectOpenChanged(true);
     showProjectProperties();
     return true;
@@ -61,10 +61,10 @@ bool ProjectCommands::chooseAndOpenProject()
 {
     const QString path = m_dialogs.fileName(
         AnyFileRequest(m_owner, FileDialogMode::Open, QStringLiteral("Select project file to open..")));
-    return !path.isEmpty() && OpenProject(path);
+    return !path.isEmpty() && openProject(path);
 }
 
-bool ProjectCommands::OpenProject(const QString &path)
+bool ProjectCommands::openProject(const QString &path)
 {
     const auto contents = readProjectFile(path);
     if (!contents) {
@@ -72,25 +72,25 @@ bool ProjectCommands::OpenProject(const QString &path)
         return false;
     }
     // The open project goes first, so the two file lists never mix.
-    if (!m_projectPath.isEmpty() && !CloseProject())
+    if (!m_projectPath.isEmpty() && !closeProject())
         return false;
     m_projectPath = path;
     Q_EMIT projectOpenChanged(true);
     for (const QString &fileName : contents->fileNames)
-        AddProjectFile(fileName);
-    RefreshProjectList();
+        addProjectFile(fileName);
+    refreshProjectList();
     Q_EMIT statusText(QStringLiteral("The selected project file contained %1 files.").arg(contents->totalFiles));
     return true;
 }
 
-bool ProjectCommands::CloseProject()
+bool ProjectCommands::closeProject()
 {
-    if (!m_document.NewScript())
+    if (!m_document.newScript())
         return false;
     m_projectFiles.clear();
     m_projectPath.clear();
     // The Recent Files view stays as it is.
-    RefreshProjectList();
+    refreshProjectList();
     Q_EMIT projectOpenChanged(false);
     Q_EMIT statusText(QStringLiteral("The current project has been closed."));
     return true;
@@ -103,8 +103,8 @@ void ProjectCommands::showProjectProperties()
     m_settings = new ProjectSettingsDialog(m_dialogs, m_owner);
     m_settings->setAttribute(Qt::WA_DeleteOnClose);
     QStringList fileNames;
-    for (const QString &entry : std::as_const(m_projectFiles))
-        fileNames.append(projectEntryFileName(entry));
+    for (const ProjectEntry &entry : std::as_const(m_projectFiles))
+        fileNames.append(entry.fileName);
     m_settings->load(fileNames);
     connect(m_settings, &ProjectSettingsDialog::saveChangesRequested, this, &ProjectCommands::saveChanges);
     // Modal for the user, yet the caller (and a test) goes on at once.
@@ -115,12 +115,12 @@ bool ProjectCommands::projectItemClicked(QTreeWidgetItem *item)
 {
     if (item && m_showRecent)
         return recentItemClicked(item->data(0, Qt::UserRole).toString());
-    if (!item || !m_document.PromptSaveModified())
+    if (!item || !m_document.promptSaveModified())
         return false;
-    return m_document.OpenScriptFile(projectEntryFileName(item->data(0, Qt::UserRole).toString()), false);
+    return m_document.openScriptFile(item->data(0, Qt::UserRole).toString(), false);
 }
 
-void ProjectCommands::AddProjectFile(const QString &path)
+void ProjectCommands::addProjectFile(const QString &path)
 {
     m_projectFiles.append(projectEntry(path));
 }
@@ -130,7 +130,7 @@ void ProjectCommands::setRecentFiles(RecentFiles *recentFiles)
     m_recentFiles = recentFiles;
     connect(m_recentFiles, &RecentFiles::changed, this, [this] {
         if (m_showRecent)
-            RefreshProjectList();
+            refreshProjectList();
     });
 }
 
@@ -138,7 +138,7 @@ void ProjectCommands::showRecentFiles(bool show)
 {
     m_showRecent = show && m_recentFiles;
     m_projectList.setHeaderLabels({m_showRecent ? QStringLiteral("Recent Files") : QStringLiteral("Project Files")});
-    RefreshProjectList();
+    refreshProjectList();
 }
 
 bool ProjectCommands::showingRecentFiles() const
@@ -155,12 +155,12 @@ bool ProjectCommands::recentItemClicked(const QString &path)
         Q_EMIT statusText(QStringLiteral("%1 no longer exists: removed from Recent Files.").arg(QFileInfo(path).fileName()));
         return false;
     }
-    if (!m_document.PromptSaveModified())
+    if (!m_document.promptSaveModified())
         return false;
-    return m_document.OpenScriptFile(path, false);
+    return m_document.openScriptFile(path, false);
 }
 
-void ProjectCommands::RefreshProjectList()
+void ProjectCommands::refreshProjectList()
 {
     m_projectList.clear();
     if (m_showRecent) {
@@ -171,14 +171,14 @@ void ProjectCommands::RefreshProjectList()
         }
         return;
     }
-    for (const QString &entry : std::as_const(m_projectFiles)) {
-        auto *item = new QTreeWidgetItem(&m_projectList, {projectEntryFilePart(entry)});
-        item->setData(0, Qt::UserRole, entry);
-        item->setToolTip(0, projectEntryFileName(entry));
+    for (const ProjectEntry &entry : std::as_const(m_projectFiles)) {
+        auto *item = new QTreeWidgetItem(&m_projectList, {entry.filePart});
+        item->setData(0, Qt::UserRole, entry.fileName);
+        item->setToolTip(0, entry.fileName);
     }
 }
 
-FileResult ProjectCommands::WriteProjectFile()
+FileResult ProjectCommands::writeProjectFile()
 {
     return saveProjectFile(m_projectPath, m_projectFiles, m_version);
 }
@@ -190,11 +190,11 @@ ProjectSettingsDialog *ProjectCommands::settingsDialog() const
 
 void ProjectCommands::saveChanges(const QStringList &fileNames)
 {
-    const QStringList previous = m_projectFiles;
+    const QList<ProjectEntry> previous = m_projectFiles;
     m_projectFiles.clear();
     for (const QString &name : fileNames)
-        AddProjectFile(name);
-    const FileResult result = WriteProjectFile();
+        addProjectFile(name);
+    const FileResult result = writeProjectFile();
     if (!result) {
         // The project stays as its file last held it, and the dialog stays open to try again.
         m_projectFiles = previous;
@@ -203,7 +203,7 @@ void ProjectCommands::saveChanges(const QStringList &fileNames)
         m_dialogs.msgBoxEx({text, MsgBoxIcon::Error, MsgBoxButtons::Okay, QStringLiteral("Project not saved..")});
         return;
     }
-    RefreshProjectList();
+    refreshProjectList();
     if (m_settings)
         m_settings->accept();
 }

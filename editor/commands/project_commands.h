@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "project_file.h"
 #include "text_file.h"
 #include "version.h"
 
@@ -26,17 +27,17 @@ public:
     ProjectCommands(Document &document, QTreeWidget &projectList, DialogSeam &dialogs, QWidget *owner,
                     const ProgramVersion &version, QObject *parent = nullptr);
 
-    // The open project's file, "" when none is open, and its entries (FILENAME=...¬FILEPART=...).
-    QString ProjectPath() const;
-    QStringList ProjectFiles() const;
+    // The open project's file, "" when none is open, and its scripts.
+    QString projectPath() const;
+    QList<ProjectEntry> projectFiles() const;
 
     // Each returns whether it did what it was asked. The unsaved-changes question stops the
     // closing of a project (and so New Project and Open Project) when the changes were not saved.
-    bool NewProject();
+    bool newProject();
     // Asks for a project file and opens it.
     bool chooseAndOpenProject();
-    bool OpenProject(const QString &path);
-    bool CloseProject();
+    bool openProject(const QString &path);
+    bool closeProject();
     // Shows wProject, window-modal, over the main window; returns at once.
     void showProjectProperties();
     // Asks about unsaved changes, then opens the item's script. In the Recent Files view a
@@ -48,9 +49,9 @@ public:
     void showRecentFiles(bool show);
     bool showingRecentFiles() const;
 
-    void AddProjectFile(const QString &path);
-    void RefreshProjectList();
-    FileResult WriteProjectFile();
+    void addProjectFile(const QString &path);
+    void refreshProjectList();
+    FileResult writeProjectFile();
 
     // The settings dialog while it is shown, else null.
     ProjectSettingsDialog *settingsDialog() const;
@@ -70,7 +71,7 @@ private:
     QWidget *m_owner;
     ProgramVersion m_version;
     QString m_projectPath;
-    QStringList m_projectFiles;
+    QList<ProjectEntry> m_projectFiles;
     QPointer<ProjectSettingsDialog> m_settings;
     RecentFiles *m_recentFiles = nullptr;
     bool m_showRecent = false;

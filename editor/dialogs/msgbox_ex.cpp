@@ -147,27 +147,28 @@ int clampAutoClose(int seconds)
     return qMin(seconds, MaxAutoCloseSeconds);
 }
 
-QPoint position(int code, const QRect &screen, const QSize &box, const QPoint &own, const QPoint &previous)
+QPoint position(MsgBoxPosition where, const QRect &screen, const QSize &box, const QPoint &own, const QPoint &previous)
 {
     const int right = screen.x() + screen.width() - box.width();
     const int bottom = screen.y() + screen.height() - box.height();
-    switch (code) {
-    case 0:
+    switch (where) {
+    case MsgBoxPosition::Centred:
         return QPoint(screen.x() + qRound((screen.width() - box.width()) / 2.0),
                       screen.y() + qRound((screen.height() - box.height()) / 2.0));
-    case 1:
+    case MsgBoxPosition::TopLeft:
         return screen.topLeft();
-    case 2:
+    case MsgBoxPosition::TopRight:
         return QPoint(right, screen.y());
-    case 3:
+    case MsgBoxPosition::BottomLeft:
         return QPoint(screen.x(), bottom);
-    case 4:
+    case MsgBoxPosition::BottomRight:
         return QPoint(right, bottom);
-    case 5:
+    case MsgBoxPosition::Own:
         return own;
-    default:
-        return previous;
+    case MsgBoxPosition::Previous:
+        break;
     }
+    return previous;
 }
 
 } // namespace MsgBoxExRules
@@ -240,7 +241,7 @@ void MsgBoxExDialog::prepare(const MsgBoxExRequest &request, const MsgBoxExConte
                              const QPoint &previousPosition)
 {
     m_answer = MsgBoxAnswer::None;
-    m_positionCode = request.position;
+    m_placement = request.position;
 
     setWindowFlag(Qt::WindowStaysOnTopHint, request.alwaysOnTop);
 
@@ -267,7 +268,7 @@ void MsgBoxExDialog::prepare(const MsgBoxExRequest &request, const MsgBoxExConte
     const QRect available = screen ? screen->availableGeometry() : QRect();
     m_position = MsgBoxExRules::position(request.position, available, size(), pos(), previousPosition);
     // The box's own position is wherever the window system would put it, unless it was placed.
-    if (request.position != 5 || testAttribute(Qt::WA_Moved))
+    if (request.position != MsgBoxPosition::Own || testAttribute(Qt::WA_Moved))
         move(m_position);
 }
 
@@ -325,7 +326,7 @@ QTimer *MsgBoxExDialog::autoCloseTimer() const
 void MsgBoxExDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (m_positionCode == 5 && !testAttribute(Qt::WA_Moved))
+    if (m_placement == MsgBoxPosition::Own && !testAttribute(Qt::WA_Moved))
         m_position = pos();
     if (m_timer->interval() > 0)
         m_timer->start();

@@ -37,8 +37,8 @@ QString expandText(const QString &text, const MsgBoxExContext &context);
 // More than 7 "|" or forceScrollingText selects the scrolling text box.
 bool usesScrollingText(const QString &text, bool forceScrollingText);
 int clampAutoClose(int seconds);
-// Top-left corner for a position code; values outside 0-5 give previous.
-QPoint position(int code, const QRect &screen, const QSize &box, const QPoint &own, const QPoint &previous);
+// Top-left corner of a box of that size at the position.
+QPoint position(MsgBoxPosition where, const QRect &screen, const QSize &box, const QPoint &own, const QPoint &previous);
 }
 
 // The form itself (objectName "wMsgBoxEx"). Tests drive it without exec().
@@ -70,7 +70,7 @@ private:
     bool copySelectionToClipboard(QPlainTextEdit *box);
 
     MsgBoxAnswer m_answer = MsgBoxAnswer::None;
-    int m_positionCode = 0;
+    MsgBoxPosition m_placement = MsgBoxPosition::Centred;
     QPoint m_position;
     QLabel *m_icon = nullptr;
     QPlainTextEdit *m_text[2] = {nullptr, nullptr};

@@ -23,7 +23,7 @@ AppPaths AppPaths::forProgramFolder(const QString &folder, const QString &config
 {
     AppPaths paths;
     paths.AppPath = folder;
-    AddTrailingSeparator(paths.AppPath);
+    addTrailingSeparator(paths.AppPath);
     const QString share = SystemShareFolderFor(paths.AppPath);
     if (share.isEmpty()) {
         paths.DataPath = paths.AppPath + QStringLiteral("Data/");
@@ -35,7 +35,7 @@ AppPaths AppPaths::forProgramFolder(const QString &folder, const QString &config
     } else {
         paths.SystemInstall = true;
         paths.DataPath = configFolder.isEmpty() ? userConfigFolder() : configFolder;
-        AddTrailingSeparator(paths.DataPath);
+        addTrailingSeparator(paths.DataPath);
         paths.SharedDataPath = share;
         // share ends in "share/quillmere/": the prefix is two folders up.
         paths.ModulesPath = QDir::cleanPath(share + QStringLiteral("../../libexec/quillmere")) + QLatin1Char('/');
@@ -65,6 +65,6 @@ QString AppPaths::userConfigFolder()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                      + QStringLiteral("/Quillmere");
-    AddTrailingSeparator(folder);
+    addTrailingSeparator(folder);
     return folder;
 }

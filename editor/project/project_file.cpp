@@ -27,36 +27,23 @@ std::optional<QString> unstorableReason(const QString &path)
     return std::nullopt;
 }
 
-// The whole path an entry was built from; FILENAME alone would stop at a "¬" in the path.
-QString entryPath(const QString &entry)
-{
-    const qsizetype start = FileNameKey.size() + 1;
-    const qsizetype end = entry.lastIndexOf(ParameterSeparator + FilePartKey + QLatin1Char('='));
-    return end < start ? projectEntryFileName(entry) : entry.mid(start, end - start);
-}
-
 } // namespace
 
 QString projectFilePart(const QString &path)
 {
     const QString separator = path.contains(QLatin1Char('/')) ? QStringLiteral("/") : QStringLiteral("\\");
-    return TextAfterLast(path, separator, true);
+    return textAfterLast(path, separator, true);
 }
 
-QString projectEntry(const QString &path)
+ProjectEntry projectEntry(const QString &path)
 {
-    return FileNameKey + QLatin1Char('=') + path + ParameterSeparator + FilePartKey + QLatin1Char('=')
-           + projectFilePart(path);
+    return {path, projectFilePart(path)};
 }
 
-QString projectEntryFileName(const QString &entry)
+QString projectEntryText(const ProjectEntry &entry)
 {
-    return GetParameter(entry, FileNameKey);
-}
-
-QString projectEntryFilePart(const QString &entry)
-{
-    return GetParameter(entry, FilePartKey);
+    return FileNameKey + QLatin1Char('=') + entry.fileName + ParameterSeparator + FilePartKey + QLatin1Char('=')
+           + entry.filePart;
 }
 
 QString projectEntryKey(int number)
@@ -72,7 +59,7 @@ QString editorVersionText(const ProgramVersion &version)
         .arg(version.revision, 4, 10, QLatin1Char('0'));
 }
 
-QByteArray projectFileBytes(const QStringList &entries, const ProgramVersion &version)
+QByteArray projectFileBytes(const QList<ProjectEntry> &entries, const ProgramVersion &version)
 {
     const QString lineBreak = QStringLiteral("\r\n");
     QString text = QLatin1Char('[') + InformationSection + QLatin1Char(']') + lineBreak
@@ -82,17 +69,16 @@ QByteArray projectFileBytes(const QStringList &entries, const ProgramVersion &ve
     if (!entries.isEmpty()) {
         text += lineBreak + QLatin1Char('[') + FilesSection + QLatin1Char(']') + lineBreak;
         for (qsizetype i = 0; i < entries.size(); ++i)
-            text += projectEntryKey(int(i + 1)) + QLatin1Char('=') + entries.at(i) + lineBreak;
+            text += projectEntryKey(int(i + 1)) + QLatin1Char('=') + projectEntryText(entries.at(i)) + lineBreak;
     }
     return text.toUtf8();
 }
 
-FileResult saveProjectFile(const QString &path, const QStringList &entries, const ProgramVersion &version)
+FileResult saveProjectFile(const QString &path, const QList<ProjectEntry> &entries, const ProgramVersion &version)
 {
-    for (const QString &entry : entries) {
-        const QString path = entryPath(entry);
-        if (const auto reason = unstorableReason(path))
-            return {false, *reason + path};
+    for (const ProjectEntry &entry : entries) {
+        if (const auto reason = unstorableReason(entry.fileName))
+            return {false, *reason + entry.fileName};
     }
     return TextFile::write(path, projectFileBytes(entries, version));
 }
@@ -115,7 +101,7 @@ std::optional<ProjectFileContents> readProjectFile(const QString &path)
     }
     for (int i = 1; i <= contents.totalFiles; ++i) {
         const QString value = values.value(projectEntryKey(i).toLower(), QStringLiteral("-error-"));
-        contents.fileNames.append(projectEntryFileName(value));
+        contents.fileNames.append(GetParameter(value, FileNameKey));
     }
     return contents;
 }

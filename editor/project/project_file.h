@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,10 +18,22 @@ inline constexpr int MaxProjectFiles = 100000;
 // "\" for a Windows path without "/"; "" for a path without either.
 QString projectFilePart(const QString &path);
 
-// "FILENAME=" + path + "¬FILEPART=" + its bare name.
-QString projectEntry(const QString &path);
-QString projectEntryFileName(const QString &entry);
-QString projectEntryFilePart(const QString &entry);
+// One script of a project.
+struct ProjectEntry
+{
+    QString fileName;   // the whole path
+    QString filePart;   // the bare name the pane shows
+
+    bool operator==(const ProjectEntry &other) const
+    {
+        return fileName == other.fileName && filePart == other.filePart;
+    }
+};
+
+// The entry of a script's path, its bare name taken from the path.
+ProjectEntry projectEntry(const QString &path);
+// An entry as the project file holds it: "FILENAME=" + path + "¬FILEPART=" + bare name.
+QString projectEntryText(const ProjectEntry &entry);
 
 // The key of entry number (counted from 1): "001-File" to "999-File", then "1000-File".
 QString projectEntryKey(int number);
@@ -29,10 +42,10 @@ QString projectEntryKey(int number);
 QString editorVersionText(const ProgramVersion &version);
 
 // The whole project file, UTF-8 with CR LF, as the INI layer would write it key by key.
-QByteArray projectFileBytes(const QStringList &entries, const ProgramVersion &version);
+QByteArray projectFileBytes(const QList<ProjectEntry> &entries, const ProgramVersion &version);
 
 // Writes the whole project file at once, atomically; refuses a path that no entry can hold.
-FileResult saveProjectFile(const QString &path, const QStringList &entries, const ProgramVersion &version);
+FileResult saveProjectFile(const QString &path, const QList<ProjectEntry> &entries, const ProgramVersion &version);
 
 struct ProjectFileContents
 {

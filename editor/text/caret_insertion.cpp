@@ -9,7 +9,7 @@ CaretInsertion::CaretInsertion(EditControl &control)
     setActive(true);
 }
 
-void CaretInsertion::InsertTextAtCaret(const QString &text, bool focus, int line, int columnOffset)
+void CaretInsertion::insertTextAtCaret(const QString &text, bool focus, int line, int columnOffset)
 {
     if (!isActive())
         return;

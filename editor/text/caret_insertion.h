@@ -18,5 +18,5 @@ public:
     // columnOffset characters (-1: the text's length). A column beyond its line's end means
     // the line's end. With focus true the text area takes the keyboard focus.
     // Does nothing while switched off.
-    void InsertTextAtCaret(const QString &text, bool focus, int line = -1, int columnOffset = -1);
+    void insertTextAtCaret(const QString &text, bool focus, int line = -1, int columnOffset = -1);
 };

@@ -70,8 +70,8 @@ EditControl::EditControl(QWidget *parent)
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     SendScintilla(SCI_SETEOLMODE, scintillaEolMode(m_lineBreaks));
 
-    m_font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    setEditorFont(m_font);
+    m_theme.font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    setEditorFont(m_theme.font);
     applyOptions(EditorOptions());
 }
 
@@ -277,7 +277,7 @@ bool EditControl::setLanguage(const QString &name)
         setLexer(nullptr);
         delete previous;
         m_language.clear();
-        setEditorFont(m_font);
+        setEditorFont(m_theme.font);
         return true;
     }
     QsciLexer *next = m_languages.create(name, this);
@@ -319,7 +319,7 @@ void EditControl::applyOptions(const EditorOptions &options)
 
 void EditControl::setEditorFont(const QFont &font)
 {
-    m_font = font;
+    m_theme.font = font;
     if (QsciLexer *current = lexer())
         applyFontTo(current);
     else
@@ -335,44 +335,49 @@ void EditControl::applyFontTo(QsciLexer *language) const
         if (language->description(style).isEmpty())
             continue;
         const QFont designed = language->defaultFont(style);
-        QFont font = m_font;
-        font.setBold(m_font.bold() || designed.bold());
-        font.setItalic(m_font.italic() || designed.italic());
+        QFont font = m_theme.font;
+        font.setBold(m_theme.font.bold() || designed.bold());
+        font.setItalic(m_theme.font.italic() || designed.italic());
         language->setFont(font, style);
     }
 }
 
 QFont EditControl::editorFont() const
 {
-    return m_font;
+    return m_theme.font;
 }
 
-void EditControl::setElementColour(int element, const QColor &colour)
+void EditControl::setElementColour(EditorElement element, const QColor &colour)
 {
     if (colour.isValid())
-        m_colours.insert(element, colour);
+        m_theme.colours[element] = colour;
     else
-        m_colours.remove(element);
+        m_theme.colours.erase(element);
     if (element == EditorElement::CurrentLineBackground || element == EditorElement::LineNumberText)
         applyChrome();
     else
         applyElementStyles();
 }
 
-QColor EditControl::elementColour(int element) const
+QColor EditControl::elementColour(EditorElement element) const
 {
-    return m_colours.value(element);
+    return m_theme.colour(element);
 }
 
-void EditControl::setElementFontStyle(int element, int style)
+void EditControl::setElementFontStyle(StyledElement element, FontStyle style)
 {
-    m_fontStyles.insert(element, style);
+    m_theme.fontStyles[element] = style;
     applyElementStyles();
 }
 
-int EditControl::elementFontStyle(int element) const
+FontStyle EditControl::elementFontStyle(StyledElement element) const
 {
-    return m_fontStyles.value(element, 0);
+    return m_theme.fontStyle(element);
+}
+
+const ColourTheme &EditControl::colourTheme() const
+{
+    return m_theme;
 }
 
 TextEncoding EditControl::encoding() const
@@ -606,17 +611,17 @@ bool EditControl::viewportEvent(QEvent *event)
 void EditControl::applyElementStyles()
 {
     if (auto *styled = dynamic_cast<ElementStyledLanguage *>(lexer()))
-        styled->applyElementStyles(*this);
+        styled->applyColourTheme(m_theme);
 }
 
 void EditControl::applyChrome()
 {
     // Changing the font or the lexer resets the margin's style, so margin and caret line are redone.
-    setMarginsFont(m_font);
-    const QColor lineNumbers = m_colours.value(EditorElement::LineNumberText);
+    setMarginsFont(m_theme.font);
+    const QColor lineNumbers = m_theme.colour(EditorElement::LineNumberText);
     if (lineNumbers.isValid())
         setMarginsForegroundColor(lineNumbers);
-    const QColor currentLine = m_colours.value(EditorElement::CurrentLineBackground);
+    const QColor currentLine = m_theme.colour(EditorElement::CurrentLineBackground);
     if (currentLine.isValid())
         setCaretLineBackgroundColor(currentLine);
     Q_EMIT editorFontChanged();

@@ -12,13 +12,14 @@
 
 #include <memory>
 
+#include "colour_theme.h"
 #include "language_registry.h"
 #include "search_target.h"
 #include "text_file.h"
 
 enum class BraceMatching { None = 0, Strict = 1, Sloppy = 2 };
 
-// Switches applied once at start (see InitEditorControl for how they come about).
+// Switches applied once at start (see applyEditorDefaults for the ones the editor starts with).
 struct EditorOptions
 {
     bool wordWrap = false;
@@ -29,25 +30,6 @@ struct EditorOptions
     bool autoIndent = true;
     int tabWidth = 4;
 };
-
-// Element indexes for colours and font styles of the text area.
-namespace EditorElement {
-enum : int {
-    // Colours
-    OperatorText = 10,
-    NumberText = 14,
-    CommentText = 16,
-    KeywordText = 20,
-    ScopeKeywordText = 22,
-    StringText = 24,
-    LineNumberText = 26,
-    CurrentLineBackground = 27,
-    // Font styles (0 normal, 1 bold, 2 italic, 3 bold italic)
-    KeywordStyle = 2,
-    CommentStyle = 5,
-    OperatorStyle = 9,
-};
-}
 
 // Features on the text (the line-number margin, and later the script language's helpers) are
 // objects of their own attached to the control from outside (see EditFeature), not methods of it.
@@ -101,10 +83,13 @@ public:
     void applyOptions(const EditorOptions &options);
     void setEditorFont(const QFont &font);
     QFont editorFont() const;
-    void setElementColour(int element, const QColor &colour);
-    QColor elementColour(int element) const;
-    void setElementFontStyle(int element, int style);
-    int elementFontStyle(int element) const;
+    // An invalid colour removes the element's colour: the language's own shows again.
+    void setElementColour(EditorElement element, const QColor &colour);
+    QColor elementColour(EditorElement element) const;
+    void setElementFontStyle(StyledElement element, FontStyle style);
+    FontStyle elementFontStyle(StyledElement element) const;
+    // The font, colours and font styles that the languages are given.
+    const ColourTheme &colourTheme() const;
 
     TextEncoding encoding() const;
     LineBreakStyle lineBreakStyle() const;
@@ -167,9 +152,8 @@ private:
 
     LanguageRegistry m_languages;
     QString m_language;
-    QFont m_font;
-    QHash<int, QColor> m_colours;
-    QHash<int, int> m_fontStyles;
+    // Its font is the editor font.
+    ColourTheme m_theme;
     TextEncoding m_encoding = TextEncoding::Utf8;
     LineBreakStyle m_lineBreaks = LineBreakStyle::CrLf;
     bool m_whitespaceVisible = false;

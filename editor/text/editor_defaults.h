@@ -3,4 +3,4 @@
 
 class EditControl;
 
-void InitEditorControl(EditControl &control);
+void applyEditorDefaults(EditControl &control);

@@ -9,15 +9,15 @@
 
 class QObject;
 class QsciLexer;
-class EditControl;
+struct ColourTheme;
 
-// A language whose colours follow the control's element colours and font styles
-// (the list-driven languages do; QScintilla's own lexers keep their own colours).
+// A language whose colours follow the editor's colour theme (the list-driven languages do;
+// QScintilla's own lexers keep their own colours).
 class ElementStyledLanguage
 {
 public:
     virtual ~ElementStyledLanguage() = default;
-    virtual void applyElementStyles(const EditControl &control) = 0;
+    virtual void applyColourTheme(const ColourTheme &theme) = 0;
 };
 
 using LexerFactory = std::function<QsciLexer *(QObject *parent)>;

@@ -1,10 +1,9 @@
-// The "NPC Script" language: read from its definition file at start, registered and selected.
+// The "NPC Script" language: registered from the definition the editor read at start, and selected.
 #pragma once
 
-#include <QString>
-
 class EditControl;
+struct LanguageDefinition;
 
-// Registers "NPC Script" with the control's languages from the lists in scriptIniFile and
-// selects it. A missing or broken file gives the language with empty lists, without a message.
-void LoadLanguageDefinition(EditControl &control, const QString &scriptIniFile);
+// Registers "NPC Script" with the control's languages and selects it. Choosing the language
+// again later reselects this definition: the file is not read again.
+void registerScriptLanguage(EditControl &control, const LanguageDefinition &definition);

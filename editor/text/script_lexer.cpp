@@ -4,9 +4,12 @@
 #include <QColor>
 #include <QFont>
 
-#include <algorithm>
+#include <Qsci/qsciscintilla.h>
 
-#include "edit_control.h"
+#include <algorithm>
+#include <optional>
+
+#include "colour_theme.h"
 
 static_assert(ScriptStyler::FoldBase == QsciScintillaBase::SC_FOLDLEVELBASE
                   && ScriptStyler::FoldHeader == QsciScintillaBase::SC_FOLDLEVELHEADERFLAG
@@ -82,27 +85,27 @@ void ScriptLexer::styleText(int start, int end)
     QsciScintilla *control = editor();
     if (!control)
         return;
-    const auto send = [control](unsigned int message, unsigned long wParam = 0, long lParam = 0) {
+    const auto sendMessage = [control](unsigned int message, unsigned long wParam = 0, long lParam = 0) {
         return int(control->SendScintilla(message, wParam, lParam));
     };
-    const int length = send(QsciScintillaBase::SCI_GETLENGTH);
+    const int length = sendMessage(QsciScintillaBase::SCI_GETLENGTH);
     // A line's state is right only while the lines before it are styled.
-    start = std::clamp(std::min(start, send(QsciScintillaBase::SCI_GETENDSTYLED)), 0, length);
+    start = std::clamp(std::min(start, sendMessage(QsciScintillaBase::SCI_GETENDSTYLED)), 0, length);
     end = std::clamp(end, start, length);
-    const int lineCount = send(QsciScintillaBase::SCI_GETLINECOUNT);
+    const int lineCount = sendMessage(QsciScintillaBase::SCI_GETLINECOUNT);
     const auto lineStart = [&](int line) {
-        return line < lineCount ? send(QsciScintillaBase::SCI_POSITIONFROMLINE, line) : length;
+        return line < lineCount ? sendMessage(QsciScintillaBase::SCI_POSITIONFROMLINE, line) : length;
     };
-    int line = send(QsciScintillaBase::SCI_LINEFROMPOSITION, start);
-    const int lastLine = send(QsciScintillaBase::SCI_LINEFROMPOSITION, std::max(start, end - 1));
+    int line = sendMessage(QsciScintillaBase::SCI_LINEFROMPOSITION, start);
+    const int lastLine = sendMessage(QsciScintillaBase::SCI_LINEFROMPOSITION, std::max(start, end - 1));
     const int stop = lineStart(lastLine + 1);
     int position = lineStart(line);
-    int state = line > 0 ? send(QsciScintillaBase::SCI_GETLINESTATE, line) : 0;
+    int state = line > 0 ? sendMessage(QsciScintillaBase::SCI_GETLINESTATE, line) : 0;
 
     while (position < stop) {
         int chunkEnd = stop;
         if (stop - position > ChunkSize) {
-            const int chunkLine = send(QsciScintillaBase::SCI_LINEFROMPOSITION, position + ChunkSize);
+            const int chunkLine = sendMessage(QsciScintillaBase::SCI_LINEFROMPOSITION, position + ChunkSize);
             chunkEnd = lineStart(std::max(chunkLine, line + 1));
         }
         const int size = chunkEnd - position;
@@ -115,46 +118,45 @@ void ScriptLexer::styleText(int start, int end)
         m_lines.clear();
         m_styler.style(text, size, state, m_styles.data(), m_lines);
 
-        send(QsciScintillaBase::SCI_STARTSTYLING, position);
+        sendMessage(QsciScintillaBase::SCI_STARTSTYLING, position);
         control->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, uintptr_t(size),
                                reinterpret_cast<const char *>(m_styles.data()));
         for (const ScriptStyler::Line &styled : m_lines) {
-            send(QsciScintillaBase::SCI_SETFOLDLEVEL, line, styled.foldLevel);
+            sendMessage(QsciScintillaBase::SCI_SETFOLDLEVEL, line, styled.foldLevel);
             state = styled.nextState;
             if (++line < lineCount)
-                send(QsciScintillaBase::SCI_SETLINESTATE, line, state);
+                sendMessage(QsciScintillaBase::SCI_SETLINESTATE, line, state);
         }
         position = chunkEnd;
     }
 }
 
-void ScriptLexer::applyElementStyles(const EditControl &control)
+void ScriptLexer::applyColourTheme(const ColourTheme &theme)
 {
     struct Look
     {
         int style;
-        int colour;
-        int fontStyle;  // -1: the style keeps its font
+        EditorElement colour;
+        std::optional<StyledElement> fontStyle;  // none: the style keeps its font
     };
     static const Look looks[] = {
-        {Keyword, EditorElement::KeywordText, EditorElement::KeywordStyle},
-        {ScopeKeyword, EditorElement::ScopeKeywordText, EditorElement::KeywordStyle},
-        {Operator, EditorElement::OperatorText, EditorElement::OperatorStyle},
-        {Comment, EditorElement::CommentText, EditorElement::CommentStyle},
-        {String, EditorElement::StringText, -1},
-        {Number, EditorElement::NumberText, -1},
+        {Keyword, EditorElement::KeywordText, StyledElement::Keyword},
+        {ScopeKeyword, EditorElement::ScopeKeywordText, StyledElement::Keyword},
+        {Operator, EditorElement::OperatorText, StyledElement::Operator},
+        {Comment, EditorElement::CommentText, StyledElement::Comment},
+        {String, EditorElement::StringText, std::nullopt},
+        {Number, EditorElement::NumberText, std::nullopt},
     };
-    const QFont editorFont = control.editorFont();
     for (const Look &look : looks) {
-        const QColor colour = control.elementColour(look.colour);
+        const QColor colour = theme.colour(look.colour);
         setColor(colour.isValid() ? colour : defaultColor(look.style), look.style);
-        if (look.fontStyle < 0)
+        if (!look.fontStyle)
             continue;
-        // 1 bold, 2 italic, 3 both; a bold or italic editor font stays so.
-        const int fontStyle = control.elementFontStyle(look.fontStyle);
+        // A bold or italic editor font stays so.
+        const FontStyle fontStyle = theme.fontStyle(*look.fontStyle);
         QFont styled = font(look.style);
-        styled.setBold(editorFont.bold() || (fontStyle & 1));
-        styled.setItalic(editorFont.italic() || (fontStyle & 2));
+        styled.setBold(theme.font.bold() || fontStyle.testFlag(FontStyleFlag::Bold));
+        styled.setItalic(theme.font.italic() || fontStyle.testFlag(FontStyleFlag::Italic));
         setFont(styled, look.style);
     }
 }

@@ -38,9 +38,9 @@ public:
     // comes earlier) through the one holding end - 1, and sets their fold levels.
     void styleText(int start, int end) override;
 
-    // Keywords, scope keywords, operators, comments, strings and numbers take the control's
-    // element colours; keywords (scope keywords too), comments and operators its font styles.
-    void applyElementStyles(const EditControl &control) override;
+    // Keywords, scope keywords, operators, comments, strings and numbers take the theme's
+    // colours; keywords (scope keywords too), comments and operators its font styles.
+    void applyColourTheme(const ColourTheme &theme) override;
 
 private:
     ScriptStyler m_styler;

@@ -24,7 +24,7 @@ bool OpenCommandLineFiles(Document &document, const QStringList &files,
     if (files.isEmpty())
         return false;
     // Nothing is open yet at start, so there is no unsaved-changes question to ask.
-    if (!document.OpenScriptFile(files.first(), false))
+    if (!document.openScriptFile(files.first(), false))
         return false;
     if (files.size() > 1)
         // Short enough for the status panel whatever the file names.

@@ -2,15 +2,14 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QSessionManager>
 #include <QToolBar>
 #include <QToolButton>
@@ -28,9 +27,7 @@
 #include "help_commands.h"
 #include "insert_commands.h"
 #include "item_lookup.h"
-#include "menu_table.h"
 #include "module_channel.h"
-#include "module_commands.h"
 #include "outline_list.h"
 #include "project_commands.h"
 #include "recent_files.h"
@@ -56,21 +53,34 @@ namespace {
 
 struct ToolbarButton
 {
-    const char *key;
-    const char *spokenName;   // the matching menu item's caption
+    std::optional<Command> command;  // none: a separator
+    const char *key;                 // the button's object name and its pictures' file name
     const char *tooltip;
     const char *themeIcon;
 };
 
-// In toolbar order; an empty key is the separator.
 const ToolbarButton toolbarButtons[] = {
-    {"_newfile", "New File", "Clears the current script.", "document-new"},
-    {"_openfile", "Open File", "Opens an existing script.", "document-open"},
-    {"_savefile", "Save", "Saves the current script.", "document-save"},
-    {"", "", "", ""},
-    {"_insertnpc", "NPC", "Displays the Create Folkmint.", "contact-new"},
-    {"_saymark", "Message", "Displays the Saymark wizard.", "mail-message-new"},
-    {"_insertcolour", "Colour Code", "Inserts a HEX colour code into the script.", "color-picker"},
+    {Command::NewFile, "_newfile", "Clears the current script.", "document-new"},
+    {Command::OpenFile, "_openfile", "Opens an existing script.", "document-open"},
+    {Command::SaveFile, "_savefile", "Saves the current script.", "document-save"},
+    {std::nullopt, "", "", ""},
+    {Command::InsertNpc, "_insertnpc", "Displays the Create Folkmint.", "contact-new"},
+    {Command::InsertMessage, "_saymark", "Displays the Saymark wizard.", "mail-message-new"},
+    {Command::InsertColourCode, "_insertcolour", "Inserts a HEX colour code into the script.", "color-picker"},
+};
+
+// Where the catalogue's entries go, and the names of their items (prefix + "_" + index).
+struct CatalogueMenuPlace
+{
+    CatalogueMenu catalogue;
+    Menu menu;
+    const char *prefix;
+};
+
+const CatalogueMenuPlace catalogueMenuPlaces[] = {
+    {CatalogueMenu::Interface, Menu::CommandsInterface, "mINSERTCMDS_INTERFACE"},
+    {CatalogueMenu::Action, Menu::CommandsAction, "mINSERTCMDS_ACTION"},
+    {CatalogueMenu::Logic, Menu::CommandsLogic, "mINSERTCMDS_LOGIC"},
 };
 
 } // namespace
@@ -81,6 +91,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     , m_paths(paths)
     , m_dialogs(dialogs)
     , m_version(version)
+    , m_script(LoadScriptResources(paths.ScriptIniFile))
 {
     initResources();
     setObjectName(QStringLiteral("wMain"));
@@ -89,31 +100,31 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
 
     // The load sequence. The bounds are applied before the toolbar and menus fill the window,
     // and the text area's defaults before the document is reset.
-    setWindowTitle(FormatTitle(m_version.major, m_version.minor, m_version.revision));
-    m_highlightingItems.value(0)->setChecked(true);
+    setWindowTitle(formatTitle(m_version.major, m_version.minor, m_version.revision));
     resize(twipsToPixels(MainWindowDesign::ClientWidth),
            twipsToPixels(MainWindowDesign::ClientHeight) + menuBar()->sizeHint().height());
     LoadWindowMetrics(this, m_paths.SettingsIniFile);
     createToolbar();
     m_projectSelector->addItems({QStringLiteral("Recent Files"), QStringLiteral("Project Files")});
     m_projectSelector->setCurrentIndex(1);
-    createCatalogueMenus();
-    SetProjectMenus(false);
-    LoadLanguageDefinition(*m_editor, m_paths.ScriptIniFile);
-    InitEditorControl(*m_editor);
+    setProjectMenus(false);
+    registerScriptLanguage(*m_textArea, m_script->definition);
+    applyEditorDefaults(*m_textArea);
     m_npcList->addItem(QStringLiteral("NPC Selection List.."));
     m_npcList->setCurrentIndex(0);
     m_unusedList->addItem(QStringLiteral("Unused Selection List.."));
     m_unusedList->setCurrentIndex(0);
 
     connectCommands();
-    m_document->ResetScript();
+    m_document->resetScript();
     // The user starts typing straight away.
-    m_editor->setFocus();
+    m_textArea->setFocus();
     // Without it the editor still works; only the modules cannot hand their text back.
     if (!m_channel->open(qint32(QCoreApplication::applicationPid())))
         channelListeningChanged(false, QStringLiteral("The module channel could not be opened: modules cannot insert their text."));
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::createControls()
 {
@@ -154,264 +165,214 @@ void MainWindow::createControls()
     m_unusedList->setEnabled(false);
     m_unusedList->setAccessibleDescription(tr("The problems Check Script found; choose one to go there."));
 
-    m_editor = new EditControl(m_client);
-    m_editor->setGeometry(twipsToPixels(MainWindowDesign::Editor));
+    m_textArea = new EditControl(m_client);
+    m_textArea->setGeometry(twipsToPixels(MainWindowDesign::Editor));
 
     m_status = new StatusBar(m_client);
     m_status->setGeometry(twipsToPixels(MainWindowDesign::StatusBar));
 
-    // The command box the wizard modules write into; never shown.
-    m_commandBox = new QPlainTextEdit(m_client);
-    nameWidget(m_commandBox, QStringLiteral("txtMiscFunctions"), tr("Module commands"));
-    m_commandBox->setGeometry(twipsToPixels(MainWindowDesign::CommandBox));
-    m_commandBox->hide();
-
     setTabOrder(m_projectSelector, m_projectList);
-    setTabOrder(m_projectList, m_editor);
+    setTabOrder(m_projectList, m_textArea);
 
-    m_document = new Document(*m_editor, m_dialogs, this, this);
-    m_editCommands = new EditCommands(*m_editor, m_dialogs, this, this);
-    m_insertion = new CaretInsertion(*m_editor);
-    m_insertCommands = new InsertCommands(*m_insertion, m_dialogs, this, m_paths.TemplatesPath, this);
-    m_channel = new ModuleChannel(this);
-    m_moduleCommands = new ModuleCommands(*m_insertion, m_dialogs, this, m_paths, *m_commandBox,
+    m_document = new Document(*m_textArea, m_dialogs, this, this);
+    m_editCommands = new EditCommands(*m_textArea, m_dialogs, this, this);
+    m_insertion = new CaretInsertion(*m_textArea);
+    m_insertCommands = new InsertCommands(*m_insertion, m_dialogs, this, m_paths,
                                           qint32(QCoreApplication::applicationPid()), this);
+    // The modules' text goes straight to the caret, in the order it arrives.
+    m_channel = new ModuleChannel(this);
+    m_channel->setInsertion(m_insertion);
     m_projectCommands = new ProjectCommands(*m_document, *m_projectList, m_dialogs, this, m_version, this);
     m_recentFiles = new RecentFiles(m_paths.SettingsIniFile, this);
     m_projectCommands->setRecentFiles(m_recentFiles);
-    const std::shared_ptr<const ScriptResources> script = LoadScriptResources(m_paths.ScriptIniFile);
-    m_checker = new ScriptChecker(*m_editor, script);
+    m_checker = new ScriptChecker(*m_textArea, m_script);
     m_checkCommands = new CheckCommands(*m_checker, *m_unusedList, m_paths.SettingsIniFile, this);
-    auto *outline = new ScriptOutline(*m_editor, script);
+    auto *outline = new ScriptOutline(*m_textArea, m_script);
     m_outlineList = new OutlineList(*outline, *m_npcList, this);
     outline->setActive(true);
-    new ColourSwatches(*m_editor);
-    new ScriptCompletion(*m_editor, *outline, LanguageDefinition::tokens(script->definition.keywords));
-    new ItemLookup(*m_editor, m_paths.ItemDatabaseFile);
+    new ColourSwatches(*m_textArea);
+    new ScriptCompletion(*m_textArea, *outline, LanguageDefinition::tokens(m_script->definition.keywords));
+    new ItemLookup(*m_textArea, m_paths.ItemDatabaseFile);
 }
 
 void MainWindow::createMenus()
 {
-    QSet<QString> submenus;
-    for (const MenuEntry &entry : MainMenuTable())
-        submenus.insert(QLatin1String(entry.parent));
-    for (const MenuArray &array : MainMenuArrays())
-        submenus.insert(QLatin1String(array.parent));
-
-    QHash<QString, QMenu *> menus;
-    for (const MenuEntry &entry : MainMenuTable()) {
-        const QString name = QLatin1String(entry.name);
+    std::map<Menu, QMenu *> menus;
+    for (const MenuEntry &entry : mainMenuTable()) {
         const QString caption = QLatin1String(entry.caption);
-        const bool topLevel = !*entry.parent;
-        QMenu *parentMenu = menus.value(QLatin1String(entry.parent));
-        QAction *action = nullptr;
-        if (topLevel || submenus.contains(name)) {
+        QMenu *parentMenu = menus[entry.parent];
+        QAction *item = nullptr;
+        if (entry.submenu) {
             // Top-level menus open with Alt and their first letter.
-            QMenu *menu = topLevel ? menuBar()->addMenu(QLatin1Char('&') + caption)
-                                   : parentMenu->addMenu(caption);
-            menu->setObjectName(name);
-            menus.insert(name, menu);
-            action = menu->menuAction();
-        } else if (caption == QLatin1String("-")) {
-            action = parentMenu->addSeparator();
-        } else {
-            action = parentMenu->addAction(caption);
+            QMenu *menu = entry.parent == Menu::Bar ? menuBar()->addMenu(QLatin1Char('&') + caption)
+                                                    : parentMenu->addMenu(caption);
+            menu->setObjectName(QLatin1String(entry.name));
+            menus[*entry.submenu] = menu;
+            item = menu->menuAction();
+        } else if (entry.command) {
+            item = new QAction(caption, this);
             if (*entry.shortcut)
-                action->setShortcut(QKeySequence(QLatin1String(entry.shortcut), QKeySequence::PortableText));
+                item->setShortcut(QKeySequence(QLatin1String(entry.shortcut), QKeySequence::PortableText));
+            parentMenu->addAction(item);
+            m_commands[*entry.command] = item;
+        } else {
+            item = parentMenu->addSeparator();
         }
-        action->setObjectName(name);
-        m_actions.insert(name, action);
+        item->setObjectName(QLatin1String(entry.name));
     }
+    createHighlightingMenu(menus[Menu::HighlightingType]);
+    createCatalogueMenus(menus);
+    // "Print..": no function.
+    commandAction(Command::Print)->setEnabled(false);
+}
 
-    for (const MenuArray &array : MainMenuArrays()) {
-        QMenu *menu = menus.value(QLatin1String(array.parent));
-        m_arrayMenus.insert(QLatin1String(array.prefix), menu);
-        for (int i = 0; i < array.captions.size(); ++i) {
-            const QString caption = QLatin1String(array.captions.at(i));
-            QAction *action = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
-            action->setObjectName(QLatin1String(array.prefix) + QLatin1Char('_') + QString::number(i));
-            m_actions.insert(action->objectName(), action);
-            if (i < array.data.size())
-                action->setData(QString::fromLatin1(array.data.at(i)));
-            if (qstrcmp(array.prefix, "mHIGHLIGHTINGTYPE") == 0 && !action->isSeparator()) {
-                action->setCheckable(true);
-                m_highlightingItems.append(action);
-            }
+void MainWindow::createHighlightingMenu(QMenu *menu)
+{
+    // One type is checked at a time; choosing the checked one again keeps it.
+    auto *types = new QActionGroup(this);
+    const QList<HighlightingType> &list = highlightingTypes();
+    for (int i = 0; i < list.size(); ++i) {
+        const QString caption = QLatin1String(list.at(i).caption);
+        QAction *item = caption.isEmpty() ? menu->addSeparator() : menu->addAction(caption);
+        item->setObjectName(QStringLiteral("mHIGHLIGHTINGTYPE_%1").arg(i));
+        if (item->isSeparator())
+            continue;
+        item->setCheckable(true);
+        types->addAction(item);
+        const QString language = QLatin1String(list.at(i).language);
+        connect(item, &QAction::triggered, this, [this, language] { m_textArea->setLanguage(language); });
+        if (!m_firstHighlightingType)
+            m_firstHighlightingType = item;
+    }
+    m_firstHighlightingType->setChecked(true);
+}
+
+void MainWindow::createCatalogueMenus(const std::map<Menu, QMenu *> &menus)
+{
+    for (const CatalogueMenuPlace &place : catalogueMenuPlaces) {
+        QMenu *menu = menus.at(place.menu);
+        int index = 0;
+        for (const CatalogueEntry &entry : commandCatalogue()) {
+            if (entry.menu != place.catalogue)
+                continue;
+            QAction *item = menu->addAction(entry.caption);
+            item->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(place.prefix)).arg(index++));
+            connect(item, &QAction::triggered, m_insertCommands,
+                    [this, entry] { m_insertCommands->insertCatalogueEntry(entry); });
         }
     }
-
-    action(QStringLiteral("mSEPARATOR17"))->setEnabled(false); // "Print..": no function
-    action(QStringLiteral("mOPTIONSREADONLY"))->setCheckable(true);
-    action(QStringLiteral("mVIEWSHOWWHITESPACE"))->setCheckable(true);
-    action(QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))->setCheckable(true);
 }
 
 void MainWindow::createToolbar()
 {
     for (const ToolbarButton &button : toolbarButtons) {
-        const QString key = QLatin1String(button.key);
-        if (key.isEmpty()) {
+        if (!button.command) {
             m_toolbar->addSeparator();
             continue;
         }
+        const QString key = QLatin1String(button.key);
         // The desktop's picture where its theme has one; ours otherwise, with its double-size
         // twin so the toolbar stays sharp at a scale factor of 2.
         QIcon ours(QStringLiteral(":/images/%1.png").arg(key));
         ours.addFile(QStringLiteral(":/images/%1@2x.png").arg(key));
-        const QIcon icon = QIcon::fromTheme(QLatin1String(button.themeIcon), ours);
-        QAction *action = m_toolbar->addAction(icon, QString());
-        action->setObjectName(key);
+        // The menu item and the button are one action; the menus stay without pictures.
+        QAction *action = commandAction(*button.command);
+        action->setIcon(QIcon::fromTheme(QLatin1String(button.themeIcon), ours));
+        action->setIconVisibleInMenu(false);
         action->setToolTip(QLatin1String(button.tooltip));
-        connect(action, &QAction::triggered, this, [this, key] { toolbarButtonClicked(key); });
+        m_toolbar->addAction(action);
         if (auto *toolButton = qobject_cast<QToolButton *>(m_toolbar->widgetForAction(action))) {
-            nameWidget(toolButton, key, QLatin1String(button.spokenName));
+            // Heard by the menu item's caption, never by its key.
+            nameWidget(toolButton, key, action->text());
             toolButton->setAccessibleDescription(action->toolTip());
             toolButton->setFocusPolicy(Qt::TabFocus);
         }
     }
 }
 
-void MainWindow::createCatalogueMenus()
+template<typename Receiver, typename Handler>
+void MainWindow::onCommand(Command command, const Receiver *receiver, Handler handler)
 {
-    const QList<QPair<CatalogueMenu, QString>> arrays = {
-        {CatalogueMenu::Interface, QStringLiteral("mINSERTCMDS_INTERFACE")},
-        {CatalogueMenu::Action, QStringLiteral("mINSERTCMDS_ACTION")},
-        {CatalogueMenu::Logic, QStringLiteral("mINSERTCMDS_LOGIC")}};
-    for (const auto &[menu, prefix] : arrays) {
-        bool first = true;
-        for (const CatalogueEntry &entry : CommandCatalogue()) {
-            if (entry.menu != menu)
-                continue;
-            if (first)
-                setMenuItem(action(prefix + QStringLiteral("_0")), entry.caption, entry.tag);
-            else
-                addMenuItem(prefix, entry.caption, entry.tag);
-            first = false;
-        }
-    }
-}
-
-void MainWindow::setMenuItem(QAction *item, const QString &caption, const QString &tag)
-{
-    item->setText(caption);
-    item->setData(tag);
-    if (item->objectName().startsWith(QLatin1String("mINSERTCMDS_")) && !m_catalogueItems.contains(item))
-        m_catalogueItems.append(item);
-}
-
-QAction *MainWindow::addMenuItem(const QString &prefix, const QString &caption, const QString &tag)
-{
-    QMenu *menu = m_arrayMenus.value(prefix);
-    if (!menu)
-        return nullptr;
-    QAction *item = menu->addAction(caption);
-    item->setObjectName(prefix + QLatin1Char('_') + QString::number(menu->actions().size() - 1));
-    m_actions.insert(item->objectName(), item);
-    setMenuItem(item, caption, tag);
-    return item;
+    connect(commandAction(command), &QAction::triggered, receiver, handler);
 }
 
 template<typename Receiver, typename Handler>
-void MainWindow::connectAction(const char *name, Receiver *receiver, Handler handler)
+void MainWindow::onToggle(Command command, const Receiver *receiver, Handler handler)
 {
-    QAction *item = action(QLatin1String(name));
-    recordConnection(item, name, item && connect(item, &QAction::triggered, receiver, handler));
-}
-
-template<typename Receiver, typename Handler>
-void MainWindow::connectToggle(const char *name, Receiver *receiver, Handler handler)
-{
-    QAction *item = action(QLatin1String(name));
-    recordConnection(item, name, item && connect(item, &QAction::toggled, receiver, handler));
-}
-
-void MainWindow::recordConnection(QAction *item, const char *name, bool connected)
-{
-    if (!item) {
-        qWarning("No menu item named %s to connect", name);
-        m_unknownCommands.append(QLatin1String(name));
-    } else if (connected) {
-        m_connectedCommands.insert(QLatin1String(name));
-    }
+    QAction *item = commandAction(command);
+    item->setCheckable(true);
+    connect(item, &QAction::toggled, receiver, handler);
 }
 
 void MainWindow::connectCommands()
 {
-    connect(m_document, &Document::statusText, this, &MainWindow::SetStatusText);
-    connect(m_document, &Document::modifiedChanged, this, &MainWindow::SetModified);
-    connect(m_editCommands, &EditCommands::statusText, this, &MainWindow::SetStatusText);
-    connect(m_insertCommands, &InsertCommands::statusText, this, &MainWindow::SetStatusText);
-    connect(m_moduleCommands, &ModuleCommands::statusText, this, &MainWindow::SetStatusText);
-    connect(m_channel, &ModuleChannel::commandReceived, m_moduleCommands, &ModuleCommands::commandReceived);
-    connect(m_channel, &ModuleChannel::frameRefused, this, &MainWindow::SetStatusText);
+    connect(m_document, &Document::statusText, this, &MainWindow::setStatusText);
+    connect(m_document, &Document::modifiedChanged, this, &MainWindow::showModified);
+    connect(m_editCommands, &EditCommands::statusText, this, &MainWindow::setStatusText);
+    connect(m_insertCommands, &InsertCommands::statusText, this, &MainWindow::setStatusText);
+    connect(m_channel, &ModuleChannel::frameRefused, this, &MainWindow::setStatusText);
+    connect(m_channel, &ModuleChannel::unknownCommand, this, &MainWindow::setStatusText);
     connect(m_channel, &ModuleChannel::listeningChanged, this, &MainWindow::channelListeningChanged);
-    connect(m_projectCommands, &ProjectCommands::statusText, this, &MainWindow::SetStatusText);
-    connect(m_checkCommands, &CheckCommands::statusText, this, &MainWindow::SetStatusText);
-    connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, &MainWindow::SetProjectMenus);
+    connect(m_projectCommands, &ProjectCommands::statusText, this, &MainWindow::setStatusText);
+    connect(m_checkCommands, &CheckCommands::statusText, this, &MainWindow::setStatusText);
+    connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, &MainWindow::setProjectMenus);
     connect(m_document, &Document::scriptFileUsed, m_recentFiles, &RecentFiles::add);
     // cboProject's first item is "Recent Files", its second "Project Files".
     connect(m_projectSelector, &QComboBox::currentIndexChanged, m_projectCommands,
             [this](int index) { m_projectCommands->showRecentFiles(index == 0); });
 
-    connectAction("mNEWFILE", m_document, &Document::NewScript);
-    connectAction("mOPENFILE", m_document, &Document::OpenScript);
-    connectAction("mFILEINSERTFILE", m_document, &Document::InsertFile);
-    connectAction("mSAVEFILE", m_document, &Document::SaveScript);
-    connectAction("mSAVEAS", m_document, &Document::SaveScriptAs);
-    connectAction("mQUIT", this, &QWidget::close);
+    onCommand(Command::NewFile, m_document, &Document::newScript);
+    onCommand(Command::OpenFile, m_document, &Document::openScript);
+    onCommand(Command::InsertFile, m_document, &Document::insertScriptFile);
+    onCommand(Command::SaveFile, m_document, &Document::saveScript);
+    onCommand(Command::SaveAs, m_document, &Document::saveScriptAs);
+    onCommand(Command::Quit, this, &QWidget::close);
 
-    connectAction("mEDITUNDO", m_editCommands, &EditCommands::undo);
-    connectAction("mEDITREDO", m_editCommands, &EditCommands::redo);
-    connectAction("mEDITCUT", m_editCommands, &EditCommands::cut);
-    connectAction("mEDITCOPY", m_editCommands, &EditCommands::copy);
-    connectAction("mEDITPASTE", m_editCommands, &EditCommands::paste);
-    connectAction("mEDITSELECTALL", m_editCommands, &EditCommands::selectAll);
-    connectAction("mSEARCHFIND", m_editCommands, &EditCommands::find);
-    connectAction("mSEARCHFINDNEXT", m_editCommands, &EditCommands::findNext);
-    connectAction("mSEARCHFINDPREVIOUS", m_editCommands, &EditCommands::findPrevious);
-    connectAction("mSEARCHREPLACE", m_editCommands, &EditCommands::replace);
-    connectAction("mSEARCHGOTOLINE", m_editCommands, &EditCommands::goToLine);
-    connectAction("mINSERTCOLOURCODE", m_insertCommands, &InsertCommands::InsertColourCode);
-    connectAction("mNPCBLANKMESSAGE", m_insertCommands, &InsertCommands::insertBlankMessageTemplate);
-    connectAction("mINSERTNPC", m_moduleCommands, [this] { m_moduleCommands->LaunchModule(ModuleType::Npc); });
-    connectAction("mINSERTSHOP", m_moduleCommands, [this] { m_moduleCommands->LaunchModule(ModuleType::Shop); });
-    connectAction("mSAYMARK", m_moduleCommands, [this] { m_moduleCommands->LaunchModule(ModuleType::Message); });
-    // Each click reads the entry's tag anew from its item.
-    for (QAction *item : std::as_const(m_catalogueItems)) {
-        const QByteArray name = item->objectName().toLatin1();
-        connectAction(name.constData(), this, [this, item] {
-            m_insertCommands->catalogueEntryChosen(item->data().toString());
-        });
-    }
-    connectAction("mNEWPROJECT", m_projectCommands, &ProjectCommands::NewProject);
-    connectAction("mOPENPROJECT", m_projectCommands, &ProjectCommands::chooseAndOpenProject);
-    connectAction("mCLOSEPROJECT", m_projectCommands, &ProjectCommands::CloseProject);
-    connectAction("mPROJECTPROPERTIES", m_projectCommands, &ProjectCommands::showProjectProperties);
-    connectAction("mDEBUGCHECKSCRIPT", m_checkCommands, &CheckCommands::checkScript);
-    action(QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))->setChecked(m_checkCommands->reportsUnknownCommands());
-    connectToggle("mDEBUGUNKNOWNCOMMANDS", m_checkCommands, &CheckCommands::setReportUnknownCommands);
-    connectToggle("mOPTIONSREADONLY", m_editCommands, &EditCommands::setReadOnly);
-    connectAction("mVIEWSETFONT", m_editCommands, &EditCommands::setFont);
-    connectToggle("mVIEWSHOWWHITESPACE", m_editCommands, &EditCommands::setWhitespaceVisible);
-    for (QAction *item : std::as_const(m_highlightingItems)) {
-        const QByteArray name = item->objectName().toLatin1();
-        connectAction(name.constData(), this, [this, item] { highlightingTypeChosen(item); });
-    }
+    onCommand(Command::Undo, m_editCommands, &EditCommands::undoEdit);
+    onCommand(Command::Redo, m_editCommands, &EditCommands::redoEdit);
+    onCommand(Command::Cut, m_editCommands, &EditCommands::cutSelection);
+    onCommand(Command::Copy, m_editCommands, &EditCommands::copySelection);
+    onCommand(Command::Paste, m_editCommands, &EditCommands::pasteClipboard);
+    onCommand(Command::SelectAll, m_editCommands, &EditCommands::selectWholeText);
+    onCommand(Command::Find, m_editCommands, &EditCommands::showFind);
+    onCommand(Command::FindNext, m_editCommands, &EditCommands::repeatFindForward);
+    onCommand(Command::FindPrevious, m_editCommands, &EditCommands::repeatFindBackward);
+    onCommand(Command::Replace, m_editCommands, &EditCommands::showReplace);
+    onCommand(Command::GoToLine, m_editCommands, &EditCommands::showGoToLine);
 
-    connectAction("mHELPGOTOWEBSITE", this, [this] { OpenWebsite(m_dialogs, nullptr); });
-    connectAction("mHELPGOTOVEXLOFORUM", this, [this] { OpenForum(m_dialogs, nullptr); });
-    connectAction("mHELPGOTOTAMRINFORUM", this, [this] { OpenTamrinTopic(m_dialogs, nullptr); });
-    connectAction("mHELPABOUT", this, [this] { ShowAbout(m_dialogs); });
+    onCommand(Command::InsertNpc, m_insertCommands, [this] { m_insertCommands->launchModule(ModuleType::Npc); });
+    onCommand(Command::InsertShop, m_insertCommands, [this] { m_insertCommands->launchModule(ModuleType::Shop); });
+    onCommand(Command::InsertMessage, m_insertCommands,
+              [this] { m_insertCommands->launchModule(ModuleType::Message); });
+    onCommand(Command::InsertColourCode, m_insertCommands, &InsertCommands::insertColourCode);
+    onCommand(Command::BlankMessageTemplate, m_insertCommands, &InsertCommands::insertBlankMessageTemplate);
+
+    onCommand(Command::NewProject, m_projectCommands, &ProjectCommands::newProject);
+    onCommand(Command::OpenProject, m_projectCommands, &ProjectCommands::chooseAndOpenProject);
+    onCommand(Command::CloseProject, m_projectCommands, &ProjectCommands::closeProject);
+    onCommand(Command::ProjectProperties, m_projectCommands, &ProjectCommands::showProjectProperties);
+
+    onCommand(Command::CheckScript, m_checkCommands, &CheckCommands::checkScript);
+    onToggle(Command::ReportUnknownCommands, m_checkCommands, &CheckCommands::setReportUnknownCommands);
+    commandAction(Command::ReportUnknownCommands)->setChecked(m_checkCommands->reportsUnknownCommands());
+    onToggle(Command::ReadOnly, m_editCommands, &EditCommands::setTextReadOnly);
+    onCommand(Command::SetFont, m_editCommands, &EditCommands::chooseFont);
+    onToggle(Command::ShowWhitespace, m_editCommands, &EditCommands::showWhitespace);
+
+    onCommand(Command::GoToWebsite, this, [this] { openWebsite(m_dialogs, nullptr); });
+    onCommand(Command::GoToVexloForum, this, [this] { openForum(m_dialogs, nullptr); });
+    onCommand(Command::GoToTamrinForum, this, [this] { openTamrinTopic(m_dialogs, nullptr); });
+    onCommand(Command::About, this, [this] { showAbout(m_dialogs); });
 
     // Typing after a log-out question makes the next close ask again.
-    connect(m_editor, &EditControl::textEdited, this, [this] { m_closeConfirmed = false; });
+    connect(m_textArea, &EditControl::textEdited, this, [this] { m_closeConfirmed = false; });
 #ifndef QT_NO_SESSIONMANAGER
     if (auto *app = qGuiApp)
         connect(app, &QGuiApplication::commitDataRequest, this, &MainWindow::commitData);
 #endif
 }
 
-void MainWindow::SetStatusText(const QString &text)
+void MainWindow::setStatusText(const QString &text)
 {
     if (m_channelNotice.isEmpty() || text == m_channelNotice)
         m_status->setGeneralText(text);
@@ -424,48 +385,24 @@ void MainWindow::SetStatusText(const QString &text)
 void MainWindow::channelListeningChanged(bool listening, const QString &text)
 {
     m_channelNotice = listening ? QString() : text;
-    SetStatusText(text);
+    setStatusText(text);
 }
 
-void MainWindow::SetModified(bool modified)
+void MainWindow::showModified(bool modified)
 {
     m_status->setModifiedText(modified ? QStringLiteral("Modified") : QString());
 }
 
-void MainWindow::SetProjectMenus(bool enabled)
+void MainWindow::setProjectMenus(bool enabled)
 {
-    action(QStringLiteral("mCLOSEPROJECT"))->setEnabled(enabled);
-    action(QStringLiteral("mPROJECTPROPERTIES"))->setEnabled(enabled);
-}
-
-void MainWindow::toolbarButtonClicked(const QString &key)
-{
-    if (key == QLatin1String("_newfile"))
-        m_document->NewScript();
-    else if (key == QLatin1String("_openfile"))
-        m_document->OpenScript();
-    else if (key == QLatin1String("_savefile"))
-        m_document->SaveScript();
-    else if (key == QLatin1String("_insertnpc"))
-        m_moduleCommands->LaunchModule(ModuleType::Npc);
-    else if (key == QLatin1String("_saymark"))
-        m_moduleCommands->LaunchModule(ModuleType::Message);
-    else if (key == QLatin1String("_insertcolour"))
-        m_insertCommands->InsertColourCode();
-}
-
-void MainWindow::highlightingTypeChosen(QAction *item)
-{
-    for (QAction *other : std::as_const(m_highlightingItems))
-        other->setChecked(other == item);
-    if (item && item->data().isValid())
-        m_editor->setLanguage(item->data().toString());
+    commandAction(Command::CloseProject)->setEnabled(enabled);
+    commandAction(Command::ProjectProperties)->setEnabled(enabled);
 }
 
 void MainWindow::layoutClient()
 {
-    const QRect editor = pixelsToTwips(m_editor->geometry());
-    const MainLayout layout = ComputeMainLayout(pixelsToTwips(m_client->width()), pixelsToTwips(m_client->height()),
+    const QRect editor = pixelsToTwips(m_textArea->geometry());
+    const MainLayout layout = computeMainLayout(pixelsToTwips(m_client->width()), pixelsToTwips(m_client->height()),
                                                 editor.x(), editor.width());
 
     m_npcList->resize(twipsToPixels(layout.npcListWidth), m_npcList->height());
@@ -473,7 +410,7 @@ void MainWindow::layoutClient()
                               twipsToPixels(layout.unusedListWidth), m_unusedList->height());
     m_projectList->resize(m_projectList->width(), twipsToPixels(layout.projectListHeight));
     m_rule->resize(twipsToPixels(layout.ruleWidth), m_rule->height());
-    m_editor->resize(twipsToPixels(layout.editorWidth), twipsToPixels(layout.editorHeight));
+    m_textArea->resize(twipsToPixels(layout.editorWidth), twipsToPixels(layout.editorHeight));
 
     // Toolbar and status bar are docked: full width, at the top and the bottom.
     m_toolbar->setGeometry(0, 0, m_client->width(), twipsToPixels(MainWindowDesign::Toolbar.height()));
@@ -481,14 +418,14 @@ void MainWindow::layoutClient()
     m_status->setGeometry(0, m_client->height() - statusHeight, m_client->width(), statusHeight);
 }
 
-QAction *MainWindow::action(const QString &name) const
+QAction *MainWindow::commandAction(Command command) const
 {
-    return m_actions.value(name);
+    return m_commands.at(command);
 }
 
 EditControl *MainWindow::editControl() const
 {
-    return m_editor;
+    return m_textArea;
 }
 
 Document *MainWindow::document() const
@@ -504,11 +441,6 @@ EditCommands *MainWindow::editCommands() const
 InsertCommands *MainWindow::insertCommands() const
 {
     return m_insertCommands;
-}
-
-ModuleCommands *MainWindow::moduleCommands() const
-{
-    return m_moduleCommands;
 }
 
 ProjectCommands *MainWindow::projectCommands() const
@@ -546,22 +478,12 @@ const AppPaths &MainWindow::paths() const
     return m_paths;
 }
 
-bool MainWindow::isCommandConnected(const QString &name) const
-{
-    return m_connectedCommands.contains(name);
-}
-
-QStringList MainWindow::unknownCommandNames() const
-{
-    return m_unknownCommands;
-}
-
 bool MainWindow::commitSession(bool mayAsk)
 {
     SaveWindowMetrics(this, m_paths.SettingsIniFile);
     if (!mayAsk)
         return true;
-    if (!m_document->PromptSaveModified())
+    if (!m_document->promptSaveModified())
         return false;
     // The program is closed after the log-out; the question has been answered already.
     m_closeConfirmed = true;
@@ -585,7 +507,7 @@ void MainWindow::commitData(QSessionManager &manager)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     SaveWindowMetrics(this, m_paths.SettingsIniFile);
-    if (!m_closeConfirmed && !m_document->PromptSaveModified()) {
+    if (!m_closeConfirmed && !m_document->promptSaveModified()) {
         event->ignore();
         return;
     }

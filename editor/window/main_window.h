@@ -1,12 +1,13 @@
 // wMain, the editor's window: builds menus, toolbar, panes and status bar and wires them.
 #pragma once
 
-#include <QHash>
-#include <QList>
 #include <QMainWindow>
-#include <QSet>
+
+#include <map>
+#include <memory>
 
 #include "app_paths.h"
+#include "menu_table.h"
 #include "version.h"
 
 class CaretInsertion;
@@ -17,18 +18,18 @@ class Document;
 class EditCommands;
 class EditControl;
 class ModuleChannel;
-class ModuleCommands;
 class MultiRule;
 class OutlineList;
 class ProjectCommands;
 class QComboBox;
-class QPlainTextEdit;
+class QMenu;
 class QSessionManager;
 class QToolBar;
 class QTreeWidget;
 class RecentFiles;
 class ScriptChecker;
 class StatusBar;
+struct ScriptResources;
 
 class MainWindow : public QMainWindow
 {
@@ -37,16 +38,13 @@ class MainWindow : public QMainWindow
 public:
     MainWindow(const AppPaths &paths, DialogSeam &dialogs,
                const ProgramVersion &version = ProgramVersion::current(), QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // While the module channel is closed its sentence stays beside every other message.
-    void SetStatusText(const QString &text);
-    void SetModified(bool modified);
-    void SetProjectMenus(bool enabled);
-
-    // Runs the action of a toolbar button by its key; other keys do nothing.
-    void toolbarButtonClicked(const QString &key);
-    // Moves the check mark to a highlighting item and selects the language in its data.
-    void highlightingTypeChosen(QAction *item);
+    void setStatusText(const QString &text);
+    void showModified(bool modified);
+    // Close Project and Project Properties need an open project.
+    void setProjectMenus(bool enabled);
     // One resize pass over the client area.
     void layoutClient();
 
@@ -55,17 +53,12 @@ public:
     // or the save failed).
     bool commitSession(bool mayAsk);
 
-    // Whether a menu item's command is connected to its handler, and the names that were
-    // to be connected but have no menu item (a misspelt name).
-    bool isCommandConnected(const QString &name) const;
-    QStringList unknownCommandNames() const;
-
-    QAction *action(const QString &name) const;
+    // The one action of a command, shared by its menu item and its toolbar button.
+    QAction *commandAction(Command command) const;
     EditControl *editControl() const;
     Document *document() const;
     EditCommands *editCommands() const;
     InsertCommands *insertCommands() const;
-    ModuleCommands *moduleCommands() const;
     ProjectCommands *projectCommands() const;
     CheckCommands *checkCommands() const;
     ModuleChannel *moduleChannel() const;
@@ -83,22 +76,22 @@ private:
     void channelListeningChanged(bool listening, const QString &text);
     void createControls();
     void createMenus();
+    void createHighlightingMenu(QMenu *menu);
+    void createCatalogueMenus(const std::map<Menu, QMenu *> &menus);
     void createToolbar();
-    void createCatalogueMenus();
-    // The menu item arrays: item 0 exists from the start, further items are appended.
-    void setMenuItem(QAction *item, const QString &caption, const QString &tag);
-    QAction *addMenuItem(const QString &prefix, const QString &caption, const QString &tag);
     void connectCommands();
     template<typename Receiver, typename Handler>
-    void connectAction(const char *name, Receiver *receiver, Handler handler);
+    void onCommand(Command command, const Receiver *receiver, Handler handler);
+    // The command's item gets a check mark that the handler follows.
     template<typename Receiver, typename Handler>
-    void connectToggle(const char *name, Receiver *receiver, Handler handler);
-    void recordConnection(QAction *item, const char *name, bool connected);
+    void onToggle(Command command, const Receiver *receiver, Handler handler);
     void commitData(QSessionManager &manager);
 
     AppPaths m_paths;
     DialogSeam &m_dialogs;
     ProgramVersion m_version;
+    // Read once at start, shared by the language and the analysis.
+    std::shared_ptr<const ScriptResources> m_script;
     QWidget *m_client = nullptr;
     QToolBar *m_toolbar = nullptr;
     MultiRule *m_rule = nullptr;
@@ -106,26 +99,20 @@ private:
     QTreeWidget *m_projectList = nullptr;
     QComboBox *m_npcList = nullptr;
     QComboBox *m_unusedList = nullptr;
-    EditControl *m_editor = nullptr;
+    EditControl *m_textArea = nullptr;
     StatusBar *m_status = nullptr;
-    QPlainTextEdit *m_commandBox = nullptr;
     Document *m_document = nullptr;
     EditCommands *m_editCommands = nullptr;
     CaretInsertion *m_insertion = nullptr;
     InsertCommands *m_insertCommands = nullptr;
     ModuleChannel *m_channel = nullptr;
-    ModuleCommands *m_moduleCommands = nullptr;
     ProjectCommands *m_projectCommands = nullptr;
     RecentFiles *m_recentFiles = nullptr;
     ScriptChecker *m_checker = nullptr;
     CheckCommands *m_checkCommands = nullptr;
     OutlineList *m_outlineList = nullptr;
-    QHash<QString, QAction *> m_actions;
-    QList<QAction *> m_highlightingItems;
-    QHash<QString, QMenu *> m_arrayMenus;
-    QList<QAction *> m_catalogueItems;
-    QSet<QString> m_connectedCommands;
-    QStringList m_unknownCommands;
+    std::map<Command, QAction *> m_commands;
+    QAction *m_firstHighlightingType = nullptr;
     // The client is laid out from its first show on, once it has its real size.
     bool m_clientSized = false;
     // The user answered the unsaved-changes question for a log-out and has not typed since.

@@ -1,26 +1,51 @@
-// The main window's menu tree as data: names, captions, shortcuts and where each item hangs.
+// The main window's menu tree as data: which command or submenu each item is, its name, caption and keys.
 #pragma once
 
 #include <QList>
 
+#include <optional>
+
+// Every command of the menus and the toolbar. A new command is one value here, one row in
+// mainMenuTable() and one line in MainWindow::connectCommands().
+enum class Command {
+    NewFile, OpenFile, InsertFile, SaveFile, SaveAs, Print, Quit,
+    Undo, Redo, Cut, Copy, Paste, SelectAll,
+    Find, FindNext, FindPrevious, Replace, GoToLine,
+    InsertNpc, InsertShop, InsertMessage, InsertColourCode, BlankMessageTemplate,
+    NewProject, OpenProject, CloseProject, ProjectProperties,
+    CheckScript, ReportUnknownCommands,
+    ReadOnly,
+    SetFont, ShowWhitespace,
+    GoToWebsite, GoToVexloForum, GoToTamrinForum, About,
+};
+
+// The menu bar and the menus that hang in it or in each other.
+enum class Menu {
+    Bar,
+    File, Edit, Search, Insert, Project, Debug, Options, View, Help,
+    InsertCommands, CommandsInterface, CommandsAction, CommandsLogic, Templates,
+    HighlightingType,
+};
+
+// One item: a command, a submenu, or (with neither) a separator.
 struct MenuEntry
 {
-    const char *name;
-    const char *caption;   // "-" makes a separator
+    Menu parent;
+    const char *name;      // the item's object name
+    const char *caption;
     const char *shortcut;  // portable key sequence text, "" for none
-    const char *parent;    // "" for the menu bar
+    std::optional<Command> command;
+    std::optional<Menu> submenu;
 };
 
 // In menu order; a submenu comes before its items.
-const QList<MenuEntry> &MainMenuTable();
+const QList<MenuEntry> &mainMenuTable();
 
-// The item arrays that hang in the submenus, their name prefix and design-time captions.
-struct MenuArray
+// The highlighting types under View > Highlighting Type.., in order. An empty caption is a
+// separator; an empty language switches highlighting off.
+struct HighlightingType
 {
-    const char *prefix;   // item i is named prefix + "_" + i
-    const char *parent;
-    QList<const char *> captions;
-    // What each item stands for, kept in its QAction::data(); empty for arrays without data.
-    QList<const char *> data = {};
+    const char *caption;
+    const char *language;
 };
-const QList<MenuArray> &MainMenuArrays();
+const QList<HighlightingType> &highlightingTypes();

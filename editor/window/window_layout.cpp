@@ -1,19 +1,19 @@
 // The main window's resize rules.
 #include "window_layout.h"
 
-#include "shell_helpers.h"
+#include <algorithm>
 
-MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int editorLeft, int editorWidth)
+MainLayout computeMainLayout(int clientWidth, int clientHeight, int editorLeft, int editorWidth)
 {
     // Every size stays at least 15 twips (one pixel), so a minimized window still lays out.
     const int halfEditor = editorWidth / 2;
     MainLayout layout{};
-    layout.npcListWidth = MaxOf(halfEditor, 15);
-    layout.unusedListLeft = MaxOf(editorLeft + halfEditor + 15, 15);
-    layout.unusedListWidth = MaxOf(halfEditor, 15);
-    layout.projectListHeight = MaxOf(clientHeight - 1110, 15);
-    layout.ruleWidth = MaxOf(clientWidth + 600, 15);
-    layout.editorWidth = MaxOf(clientWidth - 2340, 15);
-    layout.editorHeight = MaxOf(clientHeight - 1115, 15);
+    layout.npcListWidth = std::max(halfEditor, 15);
+    layout.unusedListLeft = std::max(editorLeft + halfEditor + 15, 15);
+    layout.unusedListWidth = std::max(halfEditor, 15);
+    layout.projectListHeight = std::max(clientHeight - 1110, 15);
+    layout.ruleWidth = std::max(clientWidth + 600, 15);
+    layout.editorWidth = std::max(clientWidth - 2340, 15);
+    layout.editorHeight = std::max(clientHeight - 1115, 15);
     return layout;
 }

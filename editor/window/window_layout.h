@@ -15,7 +15,6 @@ inline const QRect NpcList{2295, 450, 3480, 315};
 inline const QRect UnusedList{5790, 450, 3480, 315};
 inline const QRect Editor{2295, 780, 6975, 5295};
 inline const QRect StatusBar{0, 6105, 9315, 300};
-inline const QRect CommandBox{7170, 1080, 1755, 300};
 }
 
 // The sizes a resize pass gives, in twips.
@@ -32,4 +31,4 @@ struct MainLayout
 
 // One resize pass. The selection lists follow the editor's left edge and width from before
 // the pass, so they catch up with a change of width only on the next pass.
-MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int editorLeft, int editorWidth);
+MainLayout computeMainLayout(int clientWidth, int clientHeight, int editorLeft, int editorWidth);

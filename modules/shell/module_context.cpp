@@ -20,7 +20,7 @@ QString SpritePicturePathFor(const QString &moduleFolder)
     // A folder right below the root keeps the root's "/"; a bare relative name has no parent part.
     QString parent = cut < 0 ? QString() : folder.left(cut == 0 ? 1 : cut);
     if (!parent.isEmpty())
-        AddTrailingSeparator(parent);
+        addTrailingSeparator(parent);
     return parent + QStringLiteral("Data/images/NPC List.jpg");
 }
 
@@ -30,7 +30,7 @@ QString MapPicturePath(const QString &spritePicturePath, const QString &mapName)
     if (name.endsWith(QLatin1String(".gat"), Qt::CaseInsensitive))
         name.chop(4);
     QString folder = QFileInfo(spritePicturePath).path();
-    return AddTrailingSeparator(folder) + QStringLiteral("maps/") + name + QStringLiteral(".jpg");
+    return addTrailingSeparator(folder) + QStringLiteral("maps/") + name + QStringLiteral(".jpg");
 }
 
 QString ModuleSettingsPathFor(const QString &moduleFolder)
@@ -39,7 +39,7 @@ QString ModuleSettingsPathFor(const QString &moduleFolder)
         return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                + QStringLiteral("/Quillmere/Modules.ini");
     QString folder = moduleFolder;
-    return AddTrailingSeparator(folder) + QStringLiteral("Modules.ini");
+    return addTrailingSeparator(folder) + QStringLiteral("Modules.ini");
 }
 
 QString ModuleCommandLine(const QStringList &arguments)

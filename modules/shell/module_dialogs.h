@@ -1,4 +1,4 @@
-// The modules' answers to the dialog seam: a plain message box and launching through ShellExe.
+// The modules' answers to the dialog seam: a plain message box and launching through the desktop.
 #pragma once
 
 #include "desktop_dialog_seam.h"

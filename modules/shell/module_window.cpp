@@ -65,7 +65,7 @@ MultiRule *horizontalRule(const QString &name, QWidget *parent)
 {
     auto *rule = new MultiRule(parent);
     rule->setObjectName(name);
-    rule->setOrientation(MultiRule::Horizontal);
+    rule->setOrientation(MultiRule::Orientation::Horizontal);
     return rule;
 }
 

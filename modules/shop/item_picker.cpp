@@ -219,7 +219,7 @@ ItemPicker::ItemPicker(const ItemTable &table, DialogSeam &dialogs, const QStrin
 
     auto *rule = new MultiRule(this);
     rule->setObjectName(QStringLiteral("MultiRule1"));
-    rule->setOrientation(MultiRule::Horizontal);
+    rule->setOrientation(MultiRule::Orientation::Horizontal);
     layout->addWidget(rule);
 
     auto *buttons = new QHBoxLayout;

@@ -117,16 +117,19 @@ private slots:
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<QByteArray>("received");
         QTest::addColumn<bool>("confirmed");
+        // How long the module waits: a second where the row is about the wait running out; the
+        // whole 16 MiB transfer gets a minute, so a loaded machine only makes it slower.
+        QTest::addColumn<int>("waitMs");
         const QByteArray handled = bytes("\0\0\0\x07HANDLED");
         const QString accented = QStringLiteral("COMMAND=X¬DATA=é");
         const QByteArray accentedFrame = bytes("\0\0\0\x12" "COMMAND=X\xc2\xac" "DATA=\xc3\xa9");
         const QString largest(int(maxCommandBytes), QLatin1Char('x'));
-        QTest::newRow("confirmed") << accented << handled << accentedFrame << true;
-        QTest::newRow("other answer") << accented << bytes("\0\0\0\x02NO") << accentedFrame << false;
-        QTest::newRow("answer cut short") << accented << bytes("\0\0\0\x07HAND") << accentedFrame << false;
-        QTest::newRow("no answer") << accented << QByteArray() << accentedFrame << false;
-        QTest::newRow("16 MiB") << largest << handled << bytes("\x01\0\0\0") + largest.toLatin1() << true;
-        QTest::newRow("over 16 MiB") << largest + QLatin1Char('x') << handled << QByteArray() << false;
+        QTest::newRow("confirmed") << accented << handled << accentedFrame << true << 1000;
+        QTest::newRow("other answer") << accented << bytes("\0\0\0\x02NO") << accentedFrame << false << 1000;
+        QTest::newRow("answer cut short") << accented << bytes("\0\0\0\x07HAND") << accentedFrame << false << 1000;
+        QTest::newRow("no answer") << accented << QByteArray() << accentedFrame << false << 1000;
+        QTest::newRow("16 MiB") << largest << handled << bytes("\x01\0\0\0") + largest.toLatin1() << true << 60000;
+        QTest::newRow("over 16 MiB") << largest + QLatin1Char('x') << handled << QByteArray() << false << 1000;
     }
 
     void sendToEditor()
@@ -135,6 +138,7 @@ private slots:
         QFETCH(QByteArray, answer);
         QFETCH(QByteArray, received);
         QFETCH(bool, confirmed);
+        QFETCH(int, waitMs);
         const qint32 number = qint32(QCoreApplication::applicationPid());
         QLocalServer::removeServer(ChannelPath(number));
         QLocalServer editor;
@@ -151,9 +155,9 @@ private slots:
             });
         });
         bool result = !confirmed;
-        std::unique_ptr<QThread> module(QThread::create([&] { result = SendCommand(text, number, 1000); }));
+        std::unique_ptr<QThread> module(QThread::create([&] { result = SendCommand(text, number, waitMs); }));
         module->start();
-        QTRY_VERIFY_WITH_TIMEOUT(module->isFinished(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(module->isFinished(), waitMs + 10000);
         QVERIFY(got == received);
         QCOMPARE(result, confirmed);
     }

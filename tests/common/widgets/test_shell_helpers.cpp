@@ -1,4 +1,4 @@
-// Tests of ShellExe's launching and failure report and of the small file and path helpers.
+// Tests of the desktop launch and failure report and of the small file and path helpers.
 #include "shell_helpers.h"
 
 #include <QApplication>
@@ -54,7 +54,6 @@ private slots:
     void addTrailingSeparator();
     void ensureExtension_data();
     void ensureExtension();
-    void maxOf();
     void fileExists();
     void deleteFileQuietly();
     void readWholeFile_data();
@@ -88,7 +87,7 @@ void TestShellHelpers::textAfterLast()
     QFETCH(QString, separator);
     QFETCH(bool, emptyIfNone);
     QFETCH(QString, expected);
-    QCOMPARE(TextAfterLast(text, separator, emptyIfNone), expected);
+    QCOMPARE(::textAfterLast(text, separator, emptyIfNone), expected);
 }
 
 void TestShellHelpers::addTrailingSeparator_data()
@@ -107,7 +106,7 @@ void TestShellHelpers::addTrailingSeparator()
     QFETCH(QString, path);
     QFETCH(QString, expected);
     QString variable = path;
-    QCOMPARE(AddTrailingSeparator(variable), expected);
+    QCOMPARE(::addTrailingSeparator(variable), expected);
     QCOMPARE(variable, expected);   // the caller's variable is updated too
 }
 
@@ -132,14 +131,7 @@ void TestShellHelpers::ensureExtension()
     QFETCH(QString, name);
     QFETCH(QString, extension);
     QFETCH(QString, expected);
-    QCOMPARE(EnsureExtension(name, extension), expected);
-}
-
-void TestShellHelpers::maxOf()
-{
-    QCOMPARE(MaxOf(3, 7), 7);
-    QCOMPARE(MaxOf(7, 3), 7);
-    QCOMPARE(MaxOf(-4, -4), -4);
+    QCOMPARE(::ensureExtension(name, extension), expected);
 }
 
 void TestShellHelpers::fileExists()
@@ -148,22 +140,22 @@ void TestShellHelpers::fileExists()
     QVERIFY(dir.isValid());
     const QString file = writeFile(dir, "a.txt", "x");
     const QString empty = writeFile(dir, "empty.txt", "");
-    QVERIFY(FileExists(file));
-    QVERIFY(FileExists(empty));
-    QVERIFY(!FileExists(dir.path()));
-    QVERIFY(!FileExists(QString()));
-    QVERIFY(!FileExists(dir.filePath("missing.txt")));
+    QVERIFY(::fileExists(file));
+    QVERIFY(::fileExists(empty));
+    QVERIFY(!::fileExists(dir.path()));
+    QVERIFY(!::fileExists(QString()));
+    QVERIFY(!::fileExists(dir.filePath("missing.txt")));
 }
 
 void TestShellHelpers::deleteFileQuietly()
 {
     QTemporaryDir dir;
     const QString file = writeFile(dir, "a.txt", "x");
-    DeleteFileQuietly(file);
+    ::deleteFileQuietly(file);
     QVERIFY(!QFile::exists(file));
-    DeleteFileQuietly(file);                 // already gone: nothing happens
-    DeleteFileQuietly(QString());
-    DeleteFileQuietly(dir.path());           // a folder is left alone
+    ::deleteFileQuietly(file);                 // already gone: nothing happens
+    ::deleteFileQuietly(QString());
+    ::deleteFileQuietly(dir.path());           // a folder is left alone
     QVERIFY(QDir(dir.path()).exists());
 }
 
@@ -185,13 +177,13 @@ void TestShellHelpers::readWholeFile()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, expected);
     QTemporaryDir dir;
-    QCOMPARE(ReadWholeFile(writeFile(dir, "t.txt", bytes)), expected);
+    QCOMPARE(::readWholeFile(writeFile(dir, "t.txt", bytes)), expected);
 }
 
 void TestShellHelpers::shellExeFailureText()
 {
-    QCOMPARE(ShellExeFailureTitle(), QString("ShellExe()"));
-    QCOMPARE(ShellExeFailureText(), QString("An unexpected error occured:\r\n    Maybe file doesn't exist?"));
+    QCOMPARE(shellExecuteFailureTitle(), QString("ShellExe()"));
+    QCOMPARE(shellExecuteFailureText(), QString("An unexpected error occured:\r\n    Maybe file doesn't exist?"));
 }
 
 void TestShellHelpers::shellExeMissingFile_data()
@@ -209,7 +201,7 @@ void TestShellHelpers::shellExeMissingFile()
 {
     QFETCH(QString, file);
     ReportLog log;
-    QVERIFY(!ShellExe(file, "HWND=1¬DUMMY=blah", nullptr, 1, QString(), log.report()));
+    QVERIFY(!shellExecute(file, "HWND=1¬DUMMY=blah", nullptr, QString(), log.report()));
     QCOMPARE(log.titles, QStringList{"ShellExe()"});
     QCOMPARE(log.texts, QStringList{"An unexpected error occured:\r\n    Maybe file doesn't exist?"});
 }
@@ -229,21 +221,21 @@ void TestShellHelpers::shellExeStartsProgram()
 
     ReportLog log;
     const QString parameters = "HWND=42¬DUMMY=blah with blanks";
-    QVERIFY(ShellExe(script, parameters, nullptr, 1, work, log.report()));
+    QVERIFY(shellExecute(script, parameters, nullptr, work, log.report()));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
     QCOMPARE(QString::fromUtf8(readFile(out)), "1|" + parameters + "|" + QDir(work).canonicalPath());
     QVERIFY(log.titles.isEmpty());
 
     // Without parameters the program gets no argument at all.
     QFile::remove(out);
-    QVERIFY(ShellExe(script, QString(), nullptr, 1, QString(), log.report()));
+    QVERIFY(shellExecute(script, QString(), nullptr, QString(), log.report()));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
     QVERIFY(readFile(out).startsWith("0||"));
 }
 
 void TestShellHelpers::shellExeWithoutReport()
 {
-    // A box of ShellExe's own would escape the caller's dialog seam: close it if one comes up.
+    // A box of the launch's own would escape the caller's dialog seam: close it if one comes up.
     bool boxShown = false;
     QTimer::singleShot(0, [&boxShown] {
         if (QWidget *box = QApplication::activeModalWidget()) {
@@ -251,7 +243,7 @@ void TestShellHelpers::shellExeWithoutReport()
             box->close();
         }
     });
-    QVERIFY(!ShellExe("/nonexistent-quill-folder/a.jpg", QString(), nullptr, 1, QString(), ShellFailureReport()));
+    QVERIFY(!shellExecute("/nonexistent-quill-folder/a.jpg", QString(), nullptr, QString(), ShellFailureReport()));
     QCoreApplication::processEvents();
     QVERIFY(!boxShown);
 }
@@ -270,7 +262,7 @@ void TestShellHelpers::shellExeTellsOwnerWindow()
     owner.setGeometry(100, 120, 640, 480);
     owner.show();
     ReportLog log;
-    QVERIFY(ShellExe(script, QString(), &owner, 1, QString(), log.report()));
+    QVERIFY(shellExecute(script, QString(), &owner, QString(), log.report()));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
     // The whole window with its frame, whatever frame the platform draws.
     const QList<QByteArray> frame = readFile(out).split(',');
@@ -280,7 +272,7 @@ void TestShellHelpers::shellExeTellsOwnerWindow()
     QVERIFY(told.contains(QRect(100, 120, 640, 480)));
 
     QFile::remove(out);
-    QVERIFY(ShellExe(script, QString(), nullptr, 1, QString(), log.report()));
+    QVERIFY(shellExecute(script, QString(), nullptr, QString(), log.report()));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
     QCOMPARE(readFile(out), QByteArray());
     qunsetenv(OwnerWindowVariable);

@@ -30,7 +30,7 @@ private:
         {
             QObject::connect(&document, &Document::statusText, &document,
                              [this](const QString &text) { statuses.append(text); });
-            document.ResetScript();
+            document.resetScript();
         }
 
         void type(const QString &text)
@@ -63,7 +63,7 @@ private Q_SLOTS:
         Fixture f;
         f.control.setText(QStringLiteral("text"));
         f.control.setModified(false);
-        QVERIFY(f.document.NewScript());
+        QVERIFY(f.document.newScript());
         QVERIFY(f.dialogs.msgBoxRequests.isEmpty());
         QVERIFY(f.control.text().isEmpty());
         QVERIFY(!f.control.canUndo());
@@ -104,14 +104,14 @@ private Q_SLOTS:
         f.dialogs.msgBoxAnswers.enqueue(answer);
         f.dialogs.fileNames.enqueue(saveAs.isEmpty() ? QString() : f.tree.path(saveAs));
 
-        QCOMPARE(f.document.NewScript(), cleared);
+        QCOMPARE(f.document.newScript(), cleared);
         QCOMPARE(f.dialogs.msgBoxRequests.size(), 1);
         const MsgBoxExRequest &question = f.dialogs.msgBoxRequests.first();
         QCOMPARE(question.text, QStringLiteral("The current script has been modified. Would you like to save it?"));
         QCOMPARE(question.title, QStringLiteral("Modified script.."));
         QCOMPARE(question.icon, MsgBoxIcon::Question);
         QCOMPARE(question.buttons, MsgBoxButtons::YesNo);
-        QCOMPARE(question.position, 0);
+        QCOMPARE(question.position, MsgBoxPosition::Centred);
         QCOMPARE(question.autoCloseSeconds, 0);
 
         QCOMPARE(f.control.text().isEmpty(), cleared);
@@ -127,7 +127,7 @@ private Q_SLOTS:
         Fixture f;
         const QString path = f.tree.write(QStringLiteral("prontera.txt"), "prontera,150,150,4\tscript\r\n");
         f.dialogs.fileNames.enqueue(path);
-        QVERIFY(f.document.OpenScript());
+        QVERIFY(f.document.openScript());
 
         QCOMPARE(f.dialogs.fileRequests.size(), 1);
         const FileDialogRequest &request = f.dialogs.fileRequests.first();
@@ -147,7 +147,7 @@ private Q_SLOTS:
         Fixture f;
         f.type(QStringLiteral("keep"));
         f.dialogs.msgBoxAnswers.enqueue(No);
-        QVERIFY(!f.document.OpenScript());
+        QVERIFY(!f.document.openScript());
         QCOMPARE(f.control.text(), QStringLiteral("keep"));
         QVERIFY(f.statuses.isEmpty());
     }
@@ -170,7 +170,7 @@ private Q_SLOTS:
         f.dialogs.msgBoxAnswers.enqueue(answer);
         f.dialogs.fileNames.enqueue(path);
 
-        QCOMPARE(f.document.OpenScript(), loads);
+        QCOMPARE(f.document.openScript(), loads);
         QCOMPARE(f.dialogs.msgBoxRequests.size(), 1);
         QCOMPARE(f.dialogs.fileRequests.size(), loads ? 1 : 0);
         QCOMPARE(f.control.text(), loads ? QStringLiteral("other") : QStringLiteral("unsaved"));
@@ -189,12 +189,12 @@ private Q_SLOTS:
         QFETCH(bool, modified);
         Fixture f;
         const QString path = f.tree.write(QStringLiteral("mine.txt"), "mine");
-        QVERIFY(f.document.OpenScriptFile(path, false));
+        QVERIFY(f.document.openScriptFile(path, false));
         if (modified)
             f.type(QStringLiteral("more "));
         f.statuses.clear();
 
-        QVERIFY(!f.document.OpenScriptFile(f.tree.path(QStringLiteral("missing.txt")), false));
+        QVERIFY(!f.document.openScriptFile(f.tree.path(QStringLiteral("missing.txt")), false));
         QCOMPARE(f.document.scriptFileName(), path);
         QCOMPARE(f.document.scriptModified(), modified);
         QCOMPARE(f.statuses.size(), 1);
@@ -202,7 +202,7 @@ private Q_SLOTS:
         QVERIFY(f.statuses.first().size() > QStringLiteral("There was an error trying to open the selected file: ").size());
 
         // A later save goes to the file that was open, not the one that failed.
-        QVERIFY(f.document.SaveScript());
+        QVERIFY(f.document.saveScript());
         QVERIFY(!QFile::exists(f.tree.path(QStringLiteral("missing.txt"))));
     }
 
@@ -212,7 +212,7 @@ private Q_SLOTS:
         f.type(QStringLiteral("abc"));
         const QString path = f.tree.path(QStringLiteral("noextension"));
         f.dialogs.fileNames.enqueue(path);
-        QVERIFY(f.document.SaveScript());
+        QVERIFY(f.document.saveScript());
 
         QCOMPARE(f.dialogs.fileRequests.size(), 1);
         QCOMPARE(f.dialogs.fileRequests.first().save, true);
@@ -224,7 +224,7 @@ private Q_SLOTS:
         QCOMPARE(f.statuses, QStringList{QStringLiteral("The script has been saved successfully.")});
 
         f.type(QStringLiteral("d"));
-        QVERIFY(f.document.SaveScript());
+        QVERIFY(f.document.saveScript());
         QCOMPARE(f.dialogs.fileRequests.size(), 1);
         QCOMPARE(f.tree.read(QStringLiteral("noextension")), QByteArray("abcd"));
     }
@@ -233,9 +233,9 @@ private Q_SLOTS:
     {
         Fixture f;
         const QString path = f.tree.write(QStringLiteral("kept.txt"), "kept");
-        QVERIFY(f.document.OpenScriptFile(path, true));
+        QVERIFY(f.document.openScriptFile(path, true));
         QVERIFY(f.statuses.isEmpty());
-        QVERIFY(!f.document.SaveScriptAs());
+        QVERIFY(!f.document.saveScriptAs());
         QCOMPARE(f.document.scriptFileName(), path);
         QCOMPARE(f.statuses, QStringList{QStringLiteral("Script saving cancelled - no filename entered.")});
     }
@@ -245,7 +245,7 @@ private Q_SLOTS:
         Fixture f;
         f.type(QStringLiteral("precious"));
         f.dialogs.fileNames.enqueue(f.tree.path(QStringLiteral("no/such/folder/script.txt")));
-        QVERIFY(!f.document.SaveScript());
+        QVERIFY(!f.document.saveScript());
         QCOMPARE(f.statuses.size(), 1);
         QVERIFY(f.statuses.first().startsWith(QStringLiteral("There was an error trying to save the script: ")));
         QVERIFY(f.document.scriptModified());
@@ -268,12 +268,12 @@ private Q_SLOTS:
         Fixture f;
         const QString path = named ? f.tree.write(QStringLiteral("mine.txt"), "mine") : QString();
         if (named)
-            QVERIFY(f.document.OpenScriptFile(path, true));
+            QVERIFY(f.document.openScriptFile(path, true));
         if (modified)
             f.type(QStringLiteral("more "));
         f.dialogs.fileNames.enqueue(f.tree.path(QStringLiteral("no/such/folder/script.txt")));
 
-        QVERIFY(!f.document.SaveScriptAs());
+        QVERIFY(!f.document.saveScriptAs());
         QCOMPARE(f.document.scriptFileName(), path);
         QCOMPARE(f.document.scriptModified(), modified);
         QVERIFY(f.statuses.first().startsWith(QStringLiteral("There was an error trying to save the script: ")));
@@ -308,7 +308,7 @@ private Q_SLOTS:
         f.dialogs.msgBoxAnswers.enqueue(answer);
         if (nameGiven)
             f.dialogs.fileNames.enqueue(f.tree.path(QStringLiteral("answer.txt")));
-        QCOMPARE(f.document.PromptSaveModified(), goOn);
+        QCOMPARE(f.document.promptSaveModified(), goOn);
         QCOMPARE(f.dialogs.msgBoxRequests.size(), questions);
         QCOMPARE(QFile::exists(f.tree.path(QStringLiteral("answer.txt"))), modified && answer == Yes && nameGiven);
     }
@@ -326,11 +326,11 @@ private Q_SLOTS:
         Fixture f;
         const QString script = f.tree.write(QStringLiteral("base.txt"), "first\r\nsecond\r\n");
         const QString part = f.tree.write(QStringLiteral("part.txt"), "INSERTED ");
-        QVERIFY(f.document.OpenScriptFile(script, true));
+        QVERIFY(f.document.openScriptFile(script, true));
         f.control.setCursorPosition(1, 0);
         f.dialogs.fileNames.enqueue(chosen ? part : QString());
 
-        QCOMPARE(f.document.InsertFile(), chosen);
+        QCOMPARE(f.document.insertScriptFile(), chosen);
         QCOMPARE(f.dialogs.fileRequests.first().title, QStringLiteral("Select file to insert.."));
         QCOMPARE(f.control.text(), chosen ? QStringLiteral("first\r\nINSERTED second\r\n")
                                           : QStringLiteral("first\r\nsecond\r\n"));
@@ -378,7 +378,7 @@ private Q_SLOTS:
         other.close();
 
         f.dialogs.choices.enqueue(answer);
-        QCOMPARE(f.document.SaveScript(), saved);
+        QCOMPARE(f.document.saveScript(), saved);
         QCOMPARE(f.dialogs.choiceRequests.size(), 1);
         QCOMPARE(f.dialogs.choiceRequests.first().buttons,
                  (QStringList{QStringLiteral("Reload"), QStringLiteral("Overwrite"), QStringLiteral("Cancel")}));
@@ -389,7 +389,7 @@ private Q_SLOTS:
         // Once the editor holds or has written the file's present state, saving asks no more.
         if (!modified) {
             f.dialogs.choiceRequests.clear();
-            QVERIFY(f.document.SaveScript());
+            QVERIFY(f.document.saveScript());
             QVERIFY(f.dialogs.choiceRequests.isEmpty());
         }
     }
@@ -437,7 +437,7 @@ private Q_SLOTS:
         QCOMPARE(line, 2);
         QVERIFY(f.dialogs.choiceRequests.isEmpty());
         if (deleted) {
-            QVERIFY(f.document.SaveScript());
+            QVERIFY(f.document.saveScript());
             QVERIFY(f.dialogs.choiceRequests.isEmpty());
             QCOMPARE(f.tree.read(QStringLiteral("npc.txt")), text.toUtf8());
         }
@@ -468,7 +468,7 @@ private Q_SLOTS:
         const QString warning = QStringLiteral("The file does not look like a script: it holds NUL bytes. "
                                                "It is kept byte for byte.");
         QCOMPARE(f.statuses.contains(warning), warned);
-        QVERIFY(f.document.SaveScript());
+        QVERIFY(f.document.saveScript());
         QCOMPARE(f.tree.read(QStringLiteral("data.bin")), bytes);
     }
 };

@@ -12,6 +12,7 @@
 #include "insert_commands.h"
 #include "language_definition.h"
 #include "main_window.h"
+#include "menu_items.h"
 #include "parse.h"
 #include "scripted_dialogs.h"
 #include "status_bar.h"
@@ -40,20 +41,13 @@ private Q_SLOTS:
     void catalogueStructure()
     {
         QMap<CatalogueMenu, QStringList> captions;
-        for (const CatalogueEntry &entry : CommandCatalogue()) {
+        for (const CatalogueEntry &entry : commandCatalogue()) {
             QVERIFY2(!captions[entry.menu].contains(entry.caption), qPrintable(entry.caption));
             captions[entry.menu].append(entry.caption);
-            const QStringList keys = SplitString(entry.tag, QString(ParameterSeparator));
-            QCOMPARE(keys.size(), 3);
-            QVERIFY(keys.at(0).startsWith(QLatin1String("CMD=")));
-            QVERIFY(keys.at(1).startsWith(QLatin1String("CURPOS=")));
-            QVERIFY(keys.at(2).startsWith(QLatin1String("HELP=")));
-            const QString text = GetParameter(entry.tag, QStringLiteral("CMD"));
-            bool number = false;
-            const int offset = GetParameter(entry.tag, QStringLiteral("CURPOS")).toInt(&number);
-            QVERIFY2(number && offset >= 0 && offset <= text.size(), qPrintable(entry.tag));
-            QVERIFY(!text.contains(QLatin1Char('\n')));
-            QVERIFY(!GetParameter(entry.tag, QStringLiteral("HELP")).isEmpty());
+            // The caret lands inside the text, the text stays on one line, and there is help.
+            QVERIFY2(entry.caretOffset >= 0 && entry.caretOffset <= entry.text.size(), qPrintable(entry.caption));
+            QVERIFY(!entry.text.contains(QLatin1Char('\n')));
+            QVERIFY(!entry.help.isEmpty());
         }
         QCOMPARE(captions[CatalogueMenu::Interface].size(), 5);
         QCOMPARE(captions[CatalogueMenu::Action].size(), 9);
@@ -82,7 +76,7 @@ private Q_SLOTS:
         QFETCH(int, column);
         Fixture f;
         f.editor().replaceSelectedText(line);
-        f.window.action(item)->trigger();
+        menuItem(f.window, item)->trigger();
         QCOMPARE(f.editor().text(), text);
         QCOMPARE(f.caretColumn(), column);
     }
@@ -90,7 +84,7 @@ private Q_SLOTS:
     void messageShowsItsHelpLine()
     {
         Fixture f;
-        f.window.action(QStringLiteral("mINSERTCMDS_INTERFACE_0"))->trigger();
+        menuItem(f.window, QStringLiteral("mINSERTCMDS_INTERFACE_0"))->trigger();
         QCOMPARE(f.editor().text(), QStringLiteral("mes \"\";"));
         QCOMPARE(f.caretColumn(), 5);
         QCOMPARE(f.window.statusPanels()->generalText(),
@@ -133,7 +127,7 @@ private Q_SLOTS:
         control.replaceSelectedText(before);
         control.selectRange(from, to);
         CaretInsertion insertion(control);
-        insertion.InsertTextAtCaret(text, false, line, offset);
+        insertion.insertTextAtCaret(text, false, line, offset);
         QCOMPARE(control.text(), after);
         int atLine = -1, atColumn = -1;
         control.getCursorPosition(&atLine, &atColumn);
@@ -153,12 +147,12 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         other->setFocus();
         CaretInsertion insertion(*control);
-        insertion.InsertTextAtCaret(QStringLiteral("a"), false);
+        insertion.insertTextAtCaret(QStringLiteral("a"), false);
         QTRY_COMPARE(QApplication::focusWidget(), other);
-        insertion.InsertTextAtCaret(QStringLiteral("b"), true);
+        insertion.insertTextAtCaret(QStringLiteral("b"), true);
         QTRY_COMPARE(QApplication::focusWidget(), control);
         insertion.setActive(false);
-        insertion.InsertTextAtCaret(QStringLiteral("c"), true);
+        insertion.insertTextAtCaret(QStringLiteral("c"), true);
         QCOMPARE(control->text(), QStringLiteral("ab"));
     }
 
@@ -179,7 +173,7 @@ private Q_SLOTS:
     {
         QFETCH(quint32, colour);
         QFETCH(QString, hex);
-        QCOMPARE(ColourToHex(colour), hex);
+        QCOMPARE(::colourToHex(colour), hex);
     }
 
     void colourCode_data()
@@ -198,7 +192,7 @@ private Q_SLOTS:
         f.editor().replaceSelectedText(QStringLiteral("mes \"old\";"));
         f.editor().selectRange(5, 8);
         f.dialogs.colours.enqueue(chosen ? std::optional<QColor>(QColor(255, 0, 0)) : std::nullopt);
-        f.window.toolbarButtonClicked(QStringLiteral("_insertcolour"));
+        toolbarButton(f.window, QStringLiteral("_insertcolour"))->click();
         QCOMPARE(f.dialogs.colourRequests, QList<QColor>{QColor(Qt::black)});
         QCOMPARE(f.editor().text(), text);
     }
@@ -220,7 +214,7 @@ private Q_SLOTS:
             f.tree.write(QStringLiteral("Data/Templates/Blank Message NPC.txt"), file);
         f.editor().replaceSelectedText(QStringLiteral("xSELy"));
         f.editor().selectRange(1, 4);
-        f.window.action(QStringLiteral("mNPCBLANKMESSAGE"))->trigger();
+        menuItem(f.window, QStringLiteral("mNPCBLANKMESSAGE"))->trigger();
         QCOMPARE(f.editor().text(), text);
         int line = -1, column = -1;
         f.editor().getCursorPosition(&line, &column);

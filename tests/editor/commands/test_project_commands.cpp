@@ -5,6 +5,7 @@
 
 #include "edit_control.h"
 #include "main_window.h"
+#include "menu_items.h"
 #include "project_commands.h"
 #include "project_settings_dialog.h"
 #include "scripted_dialogs.h"
@@ -38,10 +39,10 @@ private:
             tree.write("script.txt", "prontera,150,150,4\tscript\tKafra\t117,{\r\n");
         }
         QString general() const { return window.statusPanels()->generalText(); }
-        void trigger(const char *name) const { window.action(name)->trigger(); }
+        void trigger(const char *name) const { menuItem(window, name)->trigger(); }
         bool menusEnabled() const
         {
-            return window.action("mCLOSEPROJECT")->isEnabled() && window.action("mPROJECTPROPERTIES")->isEnabled();
+            return menuItem(window, "mCLOSEPROJECT")->isEnabled() && menuItem(window, "mPROJECTPROPERTIES")->isEnabled();
         }
         void open(const char *file)
         {
@@ -86,7 +87,7 @@ private Q_SLOTS:
         QVERIFY(f.dialogs.fileRequests.last().save);
         QCOMPARE(f.dialogs.msgBoxRequests.size(), 1);
         QVERIFY(f.window.editControl()->text().isEmpty());
-        QCOMPARE(f.projects.ProjectPath(), path.isEmpty() ? path : f.tree.path(path));
+        QCOMPARE(f.projects.projectPath(), path.isEmpty() ? path : f.tree.path(path));
         QCOMPARE(f.menusEnabled(), !path.isEmpty());
         QCOMPARE(f.pane->topLevelItemCount(), 0);
         QCOMPARE(f.projects.settingsDialog() != nullptr, !path.isEmpty());
@@ -145,7 +146,7 @@ private Q_SLOTS:
             f.trigger(qPrintable(command));
         }
         QCOMPARE(f.dialogs.msgBoxRequests.size(), 1);
-        QCOMPARE(f.projects.ProjectPath(), pathAfter.isEmpty() ? pathAfter : f.tree.path(pathAfter));
+        QCOMPARE(f.projects.projectPath(), pathAfter.isEmpty() ? pathAfter : f.tree.path(pathAfter));
         QCOMPARE(f.window.editControl()->text(), textAfter);
         if (textAfter.startsWith(QLatin1String("mes")))
             QCOMPARE(f.general(), QStringLiteral("The selected script has been loaded successfully."));
@@ -172,7 +173,7 @@ private Q_SLOTS:
         f.trigger("mPROJECTPROPERTIES");
         f.click("cmdAddFile");
         f.click("cmdCancelChanges");
-        QCOMPARE(f.projects.ProjectFiles().size(), 3);
+        QCOMPARE(f.projects.projectFiles().size(), 3);
         f.trigger("mPROJECTPROPERTIES");
         QCOMPARE(f.projects.settingsDialog()->fileNames(), QStringList({"/s/a.txt", "C:\\npc\\b.txt", "/s/c d.txt"}));
         f.click("cmdCancelChanges");
@@ -187,7 +188,7 @@ private Q_SLOTS:
         // Not a project file: refused, and the open project stays.
         f.open("script.txt");
         QCOMPARE(f.general(), QStringLiteral("The selected file was not a valid Quillmere project file."));
-        QCOMPARE(f.projects.ProjectPath(), f.tree.path("game.prj"));
+        QCOMPARE(f.projects.projectPath(), f.tree.path("game.prj"));
         QCOMPARE(f.paneTexts(), QStringList({"a.txt", "b.txt", "c d.txt"}));
     }
 
@@ -203,7 +204,7 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs.msgBoxRequests.last().text, text);
         QCOMPARE(f.dialogs.msgBoxRequests.last().title, QStringLiteral("Project not saved.."));
         QVERIFY(f.projects.settingsDialog()->isVisible());
-        QVERIFY(f.projects.ProjectFiles().isEmpty());
+        QVERIFY(f.projects.projectFiles().isEmpty());
         QCOMPARE(f.pane->topLevelItemCount(), 0);
     }
 };

@@ -377,7 +377,7 @@ void TestMsgBoxEx::closeWithoutButton()
 
 void TestMsgBoxEx::position_data()
 {
-    QTest::addColumn<int>("code");
+    QTest::addColumn<MsgBoxPosition>("where");
     QTest::addColumn<QRect>("screen");
     QTest::addColumn<QSize>("box");
     QTest::addColumn<QPoint>("expected");
@@ -385,45 +385,44 @@ void TestMsgBoxEx::position_data()
     const QRect full(0, 0, 1920, 1080);
     const QRect offset(100, 50, 800, 600);
     const QSize box(400, 200);
-    QTest::newRow("0 centred") << 0 << full << box << QPoint(760, 440);
-    QTest::newRow("0 centred, screen not at origin") << 0 << offset << box << QPoint(300, 250);
-    QTest::newRow("1 top left") << 1 << offset << box << QPoint(100, 50);
-    QTest::newRow("2 top right") << 2 << full << box << QPoint(1520, 0);
-    QTest::newRow("3 bottom left") << 3 << full << box << QPoint(0, 880);
-    QTest::newRow("4 bottom right") << 4 << full << box << QPoint(1520, 880);
-    QTest::newRow("4 bottom right, offset") << 4 << offset << box << QPoint(500, 450);
-    QTest::newRow("5 own") << 5 << full << box << QPoint(11, 22);
-    QTest::newRow("6 previous") << 6 << full << box << QPoint(33, 44);
-    QTest::newRow("-1 previous") << -1 << full << box << QPoint(33, 44);
+    QTest::newRow("centred") << MsgBoxPosition::Centred << full << box << QPoint(760, 440);
+    QTest::newRow("centred, screen not at origin") << MsgBoxPosition::Centred << offset << box << QPoint(300, 250);
+    QTest::newRow("top left") << MsgBoxPosition::TopLeft << offset << box << QPoint(100, 50);
+    QTest::newRow("top right") << MsgBoxPosition::TopRight << full << box << QPoint(1520, 0);
+    QTest::newRow("bottom left") << MsgBoxPosition::BottomLeft << full << box << QPoint(0, 880);
+    QTest::newRow("bottom right") << MsgBoxPosition::BottomRight << full << box << QPoint(1520, 880);
+    QTest::newRow("bottom right, offset") << MsgBoxPosition::BottomRight << offset << box << QPoint(500, 450);
+    QTest::newRow("own") << MsgBoxPosition::Own << full << box << QPoint(11, 22);
+    QTest::newRow("previous") << MsgBoxPosition::Previous << full << box << QPoint(33, 44);
 }
 
 void TestMsgBoxEx::position()
 {
-    QFETCH(int, code);
+    QFETCH(MsgBoxPosition, where);
     QFETCH(QRect, screen);
     QFETCH(QSize, box);
     QFETCH(QPoint, expected);
 
-    QCOMPARE(MsgBoxExRules::position(code, screen, box, QPoint(11, 22), QPoint(33, 44)), expected);
+    QCOMPARE(MsgBoxExRules::position(where, screen, box, QPoint(11, 22), QPoint(33, 44)), expected);
 }
 
 void TestMsgBoxEx::positionApplied_data()
 {
     // Where the box's left and top edges go: 0 the screen's near edge, 1 flush with the far
     // edge; -1 the previous position.
-    QTest::addColumn<int>("code");
+    QTest::addColumn<MsgBoxPosition>("where");
     QTest::addColumn<int>("across");
     QTest::addColumn<int>("down");
-    QTest::newRow("1") << 1 << 0 << 0;
-    QTest::newRow("2") << 2 << 1 << 0;
-    QTest::newRow("3") << 3 << 0 << 1;
-    QTest::newRow("4") << 4 << 1 << 1;
-    QTest::newRow("9 previous") << 9 << -1 << -1;
+    QTest::newRow("top left") << MsgBoxPosition::TopLeft << 0 << 0;
+    QTest::newRow("top right") << MsgBoxPosition::TopRight << 1 << 0;
+    QTest::newRow("bottom left") << MsgBoxPosition::BottomLeft << 0 << 1;
+    QTest::newRow("bottom right") << MsgBoxPosition::BottomRight << 1 << 1;
+    QTest::newRow("previous") << MsgBoxPosition::Previous << -1 << -1;
 }
 
 void TestMsgBoxEx::positionApplied()
 {
-    QFETCH(int, code);
+    QFETCH(MsgBoxPosition, where);
     QFETCH(int, across);
     QFETCH(int, down);
 
@@ -431,7 +430,7 @@ void TestMsgBoxEx::positionApplied()
     const QPoint previous(5, 6);
     MsgBoxExDialog dialog;
     MsgBoxExRequest r = request(MsgBoxButtons::Okay);
-    r.position = code;
+    r.position = where;
     dialog.prepare(r, sampleContext(), previous);
 
     // The box is 387 by 158 pixels.
@@ -440,7 +439,7 @@ void TestMsgBoxEx::positionApplied()
                                                 screen.top() + down * (screen.height() - 158));
     QCOMPARE(dialog.boxPosition(), expected);
     QCOMPARE(dialog.pos(), expected);
-    if (code == 4)
+    if (where == MsgBoxPosition::BottomRight)
         QCOMPARE(dialog.geometry().bottomRight(), screen.bottomRight());
 }
 
@@ -548,7 +547,7 @@ void TestMsgBoxEx::msgBoxExAsksSeam()
     ScriptedDialogs seam;
     seam.msgBoxAnswers.enqueue(MsgBoxAnswer::Yes);
     QCOMPARE(seam.msgBoxEx({QStringLiteral("Save?"), MsgBoxIcon::Question, MsgBoxButtons::YesNo,
-                            QStringLiteral("Modified script.."), 10, 4, true, true}),
+                            QStringLiteral("Modified script.."), 10, MsgBoxPosition::BottomRight, true, true}),
              MsgBoxAnswer::Yes);
     QCOMPARE(seam.msgBoxRequests.size(), 1);
     const MsgBoxExRequest &asked = seam.msgBoxRequests.first();
@@ -557,7 +556,7 @@ void TestMsgBoxEx::msgBoxExAsksSeam()
     QCOMPARE(asked.buttons, MsgBoxButtons::YesNo);
     QCOMPARE(asked.title, QStringLiteral("Modified script.."));
     QCOMPARE(asked.autoCloseSeconds, 10);
-    QCOMPARE(asked.position, 4);
+    QCOMPARE(asked.position, MsgBoxPosition::BottomRight);
     QVERIFY(asked.alwaysOnTop);
     QVERIFY(asked.forceScrollingText);
 
@@ -569,7 +568,7 @@ void TestMsgBoxEx::msgBoxExAsksSeam()
     const MsgBoxExRequest &again = seam.msgBoxRequests.last();
     QCOMPARE(again.icon, MsgBoxIcon::Warning);
     QCOMPARE(again.autoCloseSeconds, 0);
-    QCOMPARE(again.position, 0);
+    QCOMPARE(again.position, MsgBoxPosition::Centred);
     QVERIFY(!again.alwaysOnTop && !again.forceScrollingText);
 }
 

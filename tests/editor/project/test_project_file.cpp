@@ -37,8 +37,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, path);
         QFETCH(QString, entry);
-        QCOMPARE(projectEntry(path), entry);
-        QCOMPARE(projectEntryFileName(entry), path);
+        QCOMPARE(projectEntryText(projectEntry(path)), entry);
+        QCOMPARE(projectEntry(path).fileName, path);
     }
 
     void roundTrip_data()
@@ -59,7 +59,7 @@ private Q_SLOTS:
         QFETCH(QStringList, paths);
         QFETCH(QByteArray, line);
         TempTree tree;
-        QStringList entries;
+        QList<ProjectEntry> entries;
         for (const QString &path : paths)
             entries.append(projectEntry(path));
         QVERIFY(saveProjectFile(tree.path("p.prj"), entries, ThisBuild));
@@ -74,7 +74,7 @@ private Q_SLOTS:
         WriteIni("Project Information", "Editor Version", "0100026", byKeys);
         WriteIni("Project Information", "Total Files", QString::number(paths.size()), byKeys);
         for (int i = 0; i < entries.size(); ++i)
-            WriteIni("Project Files", projectEntryKey(i + 1), entries.at(i), byKeys);
+            WriteIni("Project Files", projectEntryKey(i + 1), projectEntryText(entries.at(i)), byKeys);
         QCOMPARE(tree.read("p.prj"), tree.read("keys.prj"));
     }
 

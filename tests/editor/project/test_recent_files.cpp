@@ -99,13 +99,13 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         MainWindow window(tree.paths(), dialogs);
         auto *pane = window.findChild<QTreeWidget *>("lvwProject");
-        QVERIFY(window.projectCommands()->OpenProject(tree.path("one.prj")));
-        QVERIFY(window.document()->OpenScriptFile(a, false));
-        QVERIFY(!window.document()->OpenScriptFile(tree.path("gone.txt"), false));
+        QVERIFY(window.projectCommands()->openProject(tree.path("one.prj")));
+        QVERIFY(window.document()->openScriptFile(a, false));
+        QVERIFY(!window.document()->openScriptFile(tree.path("gone.txt"), false));
         window.findChild<QComboBox *>("cboProject")->setCurrentIndex(0);
         QCOMPARE(paneTexts(pane), QStringList{"a.txt"});
         dialogs.fileNames.enqueue(tree.path("b.txt"));
-        QVERIFY(window.document()->SaveScriptAs());
+        QVERIFY(window.document()->saveScriptAs());
         QCOMPARE(paneTexts(pane), QStringList({"b.txt", "a.txt"}));
         QCOMPARE(LoadRecentFiles(tree.paths().SettingsIniFile), QStringList({tree.path("b.txt"), a}));
         window.findChild<QComboBox *>("cboProject")->setCurrentIndex(1);
@@ -148,17 +148,17 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *pane = window.findChild<QTreeWidget *>("lvwProject");
         const QString b = tree.write("b.txt", "B");
-        QVERIFY(window.document()->OpenScriptFile(b, false));
-        QVERIFY(window.document()->OpenScriptFile(tree.write("a.txt", "A"), false));
+        QVERIFY(window.document()->openScriptFile(b, false));
+        QVERIFY(window.document()->openScriptFile(tree.write("a.txt", "A"), false));
         if (modified) {
             window.editControl()->insertAt("typed", 0, 1);
-            window.document()->SetModified(true);
+            window.document()->setScriptModified(true);
         }
         if (!exists)
             QVERIFY(QFile::remove(b));
         window.findChild<QComboBox *>("cboProject")->setCurrentIndex(0);
         dialogs.msgBoxAnswers.enqueue(answer);
-        window.SetStatusText(QString());
+        window.setStatusText(QString());
 
         QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->visualItemRect(pane->topLevelItem(1)).center());
         QCOMPARE(dialogs.msgBoxRequests.size(), questions);

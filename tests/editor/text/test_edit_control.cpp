@@ -43,10 +43,10 @@ public:
     const char *language() const override { return "Recording"; }
     const char *lexer() const override { return "null"; }
     QString description(int style) const override { return style == 0 ? QStringLiteral("Default") : QString(); }
-    void applyElementStyles(const EditControl &control) override
+    void applyColourTheme(const ColourTheme &theme) override
     {
         ++*m_applied;
-        setColor(control.elementColour(EditorElement::KeywordText), 0);
+        setColor(theme.colour(EditorElement::KeywordText), 0);
     }
 
 private:
@@ -477,7 +477,7 @@ void TestEditControl::registeredLanguageFollowsElements()
     });
     QVERIFY(control.languages().names().contains(QStringLiteral("NPC Script")));
     QCOMPARE(control.elementColour(EditorElement::KeywordText), QColor());
-    QCOMPARE(control.elementFontStyle(EditorElement::KeywordStyle), 0);
+    QCOMPARE(control.elementFontStyle(StyledElement::Keyword), FontStyle());
 
     QVERIFY(control.setLanguage(QStringLiteral("NPC Script")));
     const int afterSelect = applied;
@@ -486,9 +486,9 @@ void TestEditControl::registeredLanguageFollowsElements()
     QCOMPARE(applied, afterSelect + 1);
     QCOMPARE(control.elementColour(EditorElement::KeywordText), QColor(0, 0, 255));
     QCOMPARE(control.lexer()->color(0), QColor(0, 0, 255));
-    control.setElementFontStyle(EditorElement::KeywordStyle, 1);
+    control.setElementFontStyle(StyledElement::Keyword, FontStyleFlag::Bold);
     QCOMPARE(applied, afterSelect + 2);
-    QCOMPARE(control.elementFontStyle(EditorElement::KeywordStyle), 1);
+    QCOMPARE(control.elementFontStyle(StyledElement::Keyword), FontStyle(FontStyleFlag::Bold));
 
     // Built-in lexers keep their own colours.
     QVERIFY(control.setLanguage(QStringLiteral("C/C++")));

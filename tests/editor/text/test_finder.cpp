@@ -313,7 +313,7 @@ void TestFinder::findDialogSearchesAndReports()
     ScriptedDialogs dialogs;
     EditCommands commands(control, dialogs, &control);
     control.setText(QStringLiteral("mes \"a\";\nmes \"b\";\nclose;"));
-    commands.find();
+    commands.showFind();
     auto *dialog = control.findChild<SearchDialog *>(QStringLiteral("wFind"));
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
@@ -339,16 +339,16 @@ void TestFinder::findDialogSearchesAndReports()
 
     // F3 and Ctrl+F3 repeat the dialog's search.
     control.selectRange(0, 0);
-    commands.findNext();
+    commands.repeatFindForward();
     QCOMPARE(control.selectionStartPosition(), 0);
     control.selectRange(control.textLength(), control.textLength());
-    commands.findPrevious();
+    commands.repeatFindBackward();
     QCOMPARE(control.selectionStartPosition(), 9);
 
     // Opening again offers the selected word.
     dialog->close();
     control.selectRange(18, 23);
-    commands.find();
+    commands.showFind();
     QCOMPARE(text->text(), QStringLiteral("close"));
     QCOMPARE(control.findChildren<SearchDialog *>(QStringLiteral("wFind")).size(), 1);
 }
@@ -360,7 +360,7 @@ void TestFinder::findNextMatchOpensDialogWithoutSearchText()
     EditCommands commands(control, dialogs, &control);
     control.setText(QStringLiteral("abc"));
     QVERIFY(!control.findChild<SearchDialog *>(QStringLiteral("wFind")));
-    commands.findNext();
+    commands.repeatFindForward();
     auto *dialog = control.findChild<SearchDialog *>(QStringLiteral("wFind"));
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
@@ -373,7 +373,7 @@ void TestFinder::replaceDialogReportsCount()
     ScriptedDialogs dialogs;
     EditCommands commands(control, dialogs, &control);
     control.setText(QStringLiteral("mes mes mes"));
-    commands.replace();
+    commands.showReplace();
     auto *dialog = control.findChild<SearchDialog *>(QStringLiteral("wReplace"));
     QVERIFY(dialog);
     dialog->findChild<QLineEdit *>(QStringLiteral("txtFind"))->setText(QStringLiteral("mes"));
@@ -401,7 +401,7 @@ void TestFinder::goToLineDialog()
     ScriptedDialogs dialogs;
     EditCommands commands(control, dialogs, &control);
     control.setText(QStringLiteral("1\n2\n3\n4\n5"));
-    commands.goToLine();
+    commands.showGoToLine();
     auto *dialog = control.findChild<QDialog *>(QStringLiteral("wGoToLine"));
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
@@ -420,7 +420,7 @@ void TestFinder::goToLineDialog()
     control.getCursorPosition(&caretLine, &column);
     QCOMPARE(caretLine, 2);
 
-    commands.goToLine();
+    commands.showGoToLine();
     QCOMPARE(line->value(), 3);
     line->setValue(1);
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
@@ -442,9 +442,9 @@ void TestFinder::dialogControlsAreNamed()
     EditControl control;
     ScriptedDialogs dialogs;
     EditCommands commands(control, dialogs, &control);
-    commands.find();
-    commands.replace();
-    commands.goToLine();
+    commands.showFind();
+    commands.showReplace();
+    commands.showGoToLine();
     auto *dialog = control.findChild<QDialog *>(dialogName);
     QVERIFY(dialog);
     QVERIFY(!dialog->windowTitle().isEmpty());

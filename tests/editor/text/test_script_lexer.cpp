@@ -235,17 +235,15 @@ void TestScriptLexer::editInDocument()
 
 void TestScriptLexer::elementLooks()
 {
-    EditControl control;
-    control.languages().registerLanguage(QStringLiteral("NPC Script"), [](QObject *parent) {
-        return new ScriptLexer(definition(Npc), parent);
-    });
-    control.setElementColour(EditorElement::KeywordText, QColor(1, 2, 3));
-    control.setElementColour(EditorElement::CommentText, QColor(4, 5, 6));
-    control.setElementFontStyle(EditorElement::KeywordStyle, 3);
-    control.setElementFontStyle(EditorElement::OperatorStyle, 2);
-    QVERIFY(control.setLanguage(QStringLiteral("NPC Script")));
-    auto *lexer = qobject_cast<ScriptLexer *>(control.lexer());
-    QVERIFY(lexer);
+    // The lexer needs no text area: the theme is all it reads.
+    ColourTheme theme;
+    theme.colours[EditorElement::KeywordText] = QColor(1, 2, 3);
+    theme.colours[EditorElement::CommentText] = QColor(4, 5, 6);
+    theme.fontStyles[StyledElement::Keyword] = FontStyleFlag::Bold | FontStyleFlag::Italic;
+    theme.fontStyles[StyledElement::Operator] = FontStyleFlag::Italic;
+    ScriptLexer language(definition(Npc));
+    ScriptLexer *lexer = &language;
+    lexer->applyColourTheme(theme);
 
     QCOMPARE(lexer->color(ScriptLexer::Keyword), QColor(1, 2, 3));
     QCOMPARE(lexer->color(ScriptLexer::Comment), QColor(4, 5, 6));

@@ -64,7 +64,7 @@ void TestCommandLineFiles::opening()
     QDir::setCurrent(working);
 
     const bool result = OpenCommandLineFiles(*window.document(), files,
-                                             [&window](const QString &line) { window.SetStatusText(line); });
+                                             [&window](const QString &line) { window.setStatusText(line); });
     QCOMPARE(result, !opened.isEmpty());
     QCOMPARE(window.document()->scriptFileName(), opened.isEmpty() ? QString() : tree.path("scripts/" + opened));
     QCOMPARE(window.editControl()->text(), text);

@@ -19,6 +19,10 @@
 #include "help_commands.h"
 #include "ini.h"
 #include "main_window.h"
+#include "menu_items.h"
+#include "script_lexer.h"
+#include "check_commands.h"
+#include "project_commands.h"
 #include "scripted_dialogs.h"
 #include "status_bar.h"
 #include "temp_tree.h"
@@ -27,6 +31,12 @@
 namespace {
 constexpr MsgBoxAnswer Yes = MsgBoxAnswer::Yes;
 constexpr MsgBoxAnswer No = MsgBoxAnswer::No;
+
+// What a command is seen to do.
+enum class Effect {
+    Status, Text, Clipboard, Selection, FileQuestion, Dialog, Launched, Font, Language, MessageBox, Checked,
+    Closed, Disabled,
+};
 }
 
 class TestMainWindow : public QObject
@@ -43,7 +53,7 @@ private:
 
         QString general() const { return window.statusPanels()->generalText(); }
         EditControl &editor() const { return *window.editControl(); }
-        void trigger(const char *name) const { window.action(QLatin1String(name))->trigger(); }
+        void trigger(const char *name) const { menuItem(window, QLatin1String(name))->trigger(); }
     };
 
     std::unique_ptr<Fixture> m_shared;
@@ -73,7 +83,7 @@ private Q_SLOTS:
         QFETCH(int, minor);
         QFETCH(int, revision);
         QFETCH(QString, title);
-        QCOMPARE(FormatTitle(major, minor, revision), title);
+        QCOMPARE(formatTitle(major, minor, revision), title);
     }
 
     void startState()
@@ -83,16 +93,16 @@ private Q_SLOTS:
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Quillmere v3.07, build#0042"));
         QCOMPARE(f.general(), QStringLiteral("Welcome to the Quillmere ..."));
         QVERIFY(f.window.statusPanels()->modifiedText().isEmpty());
-        QVERIFY(!f.window.action(QStringLiteral("mCLOSEPROJECT"))->isEnabled());
-        QVERIFY(!f.window.action(QStringLiteral("mPROJECTPROPERTIES"))->isEnabled());
-        QVERIFY(!f.window.action(QStringLiteral("mSEPARATOR17"))->isEnabled());
-        QVERIFY(f.window.action(QStringLiteral("mHIGHLIGHTINGTYPE_0"))->isChecked());
+        QVERIFY(!menuItem(f.window, QStringLiteral("mCLOSEPROJECT"))->isEnabled());
+        QVERIFY(!menuItem(f.window, QStringLiteral("mPROJECTPROPERTIES"))->isEnabled());
+        QVERIFY(!menuItem(f.window, QStringLiteral("mSEPARATOR17"))->isEnabled());
+        QVERIFY(menuItem(f.window, QStringLiteral("mHIGHLIGHTINGTYPE_0"))->isChecked());
         // Without a definition file the language is there all the same, with empty lists.
         QCOMPARE(f.editor().language(), QStringLiteral("NPC Script"));
         for (int i = 1; i < 10; ++i)
-            QVERIFY(!f.window.action(QStringLiteral("mHIGHLIGHTINGTYPE_%1").arg(i))->isChecked());
-        QVERIFY(!f.window.action(QStringLiteral("mOPTIONSREADONLY"))->isChecked());
-        QVERIFY(!f.window.action(QStringLiteral("mVIEWSHOWWHITESPACE"))->isChecked());
+            QVERIFY(!menuItem(f.window, QStringLiteral("mHIGHLIGHTINGTYPE_%1").arg(i))->isChecked());
+        QVERIFY(!menuItem(f.window, QStringLiteral("mOPTIONSREADONLY"))->isChecked());
+        QVERIFY(!menuItem(f.window, QStringLiteral("mVIEWSHOWWHITESPACE"))->isChecked());
 
         auto *project = f.window.findChild<QComboBox *>(QStringLiteral("cboProject"));
         QCOMPARE(project->count(), 2);
@@ -103,7 +113,6 @@ private Q_SLOTS:
         auto *unused = f.window.findChild<QComboBox *>(QStringLiteral("cboUnused"));
         QCOMPARE(unused->currentText(), QStringLiteral("Unused Selection List.."));
         QVERIFY(!unused->isEnabled());
-        QVERIFY(f.window.findChild<QWidget *>(QStringLiteral("txtMiscFunctions"))->isHidden());
 
         const QStringList panels = {QStringLiteral("_general"), QStringLiteral("_modified"),
                                     QStringLiteral("_capslock"), QStringLiteral("_numlock")};
@@ -111,135 +120,72 @@ private Q_SLOTS:
             QVERIFY2(f.window.findChild<QLabel *>(key), qPrintable(key));
     }
 
-    void editorDefaults()
+    void startLook()
     {
         Fixture f;
-        QCOMPARE(f.editor().editorFont().family(), QStringLiteral("Courier New"));
-        QCOMPARE(f.editor().editorFont().pointSize(), 9);
-        QCOMPARE(f.editor().tabWidth(), 4);
-        QCOMPARE(f.editor().elementColour(EditorElement::CurrentLineBackground), QColor(240, 240, 240));
-        QCOMPARE(f.editor().elementColour(EditorElement::KeywordText), QColor(0, 0, 255));
-        QCOMPARE(f.editor().elementColour(EditorElement::NumberText), QColor(128, 0, 225));
+        EditControl &editor = f.editor();
+        // Script text lines up in columns: a tab reaches column 4.
+        editor.setText(QStringLiteral("\tx"));
+        QCOMPARE(int(editor.SendScintilla(QsciScintillaBase::SCI_GETCOLUMN, 1UL)), 4);
+        // Keywords, comments and strings of the script language stand apart from plain text.
+        QsciLexer *language = editor.lexer();
+        QVERIFY(language);
+        const QColor plain = language->color(0);
+        const QList<QColor> parts = {language->color(ScriptLexer::Keyword), language->color(ScriptLexer::Comment),
+                                     language->color(ScriptLexer::String)};
+        for (const QColor &part : parts)
+            QVERIFY(part != plain);
+        QVERIFY(parts.at(0) != parts.at(1) && parts.at(1) != parts.at(2));
+        // The caret's line is highlighted.
+        QVERIFY(editor.SendScintilla(QsciScintillaBase::SCI_GETCARETLINEVISIBLE) != 0);
     }
 
-    void menuItems_data()
+    void shortcuts_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("parent");
-        QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shortcut");
-
-        const char *rows[][4] = {
-            {"mFILE", "", "File", ""},
-            {"mNEWFILE", "mFILE", "New File", "Ctrl+N"},
-            {"mOPENFILE", "mFILE", "Open File..", "Ctrl+O"},
-            {"mFILEINSERTFILE", "mFILE", "Insert File..", ""},
-            {"mSAVEFILE", "mFILE", "Save", "Ctrl+S"},
-            {"mSAVEAS", "mFILE", "Save As..", ""},
-            {"mSEPERATOR0", "mFILE", "-", ""},
-            {"mSEPARATOR17", "mFILE", "Print..", ""},
-            {"mSEPARATOR14", "mFILE", "-", ""},
-            {"mQUIT", "mFILE", "Quit", ""},
-            {"mEDIT", "", "Edit", ""},
-            {"mEDITUNDO", "mEDIT", "Undo", ""},
-            {"mEDITREDO", "mEDIT", "Redo", ""},
-            {"mSEPARATOR2", "mEDIT", "-", ""},
-            {"mEDITCUT", "mEDIT", "Cut", ""},
-            {"mEDITCOPY", "mEDIT", "Copy", ""},
-            {"mEDITPASTE", "mEDIT", "Paste", ""},
-            {"mSEPRATOR3", "mEDIT", "-", ""},
-            {"mEDITSELECTALL", "mEDIT", "Select All", ""},
-            {"mSEARCH", "", "Search", ""},
-            {"mSEARCHFIND", "mSEARCH", "Find", "Ctrl+F"},
-            {"mSEARCHFINDNEXT", "mSEARCH", "Find Next", "F3"},
-            {"mSEARCHFINDPREVIOUS", "mSEARCH", "Find Previous", "Ctrl+F3"},
-            {"mSEARCHREPLACE", "mSEARCH", "Replace", "Ctrl+H"},
-            {"mSEPARATOR10", "mSEARCH", "-", ""},
-            {"mSEARCHGOTOLINE", "mSEARCH", "Go to Line", ""},
-            {"mSEPARATOR11", "mSEARCH", "-", ""},
-            {"mINSERT", "", "Insert", ""},
-            {"mINSERTNPC", "mINSERT", "NPC", ""},
-            {"mINSERTSHOP", "mINSERT", "Shop", ""},
-            {"mSAYMARK", "mINSERT", "Message", "Ctrl+M"},
-            {"mINSERTCOLOURCODE", "mINSERT", "Colour Code", ""},
-            {"mSEPARATOR7", "mINSERT", "-", ""},
-            {"mINSERTCOMMANDS", "mINSERT", "Commands", ""},
-            {"mINSERTCOMMANDSINTERFACE", "mINSERTCOMMANDS", "Interface", ""},
-            {"mINSERTCOMMANDSACTION", "mINSERTCOMMANDS", "Action", ""},
-            {"mINSERTCOMMANDSLOGIC", "mINSERTCOMMANDS", "Logic", ""},
-            {"mINSERTCMDS_INTERFACE_0", "mINSERTCOMMANDSINTERFACE", "Message", ""},
-            {"mINSERTCMDS_ACTION_0", "mINSERTCOMMANDSACTION", "JobChange", ""},
-            {"mINSERTCMDS_LOGIC_0", "mINSERTCOMMANDSLOGIC", "If", ""},
-            {"mTEMPLATES", "mINSERT", "Templates", ""},
-            {"mNPCBLANKMESSAGE", "mTEMPLATES", "NPC - Blank Message", ""},
-            {"mPROJECT", "", "Project", ""},
-            {"mNEWPROJECT", "mPROJECT", "New Project", ""},
-            {"mOPENPROJECT", "mPROJECT", "Open Project..", ""},
-            {"mCLOSEPROJECT", "mPROJECT", "Close Project", ""},
-            {"mSEPARATOR8", "mPROJECT", "-", ""},
-            {"mPROJECTPROPERTIES", "mPROJECT", "Project Properties..", ""},
-            {"mDEBUG", "", "Debug", ""},
-            {"mDEBUGCHECKSCRIPT", "mDEBUG", "Check Script", "F7"},
-            {"mDEBUGUNKNOWNCOMMANDS", "mDEBUG", "Report Unknown Commands", ""},
-            {"mOPTIONS", "", "Options", ""},
-            {"mOPTIONSREADONLY", "mOPTIONS", "Read Only", ""},
-            {"mVIEW", "", "View", ""},
-            {"mVIEWVIEWAS", "mVIEW", "Highlighting Type..", ""},
-            {"mHIGHLIGHTINGTYPE_0", "mVIEWVIEWAS", "NPC Script", ""},
-            {"mHIGHLIGHTINGTYPE_1", "mVIEWVIEWAS", "-", ""},
-            {"mHIGHLIGHTINGTYPE_2", "mVIEWVIEWAS", "<none>", ""},
-            {"mHIGHLIGHTINGTYPE_3", "mVIEWVIEWAS", "C/C++", ""},
-            {"mHIGHLIGHTINGTYPE_4", "mVIEWVIEWAS", "Basic", ""},
-            {"mHIGHLIGHTINGTYPE_5", "mVIEWVIEWAS", "Java", ""},
-            {"mHIGHLIGHTINGTYPE_6", "mVIEWVIEWAS", "Pascal", ""},
-            {"mHIGHLIGHTINGTYPE_7", "mVIEWVIEWAS", "SQL", ""},
-            {"mHIGHLIGHTINGTYPE_8", "mVIEWVIEWAS", "HTML", ""},
-            {"mHIGHLIGHTINGTYPE_9", "mVIEWVIEWAS", "XML", ""},
-            {"mSEPARATOR12", "mVIEW", "-", ""},
-            {"mVIEWSETFONT", "mVIEW", "Set Font..", ""},
-            {"mSEPARATOR16", "mVIEW", "-", ""},
-            {"mVIEWSHOWWHITESPACE", "mVIEW", "Show Whitespace", ""},
-            {"mHELP", "", "Help", ""},
-            {"mHELPGOTOWEBSITE", "mHELP", "Go to website..", ""},
-            {"mHELPGOTOVEXLOFORUM", "mHELP", "Go to Vexlo forum..", ""},
-            {"mHELPGOTOTAMRINFORUM", "mHELP", "Go to Tamrin forum..", ""},
-            {"mSEPARATOR5", "mHELP", "-", ""},
-            {"mHELPABOUT", "mHELP", "About", ""},
+        const char *rows[][2] = {
+            {"mNEWFILE", "Ctrl+N"}, {"mOPENFILE", "Ctrl+O"}, {"mSAVEFILE", "Ctrl+S"}, {"mSEARCHFIND", "Ctrl+F"},
+            {"mSEARCHFINDNEXT", "F3"}, {"mSEARCHFINDPREVIOUS", "Ctrl+F3"}, {"mSEARCHREPLACE", "Ctrl+H"},
+            {"mSAYMARK", "Ctrl+M"}, {"mDEBUGCHECKSCRIPT", "F7"},
         };
         for (const auto &row : rows)
-            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1])
-                                  << QString::fromLatin1(row[2]) << QString::fromLatin1(row[3]);
+            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
     }
 
-    void menuItems()
+    void shortcuts()
     {
         QFETCH(QString, name);
-        QFETCH(QString, parent);
-        QFETCH(QString, caption);
         QFETCH(QString, shortcut);
-
         if (!m_shared)
             m_shared = std::make_unique<Fixture>(); // one window serves every row
-        Fixture *f = m_shared.get();
-        QAction *item = f->window.action(name);
+        QAction *item = menuItem(m_shared->window, name);
         QVERIFY(item);
-        if (caption == QLatin1String("-")) {
-            QVERIFY(item->isSeparator());
-        } else {
-            QString text = item->text();
-            text.remove(QLatin1Char('&'));
-            QCOMPARE(text, caption);
-        }
         QCOMPARE(item->shortcut(), QKeySequence(shortcut, QKeySequence::PortableText));
+    }
 
-        // It hangs in its parent's menu, in the table's order relative to its siblings.
-        if (parent.isEmpty()) {
-            QVERIFY(f->window.menuBar()->actions().contains(item));
-        } else {
-            QMenu *menu = f->window.action(parent)->menu();
-            QVERIFY(menu);
-            QVERIFY(menu->actions().contains(item));
+    // Every item of every menu is named once and has a caption to be heard by.
+    void menuItemsAreNamedOnce()
+    {
+        Fixture f;
+        QSet<QString> names;
+        QList<QMenu *> menus;
+        for (QAction *top : f.window.menuBar()->actions())
+            menus.append(top->menu());
+        int items = 0;
+        while (!menus.isEmpty()) {
+            for (QAction *item : menus.takeFirst()->actions()) {
+                QVERIFY2(!names.contains(item->objectName()), qPrintable(item->objectName()));
+                names.insert(item->objectName());
+                if (item->menu())
+                    menus.append(item->menu());
+                if (!item->isSeparator()) {
+                    QVERIFY2(!item->text().isEmpty(), qPrintable(item->objectName()));
+                    ++items;
+                }
+            }
         }
+        QVERIFY(items > 60);
     }
 
     void menuOrderFollowsTheTable()
@@ -252,16 +198,16 @@ private Q_SLOTS:
                                         QStringLiteral("mINSERT"), QStringLiteral("mPROJECT"), QStringLiteral("mDEBUG"),
                                         QStringLiteral("mOPTIONS"), QStringLiteral("mVIEW"), QStringLiteral("mHELP")}));
         QStringList file;
-        for (QAction *item : f.window.action(QStringLiteral("mFILE"))->menu()->actions())
+        for (QAction *item : menuItem(f.window, QStringLiteral("mFILE"))->menu()->actions())
             file.append(item->objectName());
         QCOMPARE(file, (QStringList{QStringLiteral("mNEWFILE"), QStringLiteral("mOPENFILE"),
                                     QStringLiteral("mFILEINSERTFILE"), QStringLiteral("mSAVEFILE"),
                                     QStringLiteral("mSAVEAS"), QStringLiteral("mSEPERATOR0"),
                                     QStringLiteral("mSEPARATOR17"), QStringLiteral("mSEPARATOR14"),
                                     QStringLiteral("mQUIT")}));
-        QCOMPARE(f.window.action(QStringLiteral("mDEBUG"))->menu()->actions(),
-                 (QList<QAction *>{f.window.action(QStringLiteral("mDEBUGCHECKSCRIPT")),
-                                   f.window.action(QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))}));
+        QCOMPARE(menuItem(f.window, QStringLiteral("mDEBUG"))->menu()->actions(),
+                 (QList<QAction *>{menuItem(f.window, QStringLiteral("mDEBUGCHECKSCRIPT")),
+                                   menuItem(f.window, QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))}));
     }
 
     void toolbar()
@@ -278,33 +224,26 @@ private Q_SLOTS:
                                   QStringLiteral("Displays the Create Folkmint."),
                                   QStringLiteral("Displays the Saymark wizard."),
                                   QStringLiteral("Inserts a HEX colour code into the script.")};
+        const QStringList menus = {QStringLiteral("mNEWFILE"), QStringLiteral("mOPENFILE"), QStringLiteral("mSAVEFILE"),
+                                   QString(), QStringLiteral("mINSERTNPC"), QStringLiteral("mSAYMARK"),
+                                   QStringLiteral("mINSERTCOLOURCODE")};
         QCOMPARE(buttons.size(), keys.size());
         for (int i = 0; i < buttons.size(); ++i) {
             QCOMPARE(buttons.at(i)->isSeparator(), keys.at(i).isEmpty());
             if (keys.at(i).isEmpty())
                 continue;
-            QCOMPARE(buttons.at(i)->objectName(), keys.at(i));
+            // The button is its menu item's action.
+            QCOMPARE(buttons.at(i), menuItem(f.window, menus.at(i)));
             QCOMPARE(buttons.at(i)->toolTip(), tips.at(i));
             QVERIFY2(!buttons.at(i)->icon().pixmap(16, 16).isNull(), qPrintable(keys.at(i)));
+            QVERIFY(!buttons.at(i)->isIconVisibleInMenu());
             auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(buttons.at(i)));
+            QCOMPARE(button->objectName(), keys.at(i));
             // Heard by what it does, never by its key.
             QVERIFY(!button->accessibleName().isEmpty());
             QVERIFY(!button->accessibleName().startsWith(QLatin1Char('_')));
             QVERIFY(button->focusPolicy() & Qt::TabFocus);
         }
-    }
-
-    void toolbarKeys()
-    {
-        Fixture f;
-        f.editor().replaceSelectedText(QStringLiteral("text"));
-        f.editor().setModified(false);
-        f.window.toolbarButtonClicked(QStringLiteral("_unknown"));
-        f.window.toolbarButtonClicked(QString());
-        QCOMPARE(f.editor().text(), QStringLiteral("text"));
-        f.window.toolbarButtonClicked(QStringLiteral("_newfile"));
-        QVERIFY(f.editor().text().isEmpty());
-        QCOMPARE(f.general(), QStringLiteral("Script has been cleared."));
     }
 
     void modifiedPanelFollowsTheEditor()
@@ -358,7 +297,7 @@ private Q_SLOTS:
         QFETCH(int, editorLeft);
         QFETCH(int, editorWidth);
         QFETCH(QList<int>, expected);
-        const MainLayout l = ComputeMainLayout(clientWidth, clientHeight, editorLeft, editorWidth);
+        const MainLayout l = computeMainLayout(clientWidth, clientHeight, editorLeft, editorWidth);
         QCOMPARE((QList<int>{l.npcListWidth, l.unusedListLeft, l.unusedListWidth, l.projectListHeight,
                              l.ruleWidth, l.editorWidth, l.editorHeight}),
                  expected);
@@ -426,8 +365,8 @@ private Q_SLOTS:
             f.editor().selectRange(0, selectionEnd);
         }
         QApplication::clipboard()->setText(clipboardBefore);
-        f.window.SetStatusText(QString());
-        f.window.action(item)->trigger();
+        f.window.setStatusText(QString());
+        menuItem(f.window, item)->trigger();
         QCOMPARE(f.general(), status);
         QCOMPARE(f.editor().text(), text);
         if (!undoRedo)
@@ -450,7 +389,7 @@ private Q_SLOTS:
     {
         Fixture f;
         QApplication::clipboard()->clear();
-        f.window.SetStatusText(QStringLiteral("before"));
+        f.window.setStatusText(QStringLiteral("before"));
         f.trigger("mEDITPASTE");
         QVERIFY(f.editor().text().isEmpty());
         QCOMPARE(f.general(), QStringLiteral("before"));
@@ -469,17 +408,17 @@ private Q_SLOTS:
     {
         Fixture f;
         f.trigger("mOPTIONSREADONLY");
-        QVERIFY(f.window.action(QStringLiteral("mOPTIONSREADONLY"))->isChecked());
+        QVERIFY(menuItem(f.window, QStringLiteral("mOPTIONSREADONLY"))->isChecked());
         QVERIFY(f.editor().isReadOnly());
         f.trigger("mOPTIONSREADONLY");
-        QVERIFY(!f.window.action(QStringLiteral("mOPTIONSREADONLY"))->isChecked());
+        QVERIFY(!menuItem(f.window, QStringLiteral("mOPTIONSREADONLY"))->isChecked());
         QVERIFY(!f.editor().isReadOnly());
 
         f.trigger("mVIEWSHOWWHITESPACE");
         QVERIFY(f.editor().isWhitespaceVisible());
         f.trigger("mVIEWSHOWWHITESPACE");
         QVERIFY(!f.editor().isWhitespaceVisible());
-        QVERIFY(!f.window.action(QStringLiteral("mVIEWSHOWWHITESPACE"))->isChecked());
+        QVERIFY(!menuItem(f.window, QStringLiteral("mVIEWSHOWWHITESPACE"))->isChecked());
     }
 
     void setFont_data()
@@ -574,9 +513,9 @@ private Q_SLOTS:
         f.trigger("mHIGHLIGHTINGTYPE_2");
         int checked = 0;
         for (int i = 0; i < 10; ++i)
-            checked += f.window.action(QStringLiteral("mHIGHLIGHTINGTYPE_%1").arg(i))->isChecked() ? 1 : 0;
+            checked += menuItem(f.window, QStringLiteral("mHIGHLIGHTINGTYPE_%1").arg(i))->isChecked() ? 1 : 0;
         QCOMPARE(checked, 1);
-        QVERIFY(f.window.action(QStringLiteral("mHIGHLIGHTINGTYPE_2"))->isChecked());
+        QVERIFY(menuItem(f.window, QStringLiteral("mHIGHLIGHTINGTYPE_2"))->isChecked());
     }
 
     void npcScriptIsReadOnceAndRestored()
@@ -587,7 +526,7 @@ private Q_SLOTS:
         MainWindow window(tree.paths(), dialogs);
         EditControl &editor = *window.editControl();
         QCOMPARE(editor.language(), QStringLiteral("NPC Script"));
-        QVERIFY(window.action(QStringLiteral("mHIGHLIGHTINGTYPE_0"))->isChecked());
+        QVERIFY(menuItem(window, QStringLiteral("mHIGHLIGHTINGTYPE_0"))->isChecked());
         editor.replaceSelectedText(QStringLiteral("MES x;"));
         const auto firstStyle = [&editor] {
             editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
@@ -596,10 +535,10 @@ private Q_SLOTS:
         const int keyword = firstStyle();
         QVERIFY(keyword != 0);
 
-        window.action(QStringLiteral("mHIGHLIGHTINGTYPE_2"))->trigger();
+        menuItem(window, QStringLiteral("mHIGHLIGHTINGTYPE_2"))->trigger();
         QCOMPARE(editor.language(), QString());
         QFile::remove(tree.paths().ScriptIniFile);
-        window.action(QStringLiteral("mHIGHLIGHTINGTYPE_0"))->trigger();
+        menuItem(window, QStringLiteral("mHIGHLIGHTINGTYPE_0"))->trigger();
         QCOMPARE(editor.language(), QStringLiteral("NPC Script"));
         QCOMPARE(firstStyle(), keyword);
     }
@@ -698,28 +637,153 @@ private Q_SLOTS:
         QCOMPARE(npc->itemText(2), QStringLiteral("    L_Here"));
     }
 
-    void everyMenuCommandIsConnected()
+    // Every command, run from its menu item or its toolbar button, and the one thing it must be
+    // seen to do. The text is "warp;close;" with "warp;" selected and "end;" on the clipboard.
+    void commands_data()
     {
+        QTest::addColumn<QString>("trigger");   // a menu item, or a toolbar button's key
+        QTest::addColumn<Effect>("effect");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *trigger, Effect effect, const QString &expected = QString()) {
+            QTest::newRow(trigger) << QString::fromLatin1(trigger) << effect << expected;
+        };
+        const QString openTitle = QStringLiteral("Select an NPC Script to open..");
+        const QString saveTitle = QStringLiteral("Enter filename for this script..");
+        row("mNEWFILE", Effect::Text, QString());
+        row("_newfile", Effect::Status, QStringLiteral("Script has been cleared."));
+        row("mOPENFILE", Effect::FileQuestion, openTitle);
+        row("_openfile", Effect::FileQuestion, openTitle);
+        row("mFILEINSERTFILE", Effect::FileQuestion, QStringLiteral("Select file to insert.."));
+        row("mSAVEFILE", Effect::FileQuestion, saveTitle);
+        row("_savefile", Effect::FileQuestion, saveTitle);
+        row("mSAVEAS", Effect::FileQuestion, saveTitle);
+        row("mSEPARATOR17", Effect::Disabled);
+        row("mQUIT", Effect::Closed);
+        row("mEDITUNDO", Effect::Status, QStringLiteral("Cannot Undo; currently at end of undo buffer."));
+        row("mEDITREDO", Effect::Status, QStringLiteral("Cannot Redo; currently at end of redo buffer."));
+        row("mEDITCUT", Effect::Text, QStringLiteral("close;"));
+        row("mEDITCOPY", Effect::Clipboard, QStringLiteral("warp;"));
+        row("mEDITPASTE", Effect::Text, QStringLiteral("end;close;"));
+        row("mEDITSELECTALL", Effect::Selection, QStringLiteral("warp;close;"));
+        row("mSEARCHFIND", Effect::Dialog, QStringLiteral("wFind"));
+        row("mSEARCHFINDNEXT", Effect::Dialog, QStringLiteral("wFind"));
+        row("mSEARCHFINDPREVIOUS", Effect::Dialog, QStringLiteral("wFind"));
+        row("mSEARCHREPLACE", Effect::Dialog, QStringLiteral("wReplace"));
+        row("mSEARCHGOTOLINE", Effect::Dialog, QStringLiteral("wGoToLine"));
+        row("mINSERTNPC", Effect::Launched, QStringLiteral("Modules/Folkmint"));
+        row("_insertnpc", Effect::Launched, QStringLiteral("Modules/Folkmint"));
+        row("mINSERTSHOP", Effect::Launched, QStringLiteral("Modules/Bartlow"));
+        row("mSAYMARK", Effect::Launched, QStringLiteral("Modules/Saymark"));
+        row("_saymark", Effect::Launched, QStringLiteral("Modules/Saymark"));
+        row("mINSERTCOLOURCODE", Effect::Text, QStringLiteral("^FF8000close;"));
+        row("_insertcolour", Effect::Text, QStringLiteral("^FF8000close;"));
+        row("mNPCBLANKMESSAGE", Effect::Text, QStringLiteral("next;close;"));
+        row("mINSERTCMDS_INTERFACE_0", Effect::Text, QStringLiteral("mes \"\";close;"));
+        row("mINSERTCMDS_ACTION_0", Effect::Text, QStringLiteral("jobchange \"job_\";close;"));
+        row("mINSERTCMDS_LOGIC_1", Effect::Text, QStringLiteral("goto ;close;"));
+        row("mNEWPROJECT", Effect::FileQuestion, QStringLiteral("Enter filename for new Project file.."));
+        row("mOPENPROJECT", Effect::FileQuestion, QStringLiteral("Select project file to open.."));
+        row("mCLOSEPROJECT", Effect::Status, QStringLiteral("The current project has been closed."));
+        row("mPROJECTPROPERTIES", Effect::Dialog, QStringLiteral("wProject"));
+        row("mDEBUGCHECKSCRIPT", Effect::Status, QStringLiteral("No problems found."));
+        row("mDEBUGUNKNOWNCOMMANDS", Effect::Checked, QStringLiteral("unknown commands unreported"));
+        row("mOPTIONSREADONLY", Effect::Checked, QStringLiteral("read-only"));
+        row("mVIEWSETFONT", Effect::Font, QStringLiteral("DejaVu Sans Mono"));
+        row("mVIEWSHOWWHITESPACE", Effect::Checked, QStringLiteral("whitespace shown"));
+        row("mHIGHLIGHTINGTYPE_2", Effect::Language, QString());
+        row("mHIGHLIGHTINGTYPE_3", Effect::Language, QStringLiteral("C/C++"));
+        row("mHIGHLIGHTINGTYPE_9", Effect::Language, QStringLiteral("XML"));
+        row("mHELPGOTOWEBSITE", Effect::Launched, QStringLiteral("https://www.quillmere.org/"));
+        row("mHELPGOTOVEXLOFORUM", Effect::Launched, QStringLiteral("https://www.quillmere.org/forum/"));
+        row("mHELPGOTOTAMRINFORUM", Effect::Launched, QStringLiteral("https://forum.tamrin.org/index.php?showtopic=2718"));
+        row("mHELPABOUT", Effect::MessageBox, QStringLiteral("Placeholder.."));
+    }
+
+    void commands()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(Effect, effect);
+        QFETCH(QString, expected);
         Fixture f;
-        QCOMPARE(f.window.unknownCommandNames(), QStringList());
-        // Print has no function.
-        const QStringList waiting = {QStringLiteral("mSEPARATOR17")};
-        QList<QMenu *> menus;
-        for (QAction *top : f.window.menuBar()->actions())
-            menus.append(top->menu());
-        int commands = 0;
-        while (!menus.isEmpty()) {
-            for (QAction *item : menus.takeFirst()->actions()) {
-                if (item->menu()) {
-                    menus.append(item->menu());
-                } else if (!item->isSeparator()) {
-                    ++commands;
-                    const QString name = item->objectName();
-                    QVERIFY2(f.window.isCommandConnected(name) != waiting.contains(name), qPrintable(name));
-                }
-            }
+        f.tree.write(QStringLiteral("Data/Templates/Blank Message NPC.txt"), "next;");
+        f.window.show();
+        EditControl &editor = f.editor();
+        editor.setText(QStringLiteral("warp;close;"));
+        editor.clearUndoHistory();
+        editor.setModified(false);
+        editor.selectRange(0, 5);
+        QApplication::clipboard()->setText(QStringLiteral("end;"));
+        f.dialogs.colours.enqueue(QColor(0xFF, 0x80, 0x00));
+        QFont font(QStringLiteral("DejaVu Sans Mono"));
+        f.dialogs.fonts.enqueue(font);
+        // Close Project and Project Properties need a project.
+        f.window.projectCommands()->openProject(f.tree.write(
+            QStringLiteral("p.prj"), "[Project Information]\r\nEditor Version=0100026\r\nTotal Files=0\r\n"));
+        f.window.setStatusText(QString());
+
+        if (trigger.startsWith(QLatin1Char('_')))
+            toolbarButton(f.window, trigger)->click();
+        else
+            menuItem(f.window, trigger)->trigger();
+
+        switch (effect) {
+        case Effect::Status:
+            // Check Script reports once its model is built.
+            QTRY_COMPARE(f.general(), expected);
+            break;
+        case Effect::Text:
+            QCOMPARE(editor.text(), expected);
+            break;
+        case Effect::Clipboard:
+            QCOMPARE(QApplication::clipboard()->text(), expected);
+            break;
+        case Effect::Selection:
+            QCOMPARE(editor.selectedText(), expected);
+            break;
+        case Effect::FileQuestion:
+            QCOMPARE(f.dialogs.fileRequests.size(), 1);
+            QCOMPARE(f.dialogs.fileRequests.first().title, expected);
+            break;
+        case Effect::Dialog:
+            QTRY_VERIFY(f.window.findChild<QDialog *>(expected) && f.window.findChild<QDialog *>(expected)->isVisible());
+            break;
+        case Effect::Launched:
+            QCOMPARE(f.dialogs.launched.size(), 1);
+            QVERIFY2(f.dialogs.launched.first() == expected
+                         || f.dialogs.launched.first().startsWith(f.tree.root() + expected + QLatin1Char('|')),
+                     qPrintable(f.dialogs.launched.first()));
+            break;
+        case Effect::Font:
+            QCOMPARE(editor.editorFont().family(), expected);
+            break;
+        case Effect::Language:
+            QCOMPARE(editor.language(), expected);
+            QVERIFY(menuItem(f.window, trigger)->isChecked());
+            break;
+        case Effect::MessageBox:
+            QCOMPARE(f.dialogs.msgBoxRequests.size(), 1);
+            QCOMPARE(f.dialogs.msgBoxRequests.first().title, expected);
+            break;
+        case Effect::Checked: {
+            QVERIFY(menuItem(f.window, trigger)->isCheckable());
+            const bool checked = menuItem(f.window, trigger)->isChecked();
+            const QMap<QString, bool> states = {
+                {QStringLiteral("unknown commands unreported"), !f.window.checkCommands()->reportsUnknownCommands()},
+                {QStringLiteral("read-only"), editor.isReadOnly() && checked},
+                {QStringLiteral("whitespace shown"), editor.isWhitespaceVisible() && checked},
+            };
+            QVERIFY(states.value(expected));
+            break;
         }
-        QVERIFY(commands > waiting.size() + 20);
+        case Effect::Closed:
+            QVERIFY(!f.window.isVisible());
+            break;
+        case Effect::Disabled:
+            QVERIFY(!menuItem(f.window, trigger)->isEnabled());
+            QCOMPARE(editor.text(), QStringLiteral("warp;close;"));
+            QVERIFY(f.dialogs.fileRequests.isEmpty() && f.dialogs.msgBoxRequests.isEmpty());
+            break;
+        }
     }
 
     void logOut_data()
