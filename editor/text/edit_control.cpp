@@ -1,6 +1,7 @@
 // The editor's text area: files, line breaks, options, languages and dialogs on top of QScintilla.
 #include "edit_control.h"
 
+#include "jump_placement.h"
 #include "widget_names.h"
 
 #include <QClipboard>
@@ -35,6 +36,8 @@ EditControl::EditControl(QWidget *parent)
     // The horizontal scroll bar follows the longest line instead of a fixed width.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
+    // The last lines can scroll up too, so a jump to one of them lands in the upper third.
+    SendScintilla(SCI_SETENDATLASTLINE, 0UL);
     SendScintilla(SCI_SETEOLMODE, scintillaEolMode(m_lineBreaks));
 
     m_font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -51,10 +54,33 @@ FileResult EditControl::openFile(const QString &path)
     if (!read)
         return read;
     const DecodedText text = TextFile::decode(std::move(bytes));
-    m_encoding = text.encoding;
     m_lineBreaks = text.lineBreaks;
     loadUtf8(text.utf8);
+    setEncoding(text.encoding);
     return {};
+}
+
+FileResult EditControl::reopenFile(const QString &path, TextEncoding encoding)
+{
+    QByteArray bytes;
+    const FileResult read = TextFile::read(path, &bytes);
+    if (!read)
+        return read;
+    const std::optional<DecodedText> text = TextFile::decodeAs(bytes, encoding);
+    if (!text)
+        return {false, QStringLiteral("The file holds bytes that are not valid in that encoding.")};
+    m_lineBreaks = text->lineBreaks;
+    loadUtf8(text->utf8);
+    setEncoding(text->encoding);
+    return {};
+}
+
+void EditControl::setEncoding(TextEncoding encoding)
+{
+    if (encoding == m_encoding)
+        return;
+    m_encoding = encoding;
+    Q_EMIT encodingChanged(encoding);
 }
 
 void EditControl::loadUtf8(const QByteArray &utf8)
@@ -84,7 +110,7 @@ FileResult EditControl::saveFile(const QString &path)
     const FileResult written = TextFile::write(path, encoded.bytes);
     if (!written)
         return written;
-    m_encoding = encoded.encoding;
+    setEncoding(encoded.encoding);
     setModified(false);
     return {};
 }
@@ -145,9 +171,9 @@ void EditControl::clearUndoHistory()
 
 void EditControl::resetDocument()
 {
-    m_encoding = TextEncoding::Utf8;
     m_lineBreaks = LineBreakStyle::CrLf;
     loadUtf8(QByteArray());
+    setEncoding(TextEncoding::Utf8);
 }
 
 bool EditControl::canUndo() const
@@ -354,9 +380,9 @@ bool EditControl::isReadOnly() const
 void EditControl::selectRange(int from, int to)
 {
     const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(from));
-    SendScintilla(SCI_ENSUREVISIBLEENFORCEPOLICY, static_cast<unsigned long>(line));
+    SendScintilla(SCI_ENSUREVISIBLE, static_cast<unsigned long>(line));
     SendScintilla(SCI_SETSEL, static_cast<unsigned long>(from), static_cast<long>(to));
-    SendScintilla(SCI_SCROLLCARET);
+    PlaceJumpedLine(*this, int(line));
 }
 
 int EditControl::replaceRange(int from, int to, const QString &text)
@@ -400,7 +426,7 @@ void EditControl::goToLine(int line)
     const int index = qBound(1, line, qMax(1, last)) - 1;
     ensureLineVisible(index);
     setCursorPosition(index, 0);
-    SendScintilla(SCI_SCROLLCARET);
+    PlaceJumpedLine(*this, index);
     setFocus();
 }
 

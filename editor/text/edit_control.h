@@ -65,6 +65,9 @@ public:
     // Replaces the whole text with the file's; detects UTF-8 (with or without a byte-order mark)
     // or Windows-1252 and the line-break style. Not modified afterwards. Undo history cleared.
     FileResult openFile(const QString &path);
+    // Reads the file again as the user says it is encoded; refused, with the text untouched,
+    // when the bytes are not valid in that encoding.
+    FileResult reopenFile(const QString &path, TextEncoding encoding);
     // Writes the whole text atomically, in the document's encoding and line-break style.
     // Afterwards not modified; modificationChanged reports it.
     FileResult saveFile(const QString &path);
@@ -125,12 +128,16 @@ public:
 Q_SIGNALS:
     // The face or size of the text changed; margins that measure text follow it.
     void editorFontChanged();
+    // The file's encoding is another now: opened, reopened, reset, or saved as UTF-8 after
+    // the text gained what its code page cannot hold.
+    void encodingChanged(TextEncoding encoding);
 
 private:
     void applyElementStyles();
     void applyFontTo(QsciLexer *language) const;
     void applyChrome();
     void loadUtf8(const QByteArray &utf8);
+    void setEncoding(TextEncoding encoding);
     int positionAt(int line, int column) const;
 
     LanguageRegistry m_languages;
