@@ -29,7 +29,7 @@ const QList<MenuEntry> &MainMenuTable()
         {"mSEARCHFINDPREVIOUS", "Find Previous", "Ctrl+F3", "mSEARCH"},
         {"mSEARCHREPLACE", "Replace", "Ctrl+H", "mSEARCH"},
         {"mSEPARATOR10", "-", "", "mSEARCH"},
-        {"mSEARCHGOTOLINE", "Go to Line", "", "mSEARCH"},
+        {"mSEARCHGOTOLINE", "Go to Line", "Ctrl+G", "mSEARCH"},
         {"mSEPARATOR11", "-", "", "mSEARCH"},
         {"mINSERT", "Insert", "", ""},
         {"mINSERTNPC", "NPC", "", "mINSERT"},
