@@ -6,6 +6,8 @@
 #include "edit_control.h"
 #include "shell_helpers.h"
 
+#include <QFileInfo>
+
 Document::Document(EditControl &control, DialogSeam &dialogs, QWidget *owner, QObject *parent)
     : QObject(parent)
     , m_control(control)
@@ -40,9 +42,22 @@ void Document::ResetScript()
     SetModified(false);
 }
 
-QString Document::askFileName(bool save, const QString &title)
+QString Document::askFileName(FileDialogKind kind, const QString &title)
 {
-    return m_dialogs.fileName(AnyFileRequest(m_owner, save ? FileDialogMode::Save : FileDialogMode::Open, title));
+    const bool save = kind == FileDialogKind::SaveScript;
+    FileDialogRequest request = ScriptFileRequest(m_owner, save ? FileDialogMode::Save : FileDialogMode::Open, title);
+    request.initialFolder = m_folders.folder(kind);
+    if (save) {
+        // An untitled script is offered a name the script folders and quillcheck look for.
+        const QFileInfo current(m_fileName);
+        request.initialName = m_fileName.isEmpty() ? QStringLiteral("untitled.txt") : current.fileName();
+        if (request.initialFolder.isEmpty() && !m_fileName.isEmpty())
+            request.initialFolder = current.absolutePath();
+        request.defaultExtension = QStringLiteral("txt");
+    }
+    const QString path = m_dialogs.fileName(request);
+    m_folders.remember(kind, path);
+    return path;
 }
 
 bool Document::NewScript()
@@ -60,7 +75,7 @@ bool Document::OpenScript()
     // Asked before the dialog, so the user's changes are never dropped by a load.
     if (!PromptSaveModified())
         return false;
-    const QString path = askFileName(false, QStringLiteral("Select an NPC Script to open.."));
+    const QString path = askFileName(FileDialogKind::OpenScript, QStringLiteral("Select an NPC Script to open.."));
     if (path.isEmpty())
         return false;
     return OpenScriptFile(path, false);
@@ -89,7 +104,7 @@ bool Document::OpenScriptFile(const QString &path, bool quiet)
 
 bool Document::InsertFile()
 {
-    const QString path = askFileName(false, QStringLiteral("Select file to insert.."));
+    const QString path = askFileName(FileDialogKind::InsertFile, QStringLiteral("Select file to insert.."));
     if (!FileExists(path))
         return false;
     int line = 0;
@@ -120,7 +135,7 @@ bool Document::SaveScript()
 
 bool Document::SaveScriptAs()
 {
-    const QString path = askFileName(true, QStringLiteral("Enter filename for this script.."));
+    const QString path = askFileName(FileDialogKind::SaveScript, QStringLiteral("Enter filename for this script.."));
     if (path.isEmpty()) {
         Q_EMIT statusText(QStringLiteral("Script saving cancelled - no filename entered."));
         return false;

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include "common_dialogs.h"
+
 class DialogSeam;
 class EditControl;
 class QWidget;
@@ -40,11 +42,12 @@ Q_SIGNALS:
     void scriptFileUsed(const QString &path);
 
 private:
-    QString askFileName(bool save, const QString &title);
+    QString askFileName(FileDialogKind kind, const QString &title);
 
     EditControl &m_control;
     DialogSeam &m_dialogs;
     QWidget *m_owner;
     QString m_fileName;
     bool m_modified = false;
+    DialogFolders m_folders;
 };

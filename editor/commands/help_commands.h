@@ -18,4 +18,7 @@ QString FormatTitle(int major, int minor, int revision);
 void OpenWebsite(DialogSeam &dialogs, QWidget *owner);
 void OpenForum(DialogSeam &dialogs, QWidget *owner);
 void OpenTamrinTopic(DialogSeam &dialogs, QWidget *owner);
-void ShowAbout(DialogSeam &dialogs);
+// The About box's lines: name and version, what the program is for, its licence, where the
+// user's settings and own copies of the shipped files are kept, and our web pages.
+QString AboutText(const QString &title, const QString &dataFolder);
+void ShowAbout(DialogSeam &dialogs, const QString &title, const QString &dataFolder);

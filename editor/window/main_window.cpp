@@ -22,8 +22,10 @@
 #include "command_catalogue.h"
 #include "dialog_seam.h"
 #include "document.h"
+#include "document_status.h"
 #include "edit_commands.h"
 #include "edit_control.h"
+#include "encoding_commands.h"
 #include "editor_defaults.h"
 #include "help_commands.h"
 #include "insert_commands.h"
@@ -32,6 +34,7 @@
 #include "module_channel.h"
 #include "module_commands.h"
 #include "outline_list.h"
+#include "pane_splitter.h"
 #include "project_commands.h"
 #include "recent_files.h"
 #include "rule_line.h"
@@ -165,6 +168,13 @@ void MainWindow::createControls()
     nameWidget(m_commandBox, QStringLiteral("txtMiscFunctions"), tr("Module commands"));
     m_commandBox->setGeometry(twipsToPixels(MainWindowDesign::CommandBox));
     m_commandBox->hide();
+
+    m_panes = new PaneSplitter(*m_projectSelector, *m_projectList, *m_npcList, *m_unusedList, *m_editor,
+                               m_paths.SettingsIniFile, m_client);
+    m_panes->setGeometry(twipsToPixels(MainWindowDesign::ProjectSelector.left()),
+                         twipsToPixels(MainWindowDesign::ProjectSelector.top()),
+                         twipsToPixels(MainWindowDesign::Editor.right() - MainWindowDesign::ProjectSelector.left()),
+                         twipsToPixels(MainWindowDesign::Editor.bottom() - MainWindowDesign::ProjectSelector.top()));
 
     setTabOrder(m_projectSelector, m_projectList);
     setTabOrder(m_projectList, m_editor);
@@ -347,6 +357,7 @@ void MainWindow::connectCommands()
     connect(m_projectCommands, &ProjectCommands::statusText, this, &MainWindow::SetStatusText);
     connect(m_checkCommands, &CheckCommands::statusText, this, &MainWindow::SetStatusText);
     connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, &MainWindow::SetProjectMenus);
+    connect(m_projectCommands, &ProjectCommands::scriptOpenedFromList, m_editor, [this] { m_editor->setFocus(); });
     connect(m_document, &Document::scriptFileUsed, m_recentFiles, &RecentFiles::add);
     // cboProject's first item is "Recent Files", its second "Project Files".
     connect(m_projectSelector, &QComboBox::currentIndexChanged, m_projectCommands,
@@ -358,6 +369,10 @@ void MainWindow::connectCommands()
     connectAction("mSAVEFILE", m_document, &Document::SaveScript);
     connectAction("mSAVEAS", m_document, &Document::SaveScriptAs);
     connectAction("mQUIT", this, &QWidget::close);
+    auto *encodings = new EncodingCommands(*m_document, *m_editor, this, this);
+    action(QStringLiteral("mFILE"))->menu()->insertMenu(action(QStringLiteral("mSEPERATOR0")), encodings->menu());
+    connect(encodings, &EncodingCommands::statusText, this, &MainWindow::SetStatusText);
+    new DocumentStatus(*this, *m_document, *m_editor, *m_status);
 
     connectAction("mEDITUNDO", m_editCommands, &EditCommands::undo);
     connectAction("mEDITREDO", m_editCommands, &EditCommands::redo);
@@ -400,7 +415,9 @@ void MainWindow::connectCommands()
     connectAction("mHELPGOTOWEBSITE", this, [this] { OpenWebsite(m_dialogs, nullptr); });
     connectAction("mHELPGOTOVEXLOFORUM", this, [this] { OpenForum(m_dialogs, nullptr); });
     connectAction("mHELPGOTOTAMRINFORUM", this, [this] { OpenTamrinTopic(m_dialogs, nullptr); });
-    connectAction("mHELPABOUT", this, [this] { ShowAbout(m_dialogs); });
+    connectAction("mHELPABOUT", this, [this] {
+        ShowAbout(m_dialogs, FormatTitle(m_version.major, m_version.minor, m_version.revision), m_paths.DataPath);
+    });
 
     // Typing after a log-out question makes the next close ask again.
     connect(m_editor, &QsciScintilla::textChanged, this, [this] { m_closeConfirmed = false; });
@@ -456,12 +473,12 @@ void MainWindow::layoutClient()
     const MainLayout layout = ComputeMainLayout(pixelsToTwips(m_client->width()), pixelsToTwips(m_client->height()),
                                                 editor.x(), editor.width());
 
-    m_npcList->resize(twipsToPixels(layout.npcListWidth), m_npcList->height());
-    m_unusedList->setGeometry(twipsToPixels(layout.unusedListLeft), m_unusedList->y(),
-                              twipsToPixels(layout.unusedListWidth), m_unusedList->height());
-    m_projectList->resize(m_projectList->width(), twipsToPixels(layout.projectListHeight));
+    // The panes below the rule take what the text area's rules give it; within them the
+    // splitter keeps the file list's width and the selection lists share the text's width.
     m_rule->resize(twipsToPixels(layout.ruleWidth), m_rule->height());
-    m_editor->resize(twipsToPixels(layout.editorWidth), twipsToPixels(layout.editorHeight));
+    const int rightMargin = twipsToPixels(MainWindowDesign::ClientWidth - MainWindowDesign::Editor.right() - 1);
+    const int listsHeight = twipsToPixels(MainWindowDesign::Editor.top() - MainWindowDesign::ProjectSelector.top());
+    m_panes->resize(m_client->width() - m_panes->x() - rightMargin, listsHeight + twipsToPixels(layout.editorHeight));
 
     // Toolbar and status bar are docked: full width, at the top and the bottom.
     m_toolbar->setGeometry(0, 0, m_client->width(), twipsToPixels(MainWindowDesign::Toolbar.height()));
@@ -529,6 +546,11 @@ QWidget *MainWindow::clientArea() const
     return m_client;
 }
 
+PaneSplitter *MainWindow::panes() const
+{
+    return m_panes;
+}
+
 const AppPaths &MainWindow::paths() const
 {
     return m_paths;
@@ -547,6 +569,7 @@ QStringList MainWindow::unknownCommandNames() const
 bool MainWindow::commitSession(bool mayAsk)
 {
     SaveWindowMetrics(this, m_paths.SettingsIniFile);
+    m_panes->storeWidth();
     if (!mayAsk)
         return true;
     if (!m_document->PromptSaveModified())
@@ -573,6 +596,7 @@ void MainWindow::commitData(QSessionManager &manager)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     SaveWindowMetrics(this, m_paths.SettingsIniFile);
+    m_panes->storeWidth();
     if (!m_closeConfirmed && !m_document->PromptSaveModified()) {
         event->ignore();
         return;
