@@ -115,7 +115,8 @@ double plausibility(const QString &text, TextEncoding encoding)
             break;
         }
     }
-    return wide == 0 ? 0 : double(common) / wide;
+    // One common character alone proves little: two accented letters often make one.
+    return common < 2 ? 0 : double(common) / wide;
 }
 
 // Where two bytes from 0x80 up first stand side by side, or -1. Without such a pair no
@@ -170,7 +171,8 @@ bool isDoubleByte(TextEncoding encoding)
 
 TextEncoding detect(const QByteArray &bytes)
 {
-    const qsizetype firstPair = firstHighBytePair(bytes);
+    // A UTF-8 mark says what the writer meant, even where the bytes after it went wrong.
+    const qsizetype firstPair = bytes.startsWith("\xEF\xBB\xBF") ? -1 : firstHighBytePair(bytes);
     if (firstPair < 0)
         return TextEncoding::Windows1252;
     const QByteArray sample = sampleOf(bytes, firstPair);

@@ -43,9 +43,8 @@ EncodingCommands::EncodingCommands(Document &document, EditControl &control, QWi
         item->setObjectName(QLatin1String(choice.objectName));
         item->setCheckable(true);
         group->addAction(item);
+        item->setData(int(choice.encoding));
         m_items.append(item);
-        const TextEncoding encoding = choice.encoding;
-        connect(item, &QAction::triggered, this, [this, encoding] { reopen(encoding); });
     }
     connect(m_menu, &QMenu::aboutToShow, this, &EncodingCommands::checkCurrent);
     connect(&m_control, &EditControl::encodingChanged, this, &EncodingCommands::checkCurrent);
@@ -79,6 +78,11 @@ bool EncodingCommands::reopen(TextEncoding encoding)
     }
     Q_EMIT statusText(QStringLiteral("The script has been reopened as %1.").arg(EncodingName(m_control.encoding())));
     return true;
+}
+
+bool EncodingCommands::reopenWith(const QAction *item)
+{
+    return m_items.contains(item) && reopen(TextEncoding(item->data().toInt()));
 }
 
 void EncodingCommands::checkCurrent()

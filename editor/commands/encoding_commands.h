@@ -23,6 +23,8 @@ public:
     QMenu *menu() const;
     // Asks about unsaved changes first, as Open does. True when the script was read again.
     bool reopen(TextEncoding encoding);
+    // The same for one of the menu's items.
+    bool reopenWith(const QAction *item);
 
 Q_SIGNALS:
     void statusText(const QString &text);

@@ -372,6 +372,10 @@ void MainWindow::connectCommands()
     auto *encodings = new EncodingCommands(*m_document, *m_editor, this, this);
     action(QStringLiteral("mFILE"))->menu()->insertMenu(action(QStringLiteral("mSEPERATOR0")), encodings->menu());
     connect(encodings, &EncodingCommands::statusText, this, &MainWindow::SetStatusText);
+    for (QAction *item : encodings->menu()->actions()) {
+        m_actions.insert(item->objectName(), item);
+        connectAction(qPrintable(item->objectName()), encodings, [encodings, item] { encodings->reopenWith(item); });
+    }
     new DocumentStatus(*this, *m_document, *m_editor, *m_status);
 
     connectAction("mEDITUNDO", m_editCommands, &EditCommands::undo);

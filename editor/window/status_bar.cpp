@@ -52,6 +52,14 @@ QString StatusBar::generalText() const
 void StatusBar::setGeneralText(const QString &text)
 {
     m_general->setText(text);
+    m_actionMessage = true;
+}
+
+void StatusBar::clearActionMessage()
+{
+    if (m_actionMessage)
+        m_general->clear();
+    m_actionMessage = false;
 }
 
 QString StatusBar::modifiedText() const

@@ -29,6 +29,8 @@ public:
 
     QString generalText() const;
     void setGeneralText(const QString &text);
+    // Clears a message an action gave; the greeting at start stays until one replaces it.
+    void clearActionMessage();
     QString modifiedText() const;
     void setModifiedText(const QString &text);
     // The caret's line and column, counted from 1.
@@ -48,6 +50,7 @@ private:
     QLabel *addPanel(const QString &key, const QString &text, int stretch);
 
     QLabel *m_general = nullptr;
+    bool m_actionMessage = false;
     QLabel *m_caretPosition = nullptr;
     QLabel *m_encoding = nullptr;
     QLabel *m_modified = nullptr;

@@ -377,9 +377,10 @@ private Q_SLOTS:
         auto *npc = f.window.findChild<QComboBox *>(QStringLiteral("cboNPC"));
         auto *unused = f.window.findChild<QComboBox *>(QStringLiteral("cboUnused"));
         auto *files = f.window.findChild<QTreeWidget *>(QStringLiteral("lvwProject"));
-        // At first show the designed sizes: the file list 2190 twips wide, the text 6975.
+        // At first show the designed file list (2190 twips) and the text's right margin (45 twips).
         QCOMPARE(files->width(), 146);
-        QCOMPARE(f.editor().width(), 465);
+        QWidget *client = f.window.clientArea();
+        QCOMPARE(f.editor().mapTo(client, QPoint(f.editor().width(), 0)).x(), client->width() - 3);
         const int editorBefore = f.editor().width();
         const int editorHeightBefore = f.editor().height();
         const int filesBefore = files->width();
@@ -537,10 +538,10 @@ private Q_SLOTS:
         QFont chosen(QStringLiteral("DejaVu Sans Mono"));
         chosen.setPointSizeF(10.5);
         f.dialogs.fonts.enqueue(confirmed ? std::optional<QFont>(chosen) : std::nullopt);
-        f.trigger("mVIEWSETFONT");
-        QCOMPARE(f.dialogs.fontRequests.size(), 1);
         // The face the text is drawn in, whichever stands in for Courier New on this desktop.
         const QString drawn = QFontInfo(f.editor().editorFont()).family();
+        f.trigger("mVIEWSETFONT");
+        QCOMPARE(f.dialogs.fontRequests.size(), 1);
         QVERIFY(QFontDatabase::families().contains(drawn));
         QCOMPARE(f.dialogs.fontRequests.first().family(), drawn);
         QCOMPARE(f.dialogs.fontRequests.first().pointSize(), 9);
