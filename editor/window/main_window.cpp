@@ -115,7 +115,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     m_editor->setFocus();
     // Without it the editor still works; only the modules cannot hand their text back.
     if (!m_channel->open(qint32(QCoreApplication::applicationPid())))
-        SetStatusText(QStringLiteral("The module channel could not be opened: modules cannot insert their text."));
+        m_status->setStartText(QStringLiteral("The module channel could not be opened: modules cannot insert their text."));
 }
 
 void MainWindow::createControls()

@@ -55,6 +55,12 @@ void StatusBar::setGeneralText(const QString &text)
     m_actionMessage = true;
 }
 
+void StatusBar::setStartText(const QString &text)
+{
+    m_general->setText(text);
+    m_actionMessage = false;
+}
+
 void StatusBar::clearActionMessage()
 {
     if (m_actionMessage)

@@ -31,6 +31,8 @@ public:
     void setGeneralText(const QString &text);
     // Clears a message an action gave; the greeting at start stays until one replaces it.
     void clearActionMessage();
+    // A message about the start itself, kept like the greeting.
+    void setStartText(const QString &text);
     QString modifiedText() const;
     void setModifiedText(const QString &text);
     // The caret's line and column, counted from 1.
