@@ -1,6 +1,7 @@
 // Reading, writing and converting the bytes of script files.
 #include "text_file.h"
 
+#include "east_asian_codec.h"
 #include "text_codec.h"
 
 #include <QFile>
@@ -273,7 +274,47 @@ DecodedText decode(QByteArray bytes)
             text.utf8.remove(0, utf8Bom.size());
     } else {
         text.encoding = TextEncoding::Windows1252;
-        text.utf8 = TextCodec::windows1252ToUtf8(std::move(bytes));
+        const TextEncoding likely = EastAsianCodec::detect(bytes);
+        if (likely != TextEncoding::Windows1252) {
+            const std::optional<QString> decoded = EastAsianCodec::decode(bytes, likely);
+            // Saving an unchanged script must give back the very bytes it was read from.
+            if (decoded && EastAsianCodec::encode(*decoded, likely) == bytes) {
+                text.encoding = likely;
+                text.utf8 = decoded->toUtf8();
+            }
+        }
+        if (text.encoding == TextEncoding::Windows1252)
+            text.utf8 = TextCodec::windows1252ToUtf8(std::move(bytes));
+    }
+    text.lineBreaks = detectLineBreaks(text.utf8);
+    return text;
+}
+
+std::optional<DecodedText> decodeAs(const QByteArray &bytes, TextEncoding encoding)
+{
+    DecodedText text;
+    switch (encoding) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8WithBom:
+        if (!TextCodec::isValidUtf8(bytes))
+            return std::nullopt;
+        text = decode(bytes);
+        break;
+    case TextEncoding::Windows1252:
+        text.encoding = encoding;
+        text.utf8 = TextCodec::windows1252ToUtf8(bytes);
+        break;
+    case TextEncoding::EucKr:
+    case TextEncoding::Gbk:
+    case TextEncoding::Big5:
+    case TextEncoding::ShiftJis: {
+        const std::optional<QString> decoded = EastAsianCodec::decode(bytes, encoding);
+        if (!decoded)
+            return std::nullopt;
+        text.encoding = encoding;
+        text.utf8 = decoded->toUtf8();
+        break;
+    }
     }
     text.lineBreaks = detectLineBreaks(text.utf8);
     return text;
@@ -288,6 +329,15 @@ EncodedText encode(const QByteArray &utf8, TextEncoding encoding)
         // Code-page bytes that happen to be valid UTF-8 would be read back as other text.
         if (complete && (!TextCodec::isValidUtf8(result.bytes) || result.bytes == utf8)) {
             result.encoding = TextEncoding::Windows1252;
+            return result;
+        }
+        encoding = TextEncoding::Utf8;
+    } else if (EastAsianCodec::isDoubleByte(encoding)) {
+        const std::optional<QByteArray> bytes =
+            EastAsianCodec::encode(TextCodec::fromUtf8KeepingMark(utf8), encoding);
+        if (bytes && (!TextCodec::isValidUtf8(*bytes) || *bytes == utf8)) {
+            result.bytes = *bytes;
+            result.encoding = encoding;
             return result;
         }
         encoding = TextEncoding::Utf8;

@@ -5,7 +5,10 @@
 #include <QByteArray>
 #include <QString>
 
-enum class TextEncoding { Utf8, Utf8WithBom, Windows1252 };
+#include <optional>
+
+// The double-byte ones (EUC-KR/CP949, GBK, Big5, Shift-JIS) are read through ICU.
+enum class TextEncoding { Utf8, Utf8WithBom, Windows1252, EucKr, Gbk, Big5, ShiftJis };
 enum class LineBreakStyle { CrLf, Lf, Cr };
 
 // Outcome of a file operation; error is a sentence for the user when ok is false.
@@ -62,10 +65,14 @@ FileResult write(const QString &path, const QByteArray &bytes);
 QString backupPath(const QString &path);
 
 // UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is dropped and remembered),
-// Windows-1252 otherwise, mark and all. The line-break style is the first break's.
+// otherwise the likeliest Korean, Chinese or Japanese code page when one reads the bytes as
+// plausible text and writes them back unchanged, and Windows-1252, mark and all, when none does.
+// The line-break style is the first break's.
 // Bytes moved in are kept, or converted in place, rather than copied.
 DecodedText decode(QByteArray bytes);
-// The document's bytes in encoding; a Windows-1252 document that gained a character the code
+// The bytes read in the encoding the user chose; nothing when they are not valid in it.
+std::optional<DecodedText> decodeAs(const QByteArray &bytes, TextEncoding encoding);
+// The document's bytes in encoding; a code-page document that gained a character the code
 // page cannot hold, or whose code-page bytes would be read back as other UTF-8 text, is written
 // as UTF-8 instead.
 EncodedText encode(const QByteArray &utf8, TextEncoding encoding);

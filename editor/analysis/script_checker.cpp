@@ -4,6 +4,7 @@
 #include <QToolTip>
 
 #include "edit_control.h"
+#include "jump_placement.h"
 #include "script_analyser.h"
 
 namespace {
@@ -88,6 +89,7 @@ void ScriptChecker::goTo(const ScriptProblem &problem)
     text.moveCaret(problem.line, 0);
     const int position = text.positionFromLineIndex(problem.line, problem.column);
     text.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(std::max(position, 0)));
+    PlaceJumpedLine(text, problem.line);
     text.setFocus();
 }
 

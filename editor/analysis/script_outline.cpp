@@ -2,6 +2,7 @@
 #include "script_outline.h"
 
 #include "edit_control.h"
+#include "jump_placement.h"
 #include "script_analyser.h"
 
 
@@ -38,8 +39,7 @@ void ScriptOutline::goToLine(int line)
 {
     EditControl &text = control();
     text.moveCaret(line, 0);
-    const int visible = int(text.SendScintilla(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line)));
-    text.setFirstVisibleLine(std::max(0, visible - 1));
+    PlaceJumpedLine(text, line);
     text.setFocus();
 }
 

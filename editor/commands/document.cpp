@@ -58,9 +58,22 @@ void Document::resetScript()
     setScriptModified(false);
 }
 
-QString Document::askFileName(bool save, const QString &title)
+QString Document::askFileName(FileDialogKind kind, const QString &title)
 {
-    return m_dialogs.fileName(AnyFileRequest(m_owner, save ? FileDialogMode::Save : FileDialogMode::Open, title));
+    const bool save = kind == FileDialogKind::SaveScript;
+    FileDialogRequest request = ScriptFileRequest(m_owner, save ? FileDialogMode::Save : FileDialogMode::Open, title);
+    request.initialFolder = m_folders.folder(kind);
+    if (save) {
+        // An untitled script is offered a name the script folders and quillcheck look for.
+        const QFileInfo current(m_fileName);
+        request.initialName = m_fileName.isEmpty() ? QStringLiteral("untitled.txt") : current.fileName();
+        if (request.initialFolder.isEmpty() && !m_fileName.isEmpty())
+            request.initialFolder = current.absolutePath();
+        request.defaultExtension = QStringLiteral("txt");
+    }
+    const QString path = m_dialogs.fileName(request);
+    m_folders.remember(kind, path);
+    return path;
 }
 
 bool Document::newScript()
@@ -78,7 +91,7 @@ bool Document::openScript()
     // Asked before the dialog, so the user's changes are never dropped by a load.
     if (!promptSaveModified())
         return false;
-    const QString path = askFileName(false, QStringLiteral("Select an NPC Script to open.."));
+    const QString path = askFileName(FileDialogKind::OpenScript, QStringLiteral("Select an NPC Script to open.."));
     if (path.isEmpty())
         return false;
     return openScriptFile(path, false);
@@ -111,7 +124,7 @@ bool Document::openScriptFile(const QString &path, bool quiet)
 
 bool Document::insertScriptFile()
 {
-    const QString path = askFileName(false, QStringLiteral("Select file to insert.."));
+    const QString path = askFileName(FileDialogKind::InsertFile, QStringLiteral("Select file to insert.."));
     if (!fileExists(path))
         return false;
     int line = 0;
@@ -145,7 +158,7 @@ bool Document::saveScript()
 
 bool Document::saveScriptAs()
 {
-    const QString path = askFileName(true, QStringLiteral("Enter filename for this script.."));
+    const QString path = askFileName(FileDialogKind::SaveScript, QStringLiteral("Enter filename for this script.."));
     if (path.isEmpty()) {
         Q_EMIT statusText(QStringLiteral("Script saving cancelled - no filename entered."));
         return false;

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include "common_dialogs.h"
+
 class DialogSeam;
 class DiskWatch;
 enum class DiskState;
@@ -45,12 +47,12 @@ private:
     // The answers to the question asked when saving over a file another program has changed.
     enum class ChangedFileAnswer { Reload, Overwrite, Cancel };
 
-    QString askFileName(bool save, const QString &title);
     void changedOnDisk(DiskState state);
     // Loads the file again, losing the edits; the caret stays on its line.
     bool reload(const QString &status);
     // Whether saving may write over the file as it is on disk now.
     bool mayOverwrite();
+    QString askFileName(FileDialogKind kind, const QString &title);
 
     EditControl &m_control;
     DialogSeam &m_dialogs;
@@ -58,4 +60,5 @@ private:
     DiskWatch *m_watch = nullptr;
     QString m_fileName;
     bool m_modified = false;
+    DialogFolders m_folders;
 };

@@ -5,6 +5,8 @@
 #include "edit_control.h"
 #include "find_dialogs.h"
 
+#include <QFontInfo>
+
 EditCommands::EditCommands(EditControl &control, DialogSeam &dialogs, QWidget *owner, QObject *parent)
     : QObject(parent)
     , m_control(control)
@@ -108,6 +110,9 @@ void EditCommands::showWhitespace(bool visible)
 bool EditCommands::chooseFont()
 {
     QFont font = m_control.editorFont();
+    // The dialog opens on the face the text is drawn in: where the desktop lacks the face asked
+    // for, another stands in, and the dialog would otherwise select some unrelated entry.
+    font.setFamily(QFontInfo(font).family());
     if (!ShowFontDialog(m_dialogs, m_owner, font))
         return false;
     m_control.setEditorFont(font);

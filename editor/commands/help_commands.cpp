@@ -3,6 +3,8 @@
 
 #include "dialog_seam.h"
 
+#include <QStringList>
+
 namespace HelpAddress {
 QString website()
 {
@@ -43,8 +45,21 @@ void openTamrinTopic(DialogSeam &dialogs, QWidget *owner)
     dialogs.launch(owner, HelpAddress::tamrinTopic(), QString());
 }
 
-void showAbout(DialogSeam &dialogs)
+QString aboutText(const QString &title, const QString &dataFolder)
 {
-    dialogs.msgBoxEx({HelpAddress::website() + QLatin1Char('|') + HelpAddress::tamrinTopic(),
-                      MsgBoxIcon::Information, MsgBoxButtons::Okay, QStringLiteral("Placeholder..")});
+    // The message box breaks lines at "|", so the folder is the one line that may not hold one.
+    QString folder = dataFolder;
+    folder.replace(QLatin1Char('|'), QChar(0x2223));
+    return QStringList{title,
+                       QStringLiteral("Writes NPC scripts for game servers: an editor, three wizards and a checker."),
+                       QStringLiteral("Free software under the GNU General Public License, version 3 or later."),
+                       QStringLiteral("Your settings and files: ") + folder,
+                       HelpAddress::website() + QStringLiteral("  ") + HelpAddress::tamrinTopic()}
+        .join(QLatin1Char('|'));
+}
+
+void showAbout(DialogSeam &dialogs, const QString &title, const QString &dataFolder)
+{
+    dialogs.msgBoxEx({aboutText(title, dataFolder), MsgBoxIcon::Information, MsgBoxButtons::Okay,
+                      QStringLiteral("About Quillmere..")});
 }

@@ -45,8 +45,11 @@ QList<ProjectEntry> ProjectCommands::projectFiles() const
 
 bool ProjectCommands::newProject()
 {
-    const QString name = m_dialogs.fileName(
-        AnyFileRequest(m_owner, FileDialogMode::Save, QStringLiteral("Enter filename for new Project file..")));
+    FileDialogRequest request =
+        AnyFileRequest(m_owner, FileDialogMode::Save, QStringLiteral("Enter filename for new Project file.."));
+    request.initialFolder = m_folders.folder(FileDialogKind::NewProject);
+    const QString name = m_dialogs.fileName(request);
+    m_folders.remember(FileDialogKind::NewProject, name);
     // Even a cancelled New Project leaves no project open.
     if (!closeProject() || name.isEmpty())
         return false;
@@ -59,8 +62,11 @@ bool ProjectCommands::newProject()
 
 bool ProjectCommands::chooseAndOpenProject()
 {
-    const QString path = m_dialogs.fileName(
-        AnyFileRequest(m_owner, FileDialogMode::Open, QStringLiteral("Select project file to open..")));
+    FileDialogRequest request =
+        AnyFileRequest(m_owner, FileDialogMode::Open, QStringLiteral("Select project file to open.."));
+    request.initialFolder = m_folders.folder(FileDialogKind::OpenProject);
+    const QString path = m_dialogs.fileName(request);
+    m_folders.remember(FileDialogKind::OpenProject, path);
     return !path.isEmpty() && openProject(path);
 }
 
@@ -112,6 +118,14 @@ void ProjectCommands::showProjectProperties()
 }
 
 bool ProjectCommands::projectItemClicked(QTreeWidgetItem *item)
+{
+    if (!openItem(item))
+        return false;
+    Q_EMIT scriptOpenedFromList();
+    return true;
+}
+
+bool ProjectCommands::openItem(QTreeWidgetItem *item)
 {
     if (item && m_showRecent)
         return recentItemClicked(item->data(0, Qt::UserRole).toString());

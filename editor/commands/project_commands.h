@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "project_file.h"
+#include "common_dialogs.h"
 #include "text_file.h"
 #include "version.h"
 
@@ -60,10 +61,13 @@ Q_SIGNALS:
     void statusText(const QString &text);
     // A project was opened or closed: the menu items that need one follow.
     void projectOpenChanged(bool open);
+    // A script chosen in the file list was opened: the user goes on in its text.
+    void scriptOpenedFromList();
 
 private:
     void saveChanges(const QStringList &fileNames);
     bool recentItemClicked(const QString &path);
+    bool openItem(QTreeWidgetItem *item);
 
     Document &m_document;
     QTreeWidget &m_projectList;
@@ -75,4 +79,5 @@ private:
     QPointer<ProjectSettingsDialog> m_settings;
     RecentFiles *m_recentFiles = nullptr;
     bool m_showRecent = false;
+    DialogFolders m_folders;
 };

@@ -3,6 +3,7 @@
 
 #include "dialog_seam.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cmath>
@@ -55,6 +56,31 @@ FileDialogRequest AnyFileRequest(QWidget *owner, FileDialogMode mode, const QStr
     request.title = title;
     request.filter = AllFilesFilter();
     return request;
+}
+
+QString ScriptFilesFilter()
+{
+    return QStringList{QStringLiteral("NPC Scripts"), QStringLiteral("*.txt"), QStringLiteral("All Files"),
+                       QStringLiteral("*.*")}
+        .join(ParameterSeparator);
+}
+
+FileDialogRequest ScriptFileRequest(QWidget *owner, FileDialogMode mode, const QString &title)
+{
+    FileDialogRequest request = AnyFileRequest(owner, mode, title);
+    request.filter = ScriptFilesFilter();
+    return request;
+}
+
+QString DialogFolders::folder(FileDialogKind kind) const
+{
+    return m_folders[size_t(kind)];
+}
+
+void DialogFolders::remember(FileDialogKind kind, const QString &chosenFile)
+{
+    if (!chosenFile.isEmpty())
+        m_folders[size_t(kind)] = QFileInfo(chosenFile).absolutePath();
 }
 
 QString QtFileFilter(const QString &filter)

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QString>
 
+#include <array>
+
 #include "dialog_seam.h"
 
 class DialogSeam;
@@ -17,6 +19,27 @@ enum class FileDialogMode { Open, Save };
 
 // The question every command asks for a file: any file, no initial name or folder.
 FileDialogRequest AnyFileRequest(QWidget *owner, FileDialogMode mode, const QString &title);
+
+// "NPC Scripts (*.txt)" first, then all files: the filter of the questions for a script.
+QString ScriptFilesFilter();
+FileDialogRequest ScriptFileRequest(QWidget *owner, FileDialogMode mode, const QString &title);
+
+// The kinds of file question that remember where they were last answered.
+enum class FileDialogKind { OpenScript, SaveScript, InsertFile, OpenProject, NewProject };
+
+// The folder each kind of file question last ended in, so the next one of that kind opens there:
+// scripts may live in one folder and projects in another.
+class DialogFolders
+{
+public:
+    // Empty until a question of that kind was answered.
+    QString folder(FileDialogKind kind) const;
+    // Keeps the folder of the chosen file; a cancelled question (empty path) changes nothing.
+    void remember(FileDialogKind kind, const QString &chosenFile);
+
+private:
+    std::array<QString, 5> m_folders;
+};
 
 // Turns a "¬"-separated description/pattern list into a Qt file dialog filter
 // ("(*.*) All Files¬*.*" becomes "(*.*) All Files (*)"; ";" separates several patterns).

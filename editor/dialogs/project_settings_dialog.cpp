@@ -39,7 +39,8 @@ ProjectSettingsDialog::ProjectSettingsDialog(DialogSeam &dialogs, QWidget *paren
     picture->setPixmap(QPixmap(QStringLiteral(":/images/project_header.png")));
     picture->setGeometry(twipsRect(240, 120, 720, 720));
 
-    auto *header = nameWidget(new QLabel(QStringLiteral("[to be written]"), this), QStringLiteral("labHeader"));
+    auto *header = nameWidget(new QLabel(tr("The scripts of this project. Add the files that belong to it, remove the ones "
+                                                "that do not, then save the changes."), this), QStringLiteral("labHeader"));
     header->setGeometry(twipsRect(1155, 180, 5130, 660));
     header->setWordWrap(true);
 
@@ -108,7 +109,7 @@ QStringList ProjectSettingsDialog::fileNames() const
 void ProjectSettingsDialog::addFile()
 {
     const QString path = m_dialogs.fileName(
-        AnyFileRequest(this, FileDialogMode::Open, QStringLiteral("Select file to include into this project..")));
+        ScriptFileRequest(this, FileDialogMode::Open, QStringLiteral("Select file to include into this project..")));
     if (path.isEmpty())
         return;
     auto *item = new QTreeWidgetItem(m_files, {path});

@@ -2,6 +2,7 @@
 #include "edit_control.h"
 
 #include "edit_control_accessible.h"
+#include "jump_placement.h"
 #include "widget_names.h"
 
 #include <QClipboard>
@@ -68,6 +69,8 @@ EditControl::EditControl(QWidget *parent)
     // The horizontal scroll bar follows the longest line instead of a fixed width.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
+    // The last lines can scroll up too, so a jump to one of them lands in the upper third.
+    SendScintilla(SCI_SETENDATLASTLINE, 0UL);
     SendScintilla(SCI_SETEOLMODE, scintillaEolMode(m_lineBreaks));
 
     m_theme.font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -114,12 +117,46 @@ FileResult EditControl::openFile(const QString &path)
     {
         LoadingSink sink(*this);
         read = TextFile::readInto(path, sink, &text);
-        if (read) {
-            m_encoding = text.encoding;
+        if (read)
             m_lineBreaks = text.lineBreaks;
-        }
     }
-    return read;
+    if (!read)
+        return read;
+    if (text.encoding == TextEncoding::Windows1252) {
+        // Not UTF-8: which code page it is in takes the whole file to tell.
+        QByteArray bytes;
+        read = TextFile::read(path, &bytes);
+        if (!read)
+            return read;
+        text = TextFile::decode(std::move(bytes));
+        m_lineBreaks = text.lineBreaks;
+        loadUtf8(text.utf8);
+    }
+    setEncoding(text.encoding);
+    return {};
+}
+
+FileResult EditControl::reopenFile(const QString &path, TextEncoding encoding)
+{
+    QByteArray bytes;
+    const FileResult read = TextFile::read(path, &bytes);
+    if (!read)
+        return read;
+    const std::optional<DecodedText> text = TextFile::decodeAs(bytes, encoding);
+    if (!text)
+        return {false, QStringLiteral("The file holds bytes that are not valid in that encoding.")};
+    m_lineBreaks = text->lineBreaks;
+    loadUtf8(text->utf8);
+    setEncoding(text->encoding);
+    return {};
+}
+
+void EditControl::setEncoding(TextEncoding encoding)
+{
+    if (encoding == m_encoding)
+        return;
+    m_encoding = encoding;
+    Q_EMIT encodingChanged(encoding);
 }
 
 void EditControl::loadUtf8(const QByteArray &utf8)
@@ -164,7 +201,7 @@ FileResult EditControl::saveFile(const QString &path)
     const FileResult written = TextFile::write(path, encoded.bytes);
     if (!written)
         return written;
-    m_encoding = encoded.encoding;
+    setEncoding(encoded.encoding);
     setModified(false);
     return {};
 }
@@ -227,9 +264,9 @@ void EditControl::clearUndoHistory()
 
 void EditControl::resetDocument()
 {
-    m_encoding = TextEncoding::Utf8;
     m_lineBreaks = LineBreakStyle::CrLf;
     loadUtf8(QByteArray());
+    setEncoding(TextEncoding::Utf8);
 }
 
 bool EditControl::canUndo() const
@@ -441,9 +478,9 @@ bool EditControl::isReadOnly() const
 void EditControl::selectRange(int from, int to)
 {
     const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(from));
-    SendScintilla(SCI_ENSUREVISIBLEENFORCEPOLICY, static_cast<unsigned long>(line));
+    SendScintilla(SCI_ENSUREVISIBLE, static_cast<unsigned long>(line));
     SendScintilla(SCI_SETSEL, static_cast<unsigned long>(from), static_cast<long>(to));
-    SendScintilla(SCI_SCROLLCARET);
+    PlaceJumpedLine(*this, int(line));
 }
 
 int EditControl::replaceRange(int from, int to, const QString &text)
@@ -489,7 +526,7 @@ void EditControl::goToLine(int line)
     const int index = qBound(1, line, qMax(1, last)) - 1;
     ensureLineVisible(index);
     setCursorPosition(index, 0);
-    SendScintilla(SCI_SCROLLCARET);
+    PlaceJumpedLine(*this, index);
     setFocus();
 }
 

@@ -52,6 +52,9 @@ public:
     // Replaces the whole text with the file's; detects UTF-8 (with or without a byte-order mark)
     // or Windows-1252 and the line-break style. Not modified afterwards. Undo history cleared.
     FileResult openFile(const QString &path);
+    // Reads the file again as the user says it is encoded; refused, with the text untouched,
+    // when the bytes are not valid in that encoding.
+    FileResult reopenFile(const QString &path, TextEncoding encoding);
     // Writes the whole text atomically, in the document's encoding and line-break style.
     // Afterwards not modified; modificationChanged reports it.
     FileResult saveFile(const QString &path);
@@ -136,6 +139,9 @@ Q_SIGNALS:
 protected:
     bool event(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    // The file's encoding is another now: opened, reopened, reset, or saved as UTF-8 after
+    // the text gained what its code page cannot hold.
+    void encodingChanged(TextEncoding encoding);
 
 private:
     void noteChange(int position, int modification, int length);
@@ -148,6 +154,7 @@ private:
     // Around a load: the old text goes, room is made for size bytes, nothing is undoable.
     void beginLoad(qint64 size);
     void endLoad();
+    void setEncoding(TextEncoding encoding);
     int positionAt(int line, int column) const;
 
     LanguageRegistry m_languages;

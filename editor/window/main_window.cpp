@@ -21,14 +21,17 @@
 #include "command_catalogue.h"
 #include "dialog_seam.h"
 #include "document.h"
+#include "document_status.h"
 #include "edit_commands.h"
 #include "edit_control.h"
+#include "encoding_commands.h"
 #include "editor_defaults.h"
 #include "help_commands.h"
 #include "insert_commands.h"
 #include "item_lookup.h"
 #include "module_channel.h"
 #include "outline_list.h"
+#include "pane_splitter.h"
 #include "project_commands.h"
 #include "recent_files.h"
 #include "rule_line.h"
@@ -170,6 +173,13 @@ void MainWindow::createControls()
 
     m_status = new StatusBar(m_client);
     m_status->setGeometry(twipsToPixels(MainWindowDesign::StatusBar));
+
+    m_panes = new PaneSplitter(*m_projectSelector, *m_projectList, *m_npcList, *m_unusedList, *m_textArea,
+                               m_paths.SettingsIniFile, m_client);
+    m_panes->setGeometry(twipsToPixels(MainWindowDesign::ProjectSelector.left()),
+                         twipsToPixels(MainWindowDesign::ProjectSelector.top()),
+                         twipsToPixels(MainWindowDesign::Editor.right() - MainWindowDesign::ProjectSelector.left()),
+                         twipsToPixels(MainWindowDesign::Editor.bottom() - MainWindowDesign::ProjectSelector.top()));
 
     setTabOrder(m_projectSelector, m_projectList);
     setTabOrder(m_projectList, m_textArea);
@@ -316,6 +326,7 @@ void MainWindow::connectCommands()
     connect(m_projectCommands, &ProjectCommands::statusText, this, &MainWindow::setStatusText);
     connect(m_checkCommands, &CheckCommands::statusText, this, &MainWindow::setStatusText);
     connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, &MainWindow::setProjectMenus);
+    connect(m_projectCommands, &ProjectCommands::scriptOpenedFromList, m_textArea, [this] { m_textArea->setFocus(); });
     connect(m_document, &Document::scriptFileUsed, m_recentFiles, &RecentFiles::add);
     // cboProject's first item is "Recent Files", its second "Project Files".
     connect(m_projectSelector, &QComboBox::currentIndexChanged, m_projectCommands,
@@ -327,6 +338,16 @@ void MainWindow::connectCommands()
     onCommand(Command::SaveFile, m_document, &Document::saveScript);
     onCommand(Command::SaveAs, m_document, &Document::saveScriptAs);
     onCommand(Command::Quit, this, &QWidget::close);
+    auto *encodings = new EncodingCommands(*m_document, *m_textArea, this, this);
+    QAction *print = commandAction(Command::Print);
+    for (QObject *owner : print->associatedObjects()) {
+        if (auto *fileMenu = qobject_cast<QMenu *>(owner))
+            fileMenu->insertMenu(print, encodings->menu());
+    }
+    connect(encodings, &EncodingCommands::statusText, this, &MainWindow::setStatusText);
+    for (QAction *item : encodings->menu()->actions())
+        connect(item, &QAction::triggered, encodings, [encodings, item] { encodings->reopenWith(item); });
+    new DocumentStatus(*this, *m_document, *m_textArea, *m_status);
 
     onCommand(Command::Undo, m_editCommands, &EditCommands::undoEdit);
     onCommand(Command::Redo, m_editCommands, &EditCommands::redoEdit);
@@ -362,7 +383,9 @@ void MainWindow::connectCommands()
     onCommand(Command::GoToWebsite, this, [this] { openWebsite(m_dialogs, nullptr); });
     onCommand(Command::GoToVexloForum, this, [this] { openForum(m_dialogs, nullptr); });
     onCommand(Command::GoToTamrinForum, this, [this] { openTamrinTopic(m_dialogs, nullptr); });
-    onCommand(Command::About, this, [this] { showAbout(m_dialogs); });
+    onCommand(Command::About, this, [this] {
+        showAbout(m_dialogs, formatTitle(m_version.major, m_version.minor, m_version.revision), m_paths.DataPath);
+    });
 
     // Typing after a log-out question makes the next close ask again.
     connect(m_textArea, &EditControl::textEdited, this, [this] { m_closeConfirmed = false; });
@@ -405,12 +428,12 @@ void MainWindow::layoutClient()
     const MainLayout layout = computeMainLayout(pixelsToTwips(m_client->width()), pixelsToTwips(m_client->height()),
                                                 editor.x(), editor.width());
 
-    m_npcList->resize(twipsToPixels(layout.npcListWidth), m_npcList->height());
-    m_unusedList->setGeometry(twipsToPixels(layout.unusedListLeft), m_unusedList->y(),
-                              twipsToPixels(layout.unusedListWidth), m_unusedList->height());
-    m_projectList->resize(m_projectList->width(), twipsToPixels(layout.projectListHeight));
+    // The panes below the rule take what the text area's rules give it; within them the
+    // splitter keeps the file list's width and the selection lists share the text's width.
     m_rule->resize(twipsToPixels(layout.ruleWidth), m_rule->height());
-    m_textArea->resize(twipsToPixels(layout.editorWidth), twipsToPixels(layout.editorHeight));
+    const int rightMargin = twipsToPixels(MainWindowDesign::ClientWidth - MainWindowDesign::Editor.right() - 1);
+    const int listsHeight = twipsToPixels(MainWindowDesign::Editor.top() - MainWindowDesign::ProjectSelector.top());
+    m_panes->resize(m_client->width() - m_panes->x() - rightMargin, listsHeight + twipsToPixels(layout.editorHeight));
 
     // Toolbar and status bar are docked: full width, at the top and the bottom.
     m_toolbar->setGeometry(0, 0, m_client->width(), twipsToPixels(MainWindowDesign::Toolbar.height()));
@@ -473,6 +496,11 @@ QWidget *MainWindow::clientArea() const
     return m_client;
 }
 
+PaneSplitter *MainWindow::panes() const
+{
+    return m_panes;
+}
+
 const AppPaths &MainWindow::paths() const
 {
     return m_paths;
@@ -481,6 +509,7 @@ const AppPaths &MainWindow::paths() const
 bool MainWindow::commitSession(bool mayAsk)
 {
     SaveWindowMetrics(this, m_paths.SettingsIniFile);
+    m_panes->storeWidth();
     if (!mayAsk)
         return true;
     if (!m_document->promptSaveModified())
@@ -507,6 +536,7 @@ void MainWindow::commitData(QSessionManager &manager)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     SaveWindowMetrics(this, m_paths.SettingsIniFile);
+    m_panes->storeWidth();
     if (!m_closeConfirmed && !m_document->promptSaveModified()) {
         event->ignore();
         return;

@@ -20,6 +20,7 @@ class EditControl;
 class ModuleChannel;
 class MultiRule;
 class OutlineList;
+class PaneSplitter;
 class ProjectCommands;
 class QComboBox;
 class QMenu;
@@ -65,6 +66,7 @@ public:
     CaretInsertion *caretInsertion() const;
     StatusBar *statusPanels() const;
     QWidget *clientArea() const;
+    PaneSplitter *panes() const;
     const AppPaths &paths() const;
 
 protected:
@@ -95,6 +97,7 @@ private:
     QWidget *m_client = nullptr;
     QToolBar *m_toolbar = nullptr;
     MultiRule *m_rule = nullptr;
+    PaneSplitter *m_panes = nullptr;
     QComboBox *m_projectSelector = nullptr;
     QTreeWidget *m_projectList = nullptr;
     QComboBox *m_npcList = nullptr;

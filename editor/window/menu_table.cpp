@@ -31,7 +31,7 @@ const QList<MenuEntry> &mainMenuTable()
         {M::Search, "mSEARCHFINDPREVIOUS", "Find Previous", "Ctrl+F3", C::FindPrevious, {}},
         {M::Search, "mSEARCHREPLACE", "Replace", "Ctrl+H", C::Replace, {}},
         {M::Search, "mSEPARATOR10", "-", "", {}, {}},
-        {M::Search, "mSEARCHGOTOLINE", "Go to Line", "", C::GoToLine, {}},
+        {M::Search, "mSEARCHGOTOLINE", "Go to Line", "Ctrl+G", C::GoToLine, {}},
         {M::Search, "mSEPARATOR11", "-", "", {}, {}},
         {M::Bar, "mINSERT", "Insert", "", {}, M::Insert},
         {M::Insert, "mINSERTNPC", "NPC", "", C::InsertNpc, {}},

@@ -13,10 +13,19 @@ StatusBar::StatusBar(QWidget *parent)
     nameWidget(this, QStringLiteral("stbStatus"), tr("Status bar"));
     setSizeGripEnabled(false);
     m_general = addPanel(QStringLiteral("_general"), QStringLiteral("Welcome to the Quillmere ..."), 1);
+    m_caretPosition = addPanel(QStringLiteral("_position"), QString(), 0);
+    m_encoding = addPanel(QStringLiteral("_encoding"), QStringLiteral("UTF-8"), 0);
     m_modified = addPanel(QStringLiteral("_modified"), QString(), 0);
     m_capsLock = addPanel(QStringLiteral("_capslock"), QStringLiteral("CAPS"), 0);
     m_numLock = addPanel(QStringLiteral("_numlock"), QStringLiteral("NUM"), 0);
     m_modified->setMinimumWidth(m_modified->fontMetrics().horizontalAdvance(QStringLiteral("Modified")) + 12);
+    // Wide enough for long scripts, so the panels beside it do not shift while the caret moves.
+    m_caretPosition->setMinimumWidth(
+        m_caretPosition->fontMetrics().horizontalAdvance(CaretPositionText(99999, 999)) + 12);
+    m_encoding->setMinimumWidth(m_encoding->fontMetrics().horizontalAdvance(QStringLiteral("UTF-8 with BOM")) + 12);
+    m_encoding->setToolTip(tr("The encoding the script is read and saved in; File > Reopen with Encoding changes it."));
+    m_encoding->setAccessibleDescription(tr("Encoding"));
+    showCaretPosition(1, 1);
     refreshLockKeys();
     if (qApp)
         qApp->installEventFilter(this);
@@ -43,6 +52,20 @@ QString StatusBar::generalText() const
 void StatusBar::setGeneralText(const QString &text)
 {
     m_general->setText(text);
+    m_actionMessage = true;
+}
+
+void StatusBar::setStartText(const QString &text)
+{
+    m_general->setText(text);
+    m_actionMessage = false;
+}
+
+void StatusBar::clearActionMessage()
+{
+    if (m_actionMessage)
+        m_general->clear();
+    m_actionMessage = false;
 }
 
 QString StatusBar::modifiedText() const
@@ -53,6 +76,39 @@ QString StatusBar::modifiedText() const
 void StatusBar::setModifiedText(const QString &text)
 {
     m_modified->setText(text);
+}
+
+QString StatusBar::caretPositionText() const
+{
+    return m_caretPosition->text();
+}
+
+void StatusBar::showCaretPosition(int line, int column)
+{
+    m_caretPosition->setText(CaretPositionText(line, column));
+    // A fixed name would keep screen readers from hearing the text change; the description
+    // spells out the short form.
+    m_caretPosition->setAccessibleDescription(SpokenCaretPosition(line, column));
+}
+
+QString StatusBar::encodingText() const
+{
+    return m_encoding->text();
+}
+
+void StatusBar::setEncodingText(const QString &text)
+{
+    m_encoding->setText(text);
+}
+
+QString CaretPositionText(int line, int column)
+{
+    return QStringLiteral("Ln %1, Col %2").arg(line).arg(column);
+}
+
+QString SpokenCaretPosition(int line, int column)
+{
+    return QStringLiteral("Line %1, column %2").arg(line).arg(column);
 }
 
 void StatusBar::showLockKeys(const LockKeys &keys)

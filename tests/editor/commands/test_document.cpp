@@ -1,11 +1,15 @@
 // The open script's life: new, open, insert, save, save as and the unsaved-changes question.
+#include <QDir>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "common_dialogs.h"
 #include "document.h"
 #include "edit_control.h"
 #include "scripted_dialogs.h"
 #include "temp_tree.h"
+
+Q_DECLARE_METATYPE(FileDialogKind)
 
 namespace {
 constexpr MsgBoxAnswer Yes = MsgBoxAnswer::Yes;
@@ -133,7 +137,9 @@ private Q_SLOTS:
         const FileDialogRequest &request = f.dialogs.fileRequests.first();
         QCOMPARE(request.save, false);
         QCOMPARE(request.title, QStringLiteral("Select an NPC Script to open.."));
-        QCOMPARE(request.filter, QStringLiteral("(*.*) All Files") + QChar(0x00AC) + QStringLiteral("*.*"));
+        // Scripts offered first, then every file.
+        QCOMPARE(request.filter.split(QChar(0x00AC)),
+                 (QStringList{"NPC Scripts", "*.txt", "All Files", "*.*"}));
         QVERIFY(request.initialName.isEmpty() && request.initialFolder.isEmpty() && request.defaultExtension.isEmpty());
 
         QCOMPARE(f.control.text(), QStringLiteral("prontera,150,150,4\tscript\r\n"));
@@ -369,7 +375,7 @@ private Q_SLOTS:
         QFETCH(QString, status);
         Fixture f;
         const QString path = f.tree.write(QStringLiteral("npc.txt"), "mes \"a\";\r\nclose;\r\n");
-        QVERIFY(f.document.OpenScriptFile(path, true));
+        QVERIFY(f.document.openScriptFile(path, true));
         f.control.setCursorPosition(2, 0);
         f.type(QStringLiteral("ours"));
         QFile other(path);
@@ -419,7 +425,7 @@ private Q_SLOTS:
         QFETCH(QString, status);
         Fixture f;
         const QString path = f.tree.write(QStringLiteral("npc.txt"), "1\n2\n3\n4\n");
-        QVERIFY(f.document.OpenScriptFile(path, true));
+        QVERIFY(f.document.openScriptFile(path, true));
         f.control.setCursorPosition(2, 0);
         if (edited)
             f.type(QStringLiteral("x"));
@@ -464,12 +470,67 @@ private Q_SLOTS:
         QFETCH(bool, warned);
         Fixture f;
         const QString path = f.tree.write(QStringLiteral("data.bin"), bytes);
-        QVERIFY(f.document.OpenScriptFile(path, false));
+        QVERIFY(f.document.openScriptFile(path, false));
         const QString warning = QStringLiteral("The file does not look like a script: it holds NUL bytes. "
                                                "It is kept byte for byte.");
         QCOMPARE(f.statuses.contains(warning), warned);
         QVERIFY(f.document.saveScript());
         QCOMPARE(f.tree.read(QStringLiteral("data.bin")), bytes);
+    void fileQuestionsOpenWhereTheirKindLastEnded_data()
+    {
+        QTest::addColumn<FileDialogKind>("first");
+        QTest::addColumn<QString>("firstFolder");   // "" cancels the first question
+        QTest::addColumn<FileDialogKind>("second");
+        QTest::addColumn<QString>("expected");
+        const auto open = FileDialogKind::OpenScript, insert = FileDialogKind::InsertFile;
+        const auto save = FileDialogKind::SaveScript;
+        QTest::newRow("open, then open") << open << "npc/towns" << open << "npc/towns";
+        QTest::newRow("open, then insert") << open << "npc/towns" << insert << "";
+        QTest::newRow("insert, then insert") << insert << "parts" << insert << "parts";
+        QTest::newRow("save as, then save as") << save << "out" << save << "out";
+        // With no Save As yet, a named script is saved beside itself.
+        QTest::newRow("open, then save as") << open << "npc/towns" << save << "npc/towns";
+        QTest::newRow("cancelled open") << open << "" << open << "";
+    }
+
+    void fileQuestionsOpenWhereTheirKindLastEnded()
+    {
+        QFETCH(FileDialogKind, first);
+        QFETCH(QString, firstFolder);
+        QFETCH(FileDialogKind, second);
+        QFETCH(QString, expected);
+        Fixture f;
+        const auto ask = [&f](FileDialogKind kind) {
+            kind == FileDialogKind::OpenScript   ? f.document.openScript()
+            : kind == FileDialogKind::InsertFile ? f.document.InsertFile()
+                                                 : f.document.saveScriptAs();
+        };
+        f.dialogs.fileNames.enqueue(firstFolder.isEmpty() ? QString() : f.tree.write(firstFolder + "/a.txt", "end;"));
+        ask(first);
+        ask(second);
+        QCOMPARE(f.dialogs.fileRequests.size(), 2);
+        QCOMPARE(f.dialogs.fileRequests.last().initialFolder,
+                 expected.isEmpty() ? QString() : QDir::cleanPath(f.tree.path(expected)));
+    }
+
+    void saveAsProposesAScriptName_data()
+    {
+        QTest::addColumn<QString>("openedName");   // "" for an untitled script
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("untitled") << "" << "untitled.txt";
+        QTest::newRow("named") << "payon" << "payon";
+    }
+
+    void saveAsProposesAScriptName()
+    {
+        QFETCH(QString, openedName);
+        QFETCH(QString, proposed);
+        Fixture f;
+        if (!openedName.isEmpty())
+            QVERIFY(f.document.openScriptFile(f.tree.write(openedName, "close;"), true));
+        QVERIFY(!f.document.saveScriptAs());
+        QCOMPARE(f.dialogs.fileRequests.first().initialName, proposed);
+        QCOMPARE(f.dialogs.fileRequests.first().defaultExtension, QStringLiteral("txt"));
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +24,7 @@
 #include "script_lexer.h"
 #include "check_commands.h"
 #include "project_commands.h"
+#include "pane_splitter.h"
 #include "scripted_dialogs.h"
 #include "status_bar.h"
 #include "temp_tree.h"
@@ -147,7 +149,7 @@ private Q_SLOTS:
         const char *rows[][2] = {
             {"mNEWFILE", "Ctrl+N"}, {"mOPENFILE", "Ctrl+O"}, {"mSAVEFILE", "Ctrl+S"}, {"mSEARCHFIND", "Ctrl+F"},
             {"mSEARCHFINDNEXT", "F3"}, {"mSEARCHFINDPREVIOUS", "Ctrl+F3"}, {"mSEARCHREPLACE", "Ctrl+H"},
-            {"mSAYMARK", "Ctrl+M"}, {"mDEBUGCHECKSCRIPT", "F7"},
+            {"mSAYMARK", "Ctrl+M"}, {"mDEBUGCHECKSCRIPT", "F7"}, {"mSEARCHGOTOLINE", "Ctrl+G"},
         };
         for (const auto &row : rows)
             QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
@@ -202,7 +204,8 @@ private Q_SLOTS:
             file.append(item->objectName());
         QCOMPARE(file, (QStringList{QStringLiteral("mNEWFILE"), QStringLiteral("mOPENFILE"),
                                     QStringLiteral("mFILEINSERTFILE"), QStringLiteral("mSAVEFILE"),
-                                    QStringLiteral("mSAVEAS"), QStringLiteral("mSEPERATOR0"),
+                                    QStringLiteral("mSAVEAS"), QStringLiteral("mFILEREOPENWITHENCODING"),
+                                    QStringLiteral("mSEPERATOR0"),
                                     QStringLiteral("mSEPARATOR17"), QStringLiteral("mSEPARATOR14"),
                                     QStringLiteral("mQUIT")}));
         QCOMPARE(menuItem(f.window, QStringLiteral("mDEBUG"))->menu()->actions(),
@@ -303,29 +306,75 @@ private Q_SLOTS:
                  expected);
     }
 
-    void selectionListsCatchUpOnTheNextResize()
+    void panesFollowAResize_data()
     {
+        QTest::addColumn<int>("wider");
+        QTest::addColumn<int>("taller");
+        QTest::newRow("wider") << 100 << 0;
+        QTest::newRow("narrower, taller") << -101 << 60;
+    }
+
+    void panesFollowAResize()
+    {
+        QFETCH(int, wider);
+        QFETCH(int, taller);
         Fixture f;
         f.window.show();
         auto *npc = f.window.findChild<QComboBox *>(QStringLiteral("cboNPC"));
         auto *unused = f.window.findChild<QComboBox *>(QStringLiteral("cboUnused"));
-        // At first show the lists take half the designed text area each (3487 twips).
-        QCOMPARE(npc->width(), 232);
-        QCOMPARE(unused->x(), 386);
-        QCOMPARE(unused->width(), 232);
-        auto *rule = f.window.findChild<QWidget *>(QStringLiteral("HRule"));
+        auto *files = f.window.findChild<QTreeWidget *>(QStringLiteral("lvwProject"));
+        // At first show the designed file list (2190 twips) and the text's right margin (45 twips).
+        QCOMPARE(files->width(), 146);
+        QWidget *client = f.window.clientArea();
+        QCOMPARE(f.editor().mapTo(client, QPoint(f.editor().width(), 0)).x(), client->width() - 3);
         const int editorBefore = f.editor().width();
-        const int ruleBefore = rule->width();
-        // Half the text area's width in twips, then back to whole pixels.
-        const auto half = [](int pixels) { return qRound(pixels * 15 / 2 / 15.0); };
+        const int editorHeightBefore = f.editor().height();
+        const int filesBefore = files->width();
 
-        f.window.resize(f.window.width() + 100, f.window.height()); // 1500 twips wider
-        QCOMPARE(f.editor().width(), editorBefore + 100);
-        QCOMPARE(rule->width(), ruleBefore + 100);
-        QCOMPARE(npc->width(), half(editorBefore));
-        f.window.resize(f.window.width(), f.window.height() + 10);
-        QCOMPARE(npc->width(), half(editorBefore + 100));
-        QCOMPARE(unused->x(), qRound((2295 + (editorBefore + 100) * 15 / 2 + 15) / 15.0));
+        f.window.resize(f.window.width() + wider, f.window.height() + taller);
+        QCOMPARE(f.editor().width(), editorBefore + wider);
+        QCOMPARE(f.editor().height(), editorHeightBefore + taller);
+        QCOMPARE(files->width(), filesBefore);
+        // The selection lists share the text's width at once, not a resize late.
+        QVERIFY(qAbs(npc->width() - unused->width()) <= 1);
+        QCOMPARE(npc->x(), f.editor().x());
+        QVERIFY(qAbs(unused->geometry().right() - f.editor().geometry().right()) <= 1);
+    }
+
+    void fileListWidthIsKept_data()
+    {
+        QTest::addColumn<int>("dragTo");   // -1: not moved
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("width");
+
+        QTest::newRow("not moved") << -1 << QString() << 146;
+        QTest::newRow("dragged wider") << 200 << QStringLiteral("3000") << 200;
+        QTest::newRow("hidden") << 0 << QStringLiteral("0") << 0;
+    }
+
+    void fileListWidthIsKept()
+    {
+        QFETCH(int, dragTo);
+        QFETCH(QString, stored);
+        QFETCH(int, width);
+        TempTree tree;
+        ScriptedDialogs dialogs;
+        {
+            MainWindow window(tree.paths(), dialogs);
+            window.show();
+            if (dragTo >= 0) {
+                // What a drag of the handle leaves behind: the new sizes, and the splitter's signal.
+                window.panes()->setFileListWidth(dragTo);
+                Q_EMIT window.panes()->splitterMoved(dragTo, 1);
+            }
+            window.close();
+        }
+        QCOMPARE(ReadIni(QStringLiteral("Layout"), QStringLiteral("File List Width"), QString(),
+                         tree.paths().SettingsIniFile),
+                 stored);
+        MainWindow again(tree.paths(), dialogs);
+        again.show();
+        QCOMPARE(again.panes()->fileListWidth(), width);
     }
 
     void editCommands_data()
@@ -435,9 +484,13 @@ private Q_SLOTS:
         QFont chosen(QStringLiteral("DejaVu Sans Mono"));
         chosen.setPointSizeF(10.5);
         f.dialogs.fonts.enqueue(confirmed ? std::optional<QFont>(chosen) : std::nullopt);
+        // The face the text is drawn in, whichever stands in for Courier New on this desktop.
+        const QString drawn = QFontInfo(f.editor().editorFont()).family();
         f.trigger("mVIEWSETFONT");
         QCOMPARE(f.dialogs.fontRequests.size(), 1);
-        QCOMPARE(f.dialogs.fontRequests.first().family(), QStringLiteral("Courier New"));
+        QVERIFY(QFontDatabase::families().contains(drawn));
+        QCOMPARE(f.dialogs.fontRequests.first().family(), drawn);
+        QCOMPARE(f.dialogs.fontRequests.first().pointSize(), 9);
         QCOMPARE(f.editor().editorFont().family(),
                  confirmed ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("Courier New"));
         QCOMPARE(f.editor().editorFont().pointSize(), confirmed ? 10 : 9);
@@ -468,6 +521,7 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+F") << int(Qt::Key_F) << ctrl << QString() << QStringLiteral("wFind");
         QTest::newRow("F3") << int(Qt::Key_F3) << 0 << QString() << QStringLiteral("wFind");
         QTest::newRow("Ctrl+H") << int(Qt::Key_H) << ctrl << QString() << QStringLiteral("wReplace");
+        QTest::newRow("Ctrl+G") << int(Qt::Key_G) << ctrl << QString() << QStringLiteral("wGoToLine");
     }
 
     void shortcutsReachTheCommandsFromTheEditor()
@@ -558,8 +612,14 @@ private Q_SLOTS:
         f.trigger("mHELPABOUT");
         QCOMPARE(f.dialogs.msgBoxRequests.size(), 1);
         const MsgBoxExRequest &about = f.dialogs.msgBoxRequests.first();
-        QCOMPARE(about.title, QStringLiteral("Placeholder.."));
-        QCOMPARE(about.text, HelpAddress::website() + QLatin1Char('|') + HelpAddress::tamrinTopic());
+        QCOMPARE(about.title, QStringLiteral("About Quillmere.."));
+        const QStringList lines = about.text.split(QLatin1Char('|'));
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.at(0), QStringLiteral("Quillmere v3.07, build#0042"));
+        QVERIFY(lines.at(1).contains(QStringLiteral("NPC scripts")));
+        QVERIFY(lines.at(2).contains(QStringLiteral("GNU General Public License, version 3 or later")));
+        QCOMPARE(lines.at(3), QStringLiteral("Your settings and files: ") + f.window.paths().DataPath);
+        QVERIFY(lines.at(4).contains(HelpAddress::website()));
         QCOMPARE(about.icon, MsgBoxIcon::Information);
         QCOMPARE(about.buttons, MsgBoxButtons::Okay);
     }
