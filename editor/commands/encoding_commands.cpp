@@ -65,7 +65,7 @@ bool EncodingCommands::reopen(TextEncoding encoding)
         return false;
     }
     // The text is read again from the file, so unsaved changes would be lost without asking.
-    if (!m_document.PromptSaveModified()) {
+    if (!m_document.promptSaveModified()) {
         checkCurrent();
         return false;
     }

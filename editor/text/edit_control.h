@@ -135,13 +135,13 @@ Q_SIGNALS:
     void textEdited(int from, int to);
     // Once an edit changed the number of lines.
     void lineCountChanged(int lines);
+    // The file's encoding is another now: opened, reopened, reset, or saved as UTF-8 after
+    // the text gained what its code page cannot hold.
+    void encodingChanged(TextEncoding encoding);
 
 protected:
     bool event(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
-    // The file's encoding is another now: opened, reopened, reset, or saved as UTF-8 after
-    // the text gained what its code page cannot hold.
-    void encodingChanged(TextEncoding encoding);
 
 private:
     void noteChange(int position, int modification, int length);
