@@ -19,6 +19,7 @@
 #include "edit_control.h"
 #include "edit_control_accessible.h"
 #include "fold_margin.h"
+#include "language_definition.h"
 #include "line_number_margin.h"
 #include "script_language.h"
 
@@ -99,8 +100,8 @@ int main(int argc, char *argv[])
     EditControl control;
     (new LineNumberMargin(control))->setActive(true);
     (new FoldMargin(control))->setActive(true);
-    LoadLanguageDefinition(control, QCoreApplication::applicationDirPath()
-                                        + QStringLiteral("/../Quillmere/Data/NPC Script.ini"));
+    registerScriptLanguage(control, ReadLanguageDefinition(QCoreApplication::applicationDirPath()
+                                                           + QStringLiteral("/../Quillmere/Data/NPC Script.ini")));
     control.resize(1000, 700);
     control.show();
     control.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<uintptr_t>(script.size()), script.constData());
