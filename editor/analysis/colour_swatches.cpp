@@ -1,33 +1,34 @@
-// Colour swatches: the changed lines are searched again once the edit is done.
+// Colour swatches: the whole text from the shared analysis, a small edit's lines at once.
 #include "colour_swatches.h"
 
 #include <QTimer>
 
 #include <algorithm>
-#include <cstring>
 
+#include "analysis_service.h"
+#include "colour_codes.h"
 #include "edit_control.h"
 
 namespace {
 
 // The indicator's value carries the colour (Scintilla's blue-green-red order) for its drawing.
 constexpr unsigned long ColourFromValue = 1;   // SC_INDICFLAG_VALUEFORE
+// Edits larger than this, such as a whole file read in, wait for the analysis rather than have
+// the UI thread search them.
+constexpr long LargeEdit = 256 << 10;
+constexpr long CodeLength = 7;
 
-int hexValue(char c)
+unsigned long indicatorValue(uint32_t rgb)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    const uint32_t bgr = ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+    return static_cast<unsigned long>(bgr | QsciScintillaBase::SC_INDICVALUEBIT);
 }
 
 } // namespace
 
-ColourSwatches::ColourSwatches(EditControl &control)
+ColourSwatches::ColourSwatches(EditControl &control, AnalysisService &analysis)
     : EditFeature(control)
+    , m_analysis(analysis)
 {
     m_indicator = control.indicatorDefine(QsciScintilla::ThickCompositionIndicator);
     control.SendScintilla(QsciScintillaBase::SCI_INDICSETFLAGS, static_cast<unsigned long>(m_indicator), ColourFromValue);
@@ -48,26 +49,32 @@ QColor ColourSwatches::colourAt(int position) const
 void ColourSwatches::start()
 {
     m_modified = connect(&control(), &QsciScintillaBase::SCN_MODIFIED, this,
-                         [this](int position, int modification, const char *, int length, int linesAdded) {
-                             textModified(position, modification, length, linesAdded);
+                         [this](int position, int modification, const char *, int, int linesAdded) {
+                             textModified(position, modification, linesAdded);
                          });
-    refresh(0, control().lines() - 1);
+    m_modelReady = connect(&m_analysis, &AnalysisService::modelReady, this, &ColourSwatches::markAll);
+    m_wholeText = true;
+    if (m_analysis.latest()->revision == m_analysis.revision())
+        markAll(m_analysis.latest());
+    else
+        m_analysis.request();
 }
 
 void ColourSwatches::stop()
 {
     disconnect(m_modified);
+    disconnect(m_modelReady);
     m_firstLine = m_lastLine = -1;
+    m_wholeText = false;
     EditControl &text = control();
     text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
     text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
 }
 
-void ColourSwatches::textModified(int position, int modification, int length, int linesAdded)
+void ColourSwatches::textModified(int position, int modification, int linesAdded)
 {
     if (!(modification & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
         return;
-    Q_UNUSED(length)
     const int line = int(control().SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
     const int last = line + std::max(linesAdded, 0);
     const bool pending = m_firstLine >= 0;
@@ -103,27 +110,34 @@ void ColourSwatches::refresh(int firstLine, int lastLine)
         : length;
     if (end <= start)
         return;
+    if (end - start > LargeEdit) {
+        m_wholeText = true;
+        m_analysis.request();
+        return;
+    }
     text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
     text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, static_cast<unsigned long>(start), end - start);
     // Only the range asked for is made contiguous, so typing in a large text stays cheap.
     const auto *bytes = reinterpret_cast<const char *>(
         text.SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
-    const long size = end - start;
-    for (const char *at = static_cast<const char *>(std::memchr(bytes, '^', size_t(size))); at;
-         at = static_cast<const char *>(std::memchr(at + 1, '^', size_t(bytes + size - at - 1)))) {
-        if (bytes + size - at < 7)
-            break;
-        long colour = 0;    // blue-green-red
-        bool code = true;
-        for (int i = 0; i < 6 && code; ++i) {
-            const int digit = hexValue(at[1 + i]);
-            code = digit >= 0;
-            colour |= long(std::max(digit, 0)) << ((i ^ 1) * 4);
-        }
-        if (!code)
-            continue;
-        const unsigned long from = static_cast<unsigned long>(start + (at - bytes));
-        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, static_cast<unsigned long>(colour | QsciScintillaBase::SC_INDICVALUEBIT));
-        text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, from, 7L);
+    for (const ColourCode &code : FindColourCodes(std::string_view(bytes, size_t(end - start)))) {
+        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, indicatorValue(code.rgb));
+        text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start + code.position), CodeLength);
+    }
+}
+
+void ColourSwatches::markAll(const std::shared_ptr<const AnalysedText> &analysed)
+{
+    // Small edits keep the marks right between analyses; the whole text is marked again only
+    // when a large edit asked for it, or the swatches were just switched on.
+    if (!m_wholeText)
+        return;
+    m_wholeText = false;
+    EditControl &text = control();
+    text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
+    text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    for (const ColourCode &code : analysed->colourCodes) {
+        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, indicatorValue(code.rgb));
+        text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(code.position), CodeLength);
     }
 }

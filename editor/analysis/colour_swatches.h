@@ -5,13 +5,19 @@
 
 #include <QColor>
 
+#include <memory>
+
+class AnalysisService;
+struct AnalysedText;
+
 class ColourSwatches : public EditFeature
 {
     Q_OBJECT
 
 public:
-    // Attaches to control switched on.
-    explicit ColourSwatches(EditControl &control);
+    // Attaches to control switched on. The whole text's codes come from analysis; a small edit's
+    // lines are searched again at once, so a typed code shows without waiting for it.
+    ColourSwatches(EditControl &control, AnalysisService &analysis);
 
     // The colour underlining the byte at position; invalid where none does.
     QColor colourAt(int position) const;
@@ -19,12 +25,16 @@ public:
 private:
     void start();
     void stop();
-    void textModified(int position, int modification, int length, int linesAdded);
+    void textModified(int position, int modification, int linesAdded);
     void refreshPending();
     void refresh(int firstLine, int lastLine);
+    void markAll(const std::shared_ptr<const AnalysedText> &text);
 
+    AnalysisService &m_analysis;
     int m_indicator = -1;
     int m_firstLine = -1;   // lines changed since the last refresh; -1 when none
     int m_lastLine = -1;
+    bool m_wholeText = false;   // waiting for an analysis to mark the whole text from
     QMetaObject::Connection m_modified;
+    QMetaObject::Connection m_modelReady;
 };

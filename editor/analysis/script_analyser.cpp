@@ -1,7 +1,5 @@
-// Building script models off the UI thread, so that typing never waits for them.
+// Analysing a script text: run on the analysis worker, never on the UI thread.
 #include "script_analyser.h"
-
-#include <QThread>
 
 ScriptResources::ScriptResources(const LanguageDefinition &definition)
     : definition(definition)
@@ -15,37 +13,16 @@ std::shared_ptr<const ScriptResources> LoadScriptResources(const QString &iniFil
     return std::make_shared<const ScriptResources>(ReadLanguageDefinition(iniFile));
 }
 
-ScriptAnalyser::ScriptAnalyser(std::shared_ptr<const ScriptResources> resources, QObject *parent)
-    : QObject(parent)
-    , m_resources(std::move(resources))
+std::shared_ptr<const AnalysedText> AnalyseText(const ScriptResources &resources, std::string_view text,
+                                                uint64_t revision, const std::atomic<bool> &cancelled)
 {
-}
-
-ScriptAnalyser::~ScriptAnalyser()
-{
-    for (QThread *thread : std::as_const(m_threads)) {
-        thread->wait();
-        delete thread;
-    }
-}
-
-void ScriptAnalyser::analyse(QByteArray utf8)
-{
-    const quint64 generation = ++m_generation;
-    std::shared_ptr<const ScriptResources> resources = m_resources;
-    QThread *thread = QThread::create([this, generation, resources, text = std::move(utf8)] {
-        auto model = std::make_shared<const ScriptModel>(BuildScriptModel(
-            resources->styler, resources->keywords, std::string_view(text.constData(), size_t(text.size()))));
-        // Queued to this object: delivered on its thread, or dropped if it is gone by then.
-        QMetaObject::invokeMethod(this, [this, generation, model] {
-            if (generation == m_generation)
-                Q_EMIT finished(model);
-        }, Qt::QueuedConnection);
-    });
-    m_threads.append(thread);
-    connect(thread, &QThread::finished, this, [this, thread] {
-        m_threads.removeOne(thread);
-        thread->deleteLater();
-    });
-    thread->start(QThread::LowPriority);
+    auto analysed = std::make_shared<AnalysedText>();
+    analysed->revision = revision;
+    analysed->colourCodes = FindColourCodes(text);
+    if (cancelled)
+        return nullptr;
+    analysed->model = BuildScriptModel(resources.styler, resources.keywords, text);
+    if (cancelled)
+        return nullptr;
+    return analysed;
 }

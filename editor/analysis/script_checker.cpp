@@ -4,7 +4,7 @@
 #include <QToolTip>
 
 #include "edit_control.h"
-#include "script_analyser.h"
+#include "analysis_service.h"
 
 namespace {
 
@@ -12,22 +12,24 @@ constexpr int DwellMilliseconds = 500;
 
 } // namespace
 
-ScriptChecker::ScriptChecker(EditControl &control, std::shared_ptr<const ScriptResources> resources)
+ScriptChecker::ScriptChecker(EditControl &control, AnalysisService &analysis)
     : EditFeature(control)
-    , m_analyser(new ScriptAnalyser(std::move(resources), this))
+    , m_analysis(analysis)
 {
     m_indicator = control.indicatorDefine(QsciScintilla::SquiggleIndicator);
     control.setIndicatorForegroundColor(QColor(0xD0, 0x20, 0x20), m_indicator);
-    connect(m_analyser, &ScriptAnalyser::finished, this, [this](std::shared_ptr<const ScriptModel> model) {
-        if (!isActive())
-            return;
-        const std::vector<ScriptProblem> problems = CheckScript(*model, m_options);
-        mark(problems);
-        Q_EMIT checked(problems);
-    });
+    connect(&m_analysis, &AnalysisService::checked, this,
+            [this](uint64_t, const std::shared_ptr<const AnalysisService::Problems> &problems) {
+                if (!isActive())
+                    return;
+                mark(*problems);
+                Q_EMIT checked(*problems);
+            });
     connect(this, &EditFeature::activeChanged, this, [this](bool active) {
-        if (!active)
+        if (!active) {
+            m_analysis.cancelCheck();
             clearMarks();
+        }
     });
     control.SendScintilla(QsciScintillaBase::SCI_SETMOUSEDWELLTIME, DwellMilliseconds);
     connect(&control, &QsciScintillaBase::SCN_DWELLSTART, this, &ScriptChecker::showTip);
@@ -37,8 +39,11 @@ ScriptChecker::ScriptChecker(EditControl &control, std::shared_ptr<const ScriptR
 
 void ScriptChecker::check()
 {
-    if (isActive())
-        takeSnapshot([this](QByteArray text) { m_analyser->analyse(std::move(text)); });
+    if (!isActive())
+        return;
+    m_analysis.check([options = m_options](const ScriptModel &model, const std::atomic<bool> &) {
+        return CheckScript(model, options);
+    });
 }
 
 void ScriptChecker::setOptions(const CheckOptions &options)

@@ -8,19 +8,18 @@
 
 #include "script_model.h"
 
-class ScriptAnalyser;
-struct ScriptResources;
+class AnalysisService;
 
 class ScriptChecker : public EditFeature
 {
     Q_OBJECT
 
 public:
-    // Attaches to control switched on.
-    ScriptChecker(EditControl &control, std::shared_ptr<const ScriptResources> resources);
+    // Attaches to control switched on; the checks run on analysis's model.
+    ScriptChecker(EditControl &control, AnalysisService &analysis);
 
-    // Checks a snapshot of the text away from the UI thread; checked follows. Does nothing
-    // while switched off.
+    // Checks the analysis of the current text away from the UI thread; checked follows. Does
+    // nothing while switched off.
     void check();
     void setOptions(const CheckOptions &options);
 
@@ -37,7 +36,7 @@ private:
     void clearMarks();
     void showTip(int position, int x, int y);
 
-    ScriptAnalyser *m_analyser = nullptr;
+    AnalysisService &m_analysis;
     CheckOptions m_options;
     int m_indicator = -1;
     std::vector<ScriptProblem> m_problems;    // indicator value n marks m_problems[n - 1]

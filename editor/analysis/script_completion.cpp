@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
+#include "analysis_service.h"
 #include "command_catalogue.h"
 #include "edit_control.h"
 #include "parse.h"
-#include "script_outline.h"
 
 namespace {
 
@@ -98,9 +98,9 @@ QString CommandHelp(const QString &lineBeforeCaret)
     return word.isEmpty() ? QString() : catalogueHelp().value(word.toLower());
 }
 
-ScriptCompletion::ScriptCompletion(EditControl &control, const ScriptOutline &outline, const QStringList &keywords)
+ScriptCompletion::ScriptCompletion(EditControl &control, const AnalysisService &analysis, const QStringList &keywords)
     : EditFeature(control)
-    , m_outline(outline)
+    , m_analysis(analysis)
 {
     for (const QString &keyword : keywords)
         m_keywords << keyword.trimmed();
@@ -129,7 +129,9 @@ QStringList ScriptCompletion::labelsAtCaret() const
     int column = 0;
     control().getCursorPosition(&line, &column);
     QStringList labels;
-    if (const ScriptBlock *block = m_outline.model().blockAt(line))
+    // The latest model may be a few keys behind the text: its labels still hold.
+    const std::shared_ptr<const AnalysedText> text = m_analysis.latest();
+    if (const ScriptBlock *block = text->model.blockAt(line))
         for (const ScriptLabel &label : block->labels)
             labels << QString::fromStdString(label.name);
     return labels;

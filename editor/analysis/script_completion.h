@@ -6,7 +6,7 @@
 #include <QHash>
 #include <QStringList>
 
-class ScriptOutline;
+class AnalysisService;
 
 // The words offered for the word at the end of lineBeforeCaret, sorted without regard to case:
 // nothing before its third letter; the labels where a label is expected (after goto, callsub or
@@ -22,8 +22,8 @@ class ScriptCompletion : public EditFeature
     Q_OBJECT
 
 public:
-    // Attaches to control switched on; the labels come from outline's latest model.
-    ScriptCompletion(EditControl &control, const ScriptOutline &outline, const QStringList &keywords);
+    // Attaches to control switched on; the labels come from analysis's latest model.
+    ScriptCompletion(EditControl &control, const AnalysisService &analysis, const QStringList &keywords);
 
 private:
     void start();
@@ -31,7 +31,7 @@ private:
     void characterAdded(int character);
     QStringList labelsAtCaret() const;
 
-    const ScriptOutline &m_outline;
+    const AnalysisService &m_analysis;
     QStringList m_keywords;
     QMetaObject::Connection m_characters;
 };

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "analysis_service.h"
 #include "caret_insertion.h"
 #include "check_commands.h"
 #include "colour_swatches.h"
@@ -180,14 +181,16 @@ void MainWindow::createControls()
     m_recentFiles = new RecentFiles(m_paths.SettingsIniFile, this);
     m_projectCommands->setRecentFiles(m_recentFiles);
     const std::shared_ptr<const ScriptResources> script = LoadScriptResources(m_paths.ScriptIniFile);
-    m_checker = new ScriptChecker(*m_editor, script);
+    // One analysis of the text, shared by every feature that reads the script.
+    auto *analysis = new AnalysisService(*m_editor, script);
+    m_checker = new ScriptChecker(*m_editor, *analysis);
     m_checkCommands = new CheckCommands(*m_checker, *m_unusedList, m_paths.SettingsIniFile, this);
-    auto *outline = new ScriptOutline(*m_editor, script);
+    auto *outline = new ScriptOutline(*m_editor, *analysis);
     m_outlineList = new OutlineList(*outline, *m_npcList, this);
     outline->setActive(true);
-    new ColourSwatches(*m_editor);
-    new ScriptCompletion(*m_editor, *outline, LanguageDefinition::tokens(script->definition.keywords));
-    new ItemLookup(*m_editor, m_paths.ItemDatabaseFile);
+    new ColourSwatches(*m_editor, *analysis);
+    new ScriptCompletion(*m_editor, *analysis, LanguageDefinition::tokens(script->definition.keywords));
+    new ItemLookup(*m_editor, *analysis, m_paths.ItemDatabaseFile);
 }
 
 void MainWindow::createMenus()

@@ -8,7 +8,7 @@
 
 #include "check_commands.h"
 #include "edit_control.h"
-#include "script_analyser.h"
+#include "analysis_service.h"
 #include "script_checker.h"
 
 class TestScriptChecker : public QObject
@@ -18,7 +18,8 @@ class TestScriptChecker : public QObject
     struct Fixture
     {
         EditControl editor;
-        ScriptChecker *checker = new ScriptChecker(editor, LoadScriptResources(QStringLiteral(QUILL_SCRIPT_DEFINITION)));
+        AnalysisService *analysis = new AnalysisService(editor, LoadScriptResources(QStringLiteral(QUILL_SCRIPT_DEFINITION)));
+        ScriptChecker *checker = new ScriptChecker(editor, *analysis);
         QComboBox list;
         QTemporaryDir folder;
         CheckCommands commands{*checker, list, folder.filePath(QStringLiteral("settings.ini"))};
@@ -72,7 +73,7 @@ private Q_SLOTS:
         f.commands.checkScript();
         QTRY_COMPARE(f.status, QStringLiteral("No problems found."));
         // The choice is kept for the next start.
-        ScriptChecker *other = new ScriptChecker(f.editor, LoadScriptResources(QString()));
+        ScriptChecker *other = new ScriptChecker(f.editor, *f.analysis);
         CheckCommands next(*other, f.list, f.folder.filePath(QStringLiteral("settings.ini")));
         QVERIFY(!next.reportsUnknownCommands());
     }

@@ -1,10 +1,9 @@
 // Tests of completion and calltips: what is offered where, and taking or dropping an offer.
 #include <QtTest>
 
+#include "analysis_service.h"
 #include "edit_control.h"
-#include "script_analyser.h"
 #include "script_completion.h"
-#include "script_outline.h"
 
 class TestScriptCompletion : public QObject
 {
@@ -58,8 +57,8 @@ private Q_SLOTS:
     void typing()
     {
         EditControl editor;
-        auto *outline = new ScriptOutline(editor, LoadScriptResources(QStringLiteral(QUILL_SCRIPT_DEFINITION)));
-        new ScriptCompletion(editor, *outline, {"message", "mes"});
+        auto *analysis = new AnalysisService(editor, LoadScriptResources(QStringLiteral(QUILL_SCRIPT_DEFINITION)));
+        new ScriptCompletion(editor, *analysis, {"message", "mes"});
         editor.show();
         const auto offered = [&editor] { return editor.SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE) != 0; };
 
