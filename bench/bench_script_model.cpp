@@ -1,5 +1,7 @@
-// Times the script model and its checks against lexing alone, the UI thread while the outline is
-// built, and quillcheck on one and on two cores against lexing the same files.
+// Times the script model and its checks against lexing alone (a normal and a deeply nested text),
+// the UI thread while the outline is built, quillcheck on one and on two cores against lexing the
+// same files, and, given an unpacked corpus folder, the cross-file index of all its scripts.
+//   bench_script_model [CORPUS_FOLDER]
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -9,7 +11,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <QDirIterator>
+
+#include <atomic>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 #include "analysis_service.h"
@@ -18,6 +24,8 @@
 #include "language_definition.h"
 #include "outline_list.h"
 #include "script_analyser.h"
+#include "script_checks.h"
+#include "script_index.h"
 #include "script_model.h"
 #include "script_outline.h"
 #include "script_styler.h"
@@ -92,14 +100,53 @@ double lexSeconds(const ScriptStyler &styler, const std::vector<QByteArray> &tex
     return clock.nsecsElapsed() / 1e9;
 }
 
-double modelSeconds(const ScriptResources &resources, const QByteArray &text, size_t *problems)
+double modelSeconds(const std::shared_ptr<const ScriptProfile> &profile, const QByteArray &text, size_t *problems)
 {
     QElapsedTimer clock;
     clock.start();
-    const ScriptModel model = BuildScriptModel(resources.styler, resources.keywords,
-                                               std::string_view(text.constData(), size_t(text.size())));
-    *problems = CheckScript(model, {}).size();
+    const ScriptModel model = BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size())));
+    *problems = CheckScript(model, nullptr, {}).size();
     return clock.nsecsElapsed() / 1e9;
+}
+
+// Reads every script of a corpus folder, builds its model on two threads and indexes them all.
+void indexCorpus(const QString &folder, const std::shared_ptr<const ScriptProfile> &profile)
+{
+    QStringList paths;
+    QDirIterator it(folder, {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths << it.next();
+    std::vector<double> runs;
+    size_t blocks = 0;
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        std::vector<std::shared_ptr<const ScriptModel>> models(size_t(paths.size()));
+        std::atomic<size_t> next{0};
+        const auto work = [&] {
+            for (size_t at = next++; at < models.size(); at = next++) {
+                QFile file(paths[qsizetype(at)]);
+                if (!file.open(QIODevice::ReadOnly))
+                    continue;
+                const QByteArray text = file.readAll();
+                models[at] = std::make_shared<const ScriptModel>(
+                    BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size()))));
+            }
+        };
+        std::thread helper(work);
+        work();
+        helper.join();
+        ScriptIndex index(profile->ignoreCase);
+        for (size_t i = 0; i < models.size(); ++i)
+            index.add(paths[qsizetype(i)].toStdString(), models[i]);
+        index.prepare();
+        runs.push_back(clock.nsecsElapsed() / 1e9);
+        blocks = 0;
+        for (const auto &model : models)
+            blocks += model ? model->blocks.size() : 0;
+    }
+    std::printf("cross-file index of %lld files (%zu blocks), read and built on two threads: %.3f s (under 1 s)\n",
+                qlonglong(paths.size()), blocks, bench::median(runs));
 }
 
 } // namespace
@@ -110,6 +157,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QString tree = QCoreApplication::applicationDirPath() + QStringLiteral("/../Quillmere/");
     const auto resources = LoadScriptResources(tree + QStringLiteral("Data/NPC Script.ini"));
+    auto profile = std::make_shared<ScriptProfile>();
+    if (QString error; !ReadScriptProfile(tree + QStringLiteral("Data/rathena.profile"), profile.get(), &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    const std::shared_ptr<const ScriptProfile> rathena = profile;
 
     // 1. Model and checks against lexing, 50 MB, medians of three.
     const QByteArray big = makeScript(50 << 20);
@@ -118,12 +171,28 @@ int main(int argc, char *argv[])
     size_t problems = 0;
     for (int run = 0; run < 3; ++run) {
         lexing.push_back(lexSeconds(resources->styler, {big}));
-        modelling.push_back(modelSeconds(*resources, big, &problems));
+        modelling.push_back(modelSeconds(rathena, big, &problems));
     }
     const double lex = bench::median(lexing);
     const double model = bench::median(modelling);
     std::printf("50 MB: lexing %.3f s, model and checks %.3f s (%zu problems): ratio %.2f (at most 2)\n",
                 lex, model, problems, model / lex);
+
+    // 1b. The same for 50 MB of nothing but nested openings, which once cost the square of the depth.
+    {
+        QByteArray deep = "-\tscript\tDeep\t-1,{\n";
+        deep += QByteArray("{(").repeated((50 << 20) / 2);
+        std::vector<double> lexDeep;
+        std::vector<double> modelDeep;
+        size_t deepProblems = 0;
+        for (int run = 0; run < 3; ++run) {
+            lexDeep.push_back(lexSeconds(resources->styler, {deep}));
+            modelDeep.push_back(modelSeconds(rathena, deep, &deepProblems));
+        }
+        std::printf("50 MB nested \"{(\": lexing %.3f s, model and checks %.3f s (%zu problems): ratio %.2f (at most 2)\n",
+                    bench::median(lexDeep), bench::median(modelDeep), deepProblems,
+                    bench::median(modelDeep) / bench::median(lexDeep));
+    }
 
     // 2. The UI thread while the outline of the same text is built and listed: the longest gap between
     // ticks of a 1 ms timer, from the pause's end until the outline arrives.
@@ -192,5 +261,12 @@ int main(int argc, char *argv[])
     std::printf("20 MB in 40 files: lexing %.3f s; quillcheck on one core %.3f s: ratio %.2f (at most 1.5); "
                 "on two cores %.3f s: ratio %.2f (below 1.5 and below one core)\n",
                 lexFiles, one, one / lexFiles, two, two / lexFiles);
+
+    // 4. The cross-file index of a corpus, when one is given.
+    if (argc > 1) {
+        auto hercules = std::make_shared<ScriptProfile>();
+        if (ReadScriptProfile(tree + QStringLiteral("Data/hercules.profile"), hercules.get(), nullptr))
+            indexCorpus(QString::fromLocal8Bit(argv[1]), hercules);
+    }
     return 0;
 }

@@ -1,15 +1,19 @@
-// ScriptModel: the blocks, labels and jumps of an NPC script, and the problems found in it.
+// ScriptModel: the blocks, labels, jumps, calls and references of an NPC script, as the server
+// reads it, and the faults found while reading.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
 
+#include "script_profile.h"
+
 class ScriptStyler;
 struct LanguageDefinition;
 
-// Positions are 0-based: a line, and a byte offset in that line of the UTF-8 text.
+// Positions are 0-based: a line, and a character (not byte) column in that line.
 struct ScriptLabel
 {
     std::string name;
@@ -24,53 +28,135 @@ struct ScriptJump
     int column = 0;
 };
 
-enum class BlockKind { Npc, FloatingScript, Function, Shop, Warp, Duplicate, Monster, MapFlag };
+// A script-local function: "function F;" declares it, "function F { ... }" defines it.
+struct ScriptLocalFunction
+{
+    std::string name;
+    int line = 0;
+    int column = 0;
+    bool defined = false;
+};
 
 struct ScriptBlock
 {
     BlockKind kind = BlockKind::Npc;
-    std::string name;
+    std::string name;                   // the header's third field as written
+    std::string uniqueName;             // the part after "::", else the whole name
+    std::string source;                 // a duplicate's source NPC
     int line = 0;
     int endLine = 0;                    // the line of the closing brace; the header's line without a body
+    bool blankSeparated = false;        // its fields are separated by blanks: the server cannot read it
     std::vector<ScriptLabel> labels;    // in text order
     std::vector<ScriptJump> jumps;
+    std::vector<ScriptLocalFunction> functions; // declarations and definitions, in text order
 };
 
-// Unknown commands are a kind of their own: a short definition file knows few of them.
-enum class ProblemKind { Pairing, OpenText, MissingLabel, DuplicateLabel, MissingSemicolon, UnknownCommand };
+// A command or function called: its profile command (or -1), where, and how many arguments.
+struct ScriptCall
+{
+    int command = -1;       // index in the profile's commands, -1 when the profile has none such
+    int block = 0;
+    int line = 0;
+    int column = 0;
+    int length = 0;
+    int arguments = 0;
+    std::string name;       // set only when command is -1
+};
+
+// A name another file must define: a global function ("callfunc") or an "NPC::label" event.
+struct ScriptReference
+{
+    enum Kind : unsigned char { Function, Event };
+    Kind kind = Function;
+    int block = 0;
+    int line = 0;
+    int column = 0;
+    int length = 0;
+    std::string target;     // the function's name, or the NPC's unique name of an event
+    std::string label;      // an event's label
+};
+
+// The checks, each with a code of its own (see script_checks.h).
+enum class ProblemKind {
+    Pairing,            // a closing bracket with no opening one, or one never closed
+    OpenText,           // a string or a comment not closed
+    MissingLabel,
+    DuplicateLabel,
+    MissingSemicolon,
+    UnknownCommand,
+    ArgumentCount,
+    MissingParenthesis, // "if", "while", "for", "switch" without "("
+    StrayJump,          // "break" or "continue" outside a loop or switch
+    DuplicateCase,      // a "case" value twice, or a second "default"
+    StrayElse,
+    UndefinedFunction,  // "function F;" and no "function F { }"
+    MissingFunction,    // "callfunc" of a function no checked file defines
+    MissingEvent,       // an "NPC::label" event no checked NPC has
+    BlankHeader,        // a header with blanks for tabs
+    BadLine,            // a line between blocks the server cannot read
+    DuplicateNpc,
+    Syntax,             // anything else the server's parser refuses
+    Assignment,         // "a = b" where the server has only "set"
+};
+
+enum class Severity : unsigned char {
+    Error,      // the server refuses to load the script
+    Warning,    // it fails or misbehaves at run time
+};
 
 struct ScriptProblem
 {
     ProblemKind kind = ProblemKind::Pairing;
     int line = 0;
-    int column = 0;
-    int length = 1;                     // bytes marked in the text
+    int column = 0;                     // characters from the line start
+    int length = 1;                     // characters marked in the text
     std::string message;
+    Severity severity = Severity::Error;
+    const char *code = "";              // short and stable, e.g. "unknown-command"
+
+    int endColumn() const { return column + length; }
 };
 
 struct CheckOptions
 {
     bool unknownCommands = true;
+    // The checked file's key in the cross-file index; cross-file checks need it.
+    std::string path;
 };
 
 struct ScriptModel
 {
     std::vector<ScriptBlock> blocks;    // in text order
-    std::vector<ScriptProblem> problems; // every kind, in text order
+    std::vector<ScriptProblem> problems; // the reading's faults, in text order
+    std::vector<ScriptCall> calls;      // in text order
+    std::vector<ScriptReference> references;
+    std::shared_ptr<const ScriptProfile> profile;   // the one it was read with
+    int lineCount = 0;
 
     // The block whose lines hold line, or nullptr.
     const ScriptBlock *blockAt(int line) const;
 };
 
-// Builds the model of length bytes of UTF-8 text. keywords are the definition's keywords in
-// lower case: the words a command may start with. The text is read in one pass; only when the
-// definition's other tokens can hide a comment or a string is it styled first, in pieces, so a
-// large text costs no more memory than a few megabytes beside it.
+// Reads length bytes of UTF-8 text as the server of profile does, in one pass.
+ScriptModel BuildScriptModel(std::shared_ptr<const ScriptProfile> profile, std::string_view text);
+
+// Whether text has a header line at all: a ".txt" file without one is no script.
+bool HasScriptHeader(const ScriptProfile &profile, std::string_view text);
+
+class ScriptIndex;
+
+// The problems of model that options ask for, the cross-file ones when index is given, in
+// text order. Runs every check of ScriptChecks().
+std::vector<ScriptProblem> CheckScript(const ScriptModel &model, const ScriptIndex *index,
+                                       const CheckOptions &options);
+
+// Compatibility with the earlier reading, for callers that have not moved on to profiles: the
+// keywords stand for commands that take any arguments. The styler is no longer asked: comments
+// and strings are the server's, whatever the highlighting definition says.
 ScriptModel BuildScriptModel(const ScriptStyler &styler, const std::unordered_set<std::string> &keywords,
                              std::string_view text);
-
-// The definition's keywords in lower case, as BuildScriptModel takes them.
 std::unordered_set<std::string> CommandWords(const LanguageDefinition &definition);
-
-// The problems of model that options ask for, in text order.
 std::vector<ScriptProblem> CheckScript(const ScriptModel &model, const CheckOptions &options);
+// A profile whose commands are keywords, each taking any arguments; no header kinds beyond the
+// common ones.
+std::shared_ptr<const ScriptProfile> KeywordProfile(const std::unordered_set<std::string> &keywords);

@@ -1,9 +1,14 @@
-// Tests of the script model: blocks, labels and jumps, and the problems it finds or leaves alone.
+// Tests of the script model: the tokens, the blocks a profile's headers give, and one reading of
+// one text whatever the path it takes.
 #include <QtTest>
 
+#include <random>
+
 #include "language_definition.h"
+#include "script_checks.h"
 #include "script_model.h"
 #include "script_styler.h"
+#include "script_tokenizer.h"
 
 namespace {
 
@@ -22,17 +27,76 @@ const char *kindName(BlockKind kind)
     return "?";
 }
 
-const char *problemName(ProblemKind kind)
+std::shared_ptr<const ScriptProfile> shippedProfile(const char *id)
 {
-    switch (kind) {
-    case ProblemKind::Pairing: return "Pairing";
-    case ProblemKind::OpenText: return "OpenText";
-    case ProblemKind::MissingLabel: return "MissingLabel";
-    case ProblemKind::DuplicateLabel: return "DuplicateLabel";
-    case ProblemKind::MissingSemicolon: return "MissingSemicolon";
-    case ProblemKind::UnknownCommand: return "Unknown";
+    auto profile = std::make_shared<ScriptProfile>();
+    QString error;
+    if (!ReadScriptProfile(QStringLiteral(QUILL_DATA_FOLDER "/%1.profile").arg(QLatin1String(id)), profile.get(), &error))
+        qFatal("%s", qPrintable(error));
+    return profile;
+}
+
+std::string_view view(const QByteArray &text)
+{
+    return std::string_view(text.constData(), size_t(text.size()));
+}
+
+// "kind start+length" of each token, line ends as "EOL".
+QStringList tokensOf(std::string_view text, size_t from = 0, size_t to = std::string_view::npos, bool *comment = nullptr)
+{
+    ScriptTokenizer tokenizer(text, from, to, comment && *comment);
+    QStringList out;
+    for (ScriptToken token = tokenizer.next(); token.kind != TokenKind::End; token = tokenizer.next()) {
+        static const char *names[] = {"Word", "Number", "String", "Punct", "EOL", "End"};
+        out << QStringLiteral("%1%2%3 %4+%5").arg(QLatin1String(names[int(token.kind)]), token.variable ? "$" : "",
+                                                  token.open ? "!" : "").arg(token.start).arg(token.length);
     }
-    return "?";
+    if (comment)
+        *comment = tokenizer.inComment();
+    return out;
+}
+
+// Everything the model holds, for comparing two readings.
+QStringList describe(const ScriptModel &model)
+{
+    QStringList out;
+    for (const ScriptBlock &block : model.blocks) {
+        QStringList labels;
+        for (const ScriptLabel &label : block.labels)
+            labels << QStringLiteral("%1@%2:%3").arg(QString::fromStdString(label.name)).arg(label.line).arg(label.column);
+        QStringList jumps;
+        for (const ScriptJump &jump : block.jumps)
+            jumps << QStringLiteral("%1@%2:%3").arg(QString::fromStdString(jump.target)).arg(jump.line).arg(jump.column);
+        out << QStringLiteral("%1 %2 %3-%4 [%5] (%6)").arg(kindName(block.kind), QString::fromStdString(block.name))
+                   .arg(block.line).arg(block.endLine).arg(labels.join(' '), jumps.join(' '));
+    }
+    for (const ScriptProblem &problem : model.problems)
+        out << QStringLiteral("%1:%2:%3 %4").arg(problem.line).arg(problem.column).arg(problem.length)
+                   .arg(QString::fromStdString(problem.message));
+    out << QStringLiteral("%1 calls").arg(model.calls.size());
+    return out;
+}
+
+// Script-like text from pieces that test the reading: comments over lines, strings with escapes
+// and quotes of other kinds, every line end, and the tokens a user's definition may give a meaning.
+QByteArray generatedScript(unsigned seed)
+{
+    static const char *pieces[] = {
+        "-\tscript\tN\t-1,{", "}", "/header\tscript\tX\t-1,{", "mes \"a\" \"b\";", "mes 'a';", "(* not closed",
+        "/* over", "lines */", "// note { (", "\"open", "\"esc \\\" { \";", "if (.@a) { goto L_A; }", "L_A:",
+        "else end;", "set .@b$, \"x\" + 'c;", "switch (.@c) { case 1: break; }", "caf\xC3\xA9 \"\xE2\x82\xAC\";",
+        "menu \"a\",L_A,\"b\",-;", "\t", " ", "{", "(", ")", ";", "function F;", "prontera\tmapflag\tnosave"};
+    static const char *ends[] = {"\n", "\r\n", "\r"};
+    std::mt19937 random(seed);
+    QByteArray text;
+    for (int i = 0; i < 60; ++i) {
+        text += pieces[random() % std::size(pieces)];
+        if (random() % 3 == 0)
+            text += ' ';
+        else if (random() % 2 == 0)
+            text += ends[random() % std::size(ends)];
+    }
+    return text;
 }
 
 } // namespace
@@ -41,119 +105,121 @@ class TestScriptModel : public QObject
 {
     Q_OBJECT
 
-private:
-    LanguageDefinition m_definition = ReadLanguageDefinition(QStringLiteral(QUILL_SCRIPT_DEFINITION));
-    ScriptStyler m_styler{m_definition};
-    std::unordered_set<std::string> m_words = CommandWords(m_definition);
-
-    ScriptModel build(const QByteArray &text) const
-    {
-        return BuildScriptModel(m_styler, m_words, std::string_view(text.constData(), size_t(text.size())));
-    }
-
 private Q_SLOTS:
+    void tokens_data();
+    void tokens();
+    void pieceEnds_data();
+    void pieceEnds();
     void blocks_data();
     void blocks();
-    void problems_data();
-    void problems();
     void correctScriptsAreSilent_data();
     void correctScriptsAreSilent();
     void unknownCommandsSwitchOff();
     void missingSemicolonMarksLastToken_data();
     void missingSemicolonMarksLastToken();
-    void styledReadingFindsTheSame_data();
-    void styledReadingFindsTheSame();
+    void oneReadingWhateverThePath_data();
+    void oneReadingWhateverThePath();
+    void nestingCostsNoMore();
 };
 
-// "Kind Name first-last [label@line ...] (jump ...)", blocks joined by " | ", lines from 0.
+void TestScriptModel::tokens_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("tokens");
+    QTest::newRow("variables") << QByteArray(".@a$ $@b 'c @d ##e x$")
+        << QStringList{"Word$ 0+4", "Word$ 5+3", "Word$ 9+2", "Word$ 12+2", "Word$ 15+3", "Word$ 19+2"};
+    QTest::newRow("numbers and names") << QByteArray("42 0x1F 2009_hat")
+        << QStringList{"Number 0+2", "Number 3+4", "Word 8+8"};
+    QTest::newRow("operators joined") << QByteArray("a<<=b::c++")
+        << QStringList{"Word 0+1", "Punct 1+3", "Word 4+1", "Punct 5+2", "Word 7+1", "Punct 8+2"};
+    QTest::newRow("comments skipped") << QByteArray("a // b\nc /* d */ e")
+        << QStringList{"Word 0+1", "EOL 6+1", "Word 7+1", "Word 17+1"};
+    QTest::newRow("comment over lines keeps line ends") << QByteArray("a /* \r\n \r */b")
+        << QStringList{"Word 0+1", "EOL 5+2", "EOL 8+1", "Word 12+1"};
+    QTest::newRow("string escapes") << QByteArray("\"a\\\"b\" \"c")
+        << QStringList{"String 0+6", "String! 7+2"};
+    QTest::newRow("string ends at a lone CR") << QByteArray("\"ab\rc\"")
+        << QStringList{"String! 0+3", "EOL 3+1", "Word 4+1", "String! 5+1"};
+}
+
+void TestScriptModel::tokens()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, tokens);
+    QCOMPARE(tokensOf(view(text)), tokens);
+}
+
+void TestScriptModel::pieceEnds_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QList<int>>("ends");
+    QTest::newRow("CR only") << QByteArray("ab\rcd\ref\r") << 5 << QList<int>{3, 6, 9};
+    QTest::newRow("CRLF kept whole") << QByteArray("ab\r\ncd\r\n") << 3 << QList<int>{4, 8};
+    QTest::newRow("line longer than a piece") << QByteArray("abcdefgh\nij") << 3 << QList<int>{9, 11};
+    QTest::newRow("LF") << QByteArray("a\nb\nc\nd") << 4 << QList<int>{4, 7};
+}
+
+void TestScriptModel::pieceEnds()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, size);
+    QFETCH(QList<int>, ends);
+    QList<int> found;
+    for (size_t at = 0; at < size_t(text.size());) {
+        at = ScriptPieceEnd(view(text), at, size_t(size));
+        found << int(at);
+    }
+    QCOMPARE(found, ends);
+}
+
+// "Kind Name first-last [label@line ...] (jump@line:column ...)", lines and columns from 0.
 void TestScriptModel::blocks_data()
 {
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("outline");
+    QTest::addColumn<QStringList>("outline");
     QTest::newRow("npc with labels") << QByteArray(
         "prontera,150,150,4\tscript\tKafra\t100,{\n\tmes \"Hi\";\n\tgoto L_End;\nL_End:\n\tclose;\nOnInit:\n\tend;\n}\n")
-        << "Npc Kafra 0-7 [L_End@3 OnInit@5] (L_End)";
+        << QStringList{"Npc Kafra 0-7 [L_End@3:0 OnInit@5:0] (L_End@2:6)", "4 calls"};
     QTest::newRow("floating and function") << QByteArray(
         "-\tscript\tHelper\t-1,{\nOnEvent:\n\tend;\n}\nfunction\tscript\tF_Sum\t{\n\treturn getarg(0)+getarg(1);\n}\n")
-        << "Floating Helper 0-3 [OnEvent@1] () | Function F_Sum 4-6 [] ()";
+        << QStringList{"Floating Helper 0-3 [OnEvent@1:0] ()", "Function F_Sum 4-6 [] ()", "4 calls"};
     QTest::newRow("one-line blocks") << QByteArray(
         "prontera,100,100,4\tshop\tTool Dealer\t83,501:50,502:-1\n"
         "prontera,156,22,0\twarp\tpront_s\t2,2,prt_fild08,170,375\n"
-        "izlude,100,100,4\tduplicate(Kafra)\tKafra#2\t113\n"
+        "izlude,100,100,4\tduplicate(Kafra)\tKafra#2\t113,{\n"
         "prt_fild08,0,0,0,0\tmonster\tPoring\t1002,50,0,0,0\n"
-        "prontera\tmapflag\tnosave\tSavePoint\n")
-        << "Shop Tool Dealer 0-0 [] () | Warp pront_s 1-1 [] () | Duplicate Kafra#2 2-2 [] () | "
-           "Monster Poring 3-3 [] () | MapFlag nosave 4-4 [] ()";
+        "prontera\tmapflag\tnosave\tSavePoint\n"
+        "prontera\tmapflag\tnomemo\n")
+        << QStringList{"Shop Tool Dealer 0-0 [] ()", "Warp pront_s 1-1 [] ()", "Duplicate Kafra#2 2-2 [] ()",
+                       "Monster Poring 3-3 [] ()", "MapFlag nosave 4-4 [] ()", "MapFlag nomemo 5-5 [] ()", "0 calls"};
+    QTest::newRow("states and cloaked warps") << QByteArray(
+        "prontera,1,1,4\tscript(CLOAKED)\tHidden\t100,{\n\tend;\n}\nprontera,2,2,0\twarp2\tw\t1,1,izlude,1,1\n")
+        << QStringList{"Npc Hidden 0-2 [] ()", "Warp w 3-3 [] ()", "1 calls"};
     QTest::newRow("blanks for tabs") << QByteArray("prontera,150,150,4 script Kafra Girl 100,{\n\tend;\n}\n")
-        << "Npc Kafra Girl 0-2 [] ()";
-    QTest::newRow("brace on its own line") << QByteArray("-\tscript\tLate\t-1,\n{\nL_A:\n\tend;\n}\n")
-        << "Floating Late 0-4 [L_A@2] ()";
+        << QStringList{"Npc Kafra Girl 0-2 [] ()",
+                       "0:0:42 The fields of this header are separated by blanks; the server needs tabs", "1 calls"};
+    QTest::newRow("brace on a line of its own") << QByteArray("-\tscript\tLate\t-1,\n{\n\tend;\n}\n")
+        << QStringList{"Floating Late 0-0 [] ()",
+                       "0:0:17 The script's '{' must stand at the end of its header line",
+                       "1:0:1 The server cannot read this line: a header needs its fields separated by tabs",
+                       "2:1:4 The server cannot read this line: a header needs its fields separated by tabs",
+                       "3:0:1 '}' has no matching '{'", "0 calls"};
+    QTest::newRow("quote in the name, body on the header line") << QByteArray(
+        "-\tscript\tSay \"Hi\t-1,{ mes \"a\"; }\n-\tscript\tNext\t-1,{ end; }\n")
+        << QStringList{"Floating Say \"Hi 0-0 [] ()", "Floating Next 1-1 [] ()", "2 calls"};
     QTest::newRow("every jump") << QByteArray(
         "-\tscript\tGuide#1\t-1,{\n\tmenu \"Go\",L_Go,\"Stop\",-;\n\tcallsub(S_Sub, 1);\n"
-        "\tdonpcevent \"Guide#1::OnShow\";\n\tdonpcevent \"Other::OnHide\";\n\tselect(\"A\",L_A);\n"
-        "\tif (select(\"a:b\") == 1) goto L_Go;\nL_Go:\nS_Sub:\nOnShow:\nL_A:\n\tend;\n}\n")
-        << "Floating Guide#1 0-12 [L_Go@7 S_Sub@8 OnShow@9 L_A@10] (L_Go S_Sub OnShow L_A L_Go)";
+        "\tdonpcevent \"Guide#1::OnShow\";\n\tselect(\"A\",\"B\");\n"
+        "\tif (select(\"a:b\") == 1) goto L_Go;\nL_Go:\nS_Sub:\nOnShow:\n\tend;\n}\n")
+        << QStringList{"Floating Guide#1 0-10 [L_Go@6:0 S_Sub@7:0 OnShow@8:0] (L_Go@1:11 S_Sub@2:9 L_Go@5:30)", "7 calls"};
 }
 
 void TestScriptModel::blocks()
 {
     QFETCH(QByteArray, text);
-    QFETCH(QString, outline);
-    const ScriptModel model = build(text);
-    QStringList blocks;
-    for (const ScriptBlock &block : model.blocks) {
-        QStringList labels;
-        for (const ScriptLabel &label : block.labels)
-            labels << QStringLiteral("%1@%2").arg(QString::fromStdString(label.name)).arg(label.line);
-        QStringList jumps;
-        for (const ScriptJump &jump : block.jumps)
-            jumps << QString::fromStdString(jump.target);
-        blocks << QStringLiteral("%1 %2 %3-%4 [%5] (%6)").arg(kindName(block.kind), QString::fromStdString(block.name))
-                      .arg(block.line).arg(block.endLine).arg(labels.join(' '), jumps.join(' '));
-    }
-    QCOMPARE(blocks.join(QStringLiteral(" | ")), outline);
-    QVERIFY(model.problems.empty());
-}
-
-// Problems as "line:kind" with lines from 1, in text order; "" for a correct script.
-void TestScriptModel::problems_data()
-{
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("correct forms") << QByteArray(
-        "\t// a comment { (\n\t/* and { another\n\t   over lines */\n"
-        "\tmes \"[Guide]\", \"Say \\\"hi\\\" }\";\n\tnext;\n"
-        "\tset .@n, 0;\n\t.@name$ = \"a\" +\n\t\t\"b\";\n\t$@total += 1;\n\tsetarray .@list[0], 1, 2,\n\t\t3;\n"
-        "\tfor (.@i = 0; .@i < 3; .@i++) {\n\t\tif (.@list[.@i] > 1)\n\t\t\tmes \"big\";\n\t\telse if (.@i)\n"
-        "\t\t\tmes \"one\";\n\t\telse {\n\t\t\tmes \"none\";\n\t\t}\n\t}\n"
-        "\twhile (.@n < 2) .@n++;\n\tdo {\n\t\t.@n--;\n\t} while (.@n > 0);\n"
-        "\tswitch (select(\"Buy:Sell\")) {\n\tcase 1:\n\t\tcallsub S_Buy, 1;\n\t\tbreak;\n\tdefault:\n\t\tbreak;\n\t}\n"
-        "\tmenu \"Heal\",L_Heal,\n\t\t\"Leave\",-;\n\t.@r = rand(2) ? 1 : 0;\n\tcallfunc \"F_Sum\", 1,\n\t\t2;\n"
-        "\tfunction Local;\n\tLocal(1);\n\tclose;\nL_Heal:\n\tpercentheal 100, 100;\n\tend;\nS_Buy:\n"
-        "\treturn;\nOnTimer1000:\n\tnpctalk \"tick\";\n\tend;\nfunction Local {\n\treturn getarg(0);\n}\n")
-        << "";
-    QTest::newRow("missing label") << QByteArray("\tgoto L_Nowhere;\nL_Here:\n\tend;\n") << "2:MissingLabel";
-    QTest::newRow("label defined twice") << QByteArray("L_A:\n\tend;\nL_A:\n\tend;\n") << "4:DuplicateLabel";
-    QTest::newRow("label of another block") << QByteArray("\tcallsub L_Elsewhere;\n\tend;\n") << "2:MissingLabel";
-    QTest::newRow("missing semicolon") << QByteArray("\tmes \"a\"\n\tclose;\n") << "2:MissingSemicolon";
-    QTest::newRow("before closing brace") << QByteArray("\tif (1) {\n\t\tend\n\t}\n\tend;\n") << "3:MissingSemicolon";
-    QTest::newRow("unclosed brace") << QByteArray("\tif (1) {\n\t\tend;\n") << "1:Pairing";
-    QTest::newRow("extra parenthesis") << QByteArray("\tmes (\"a\"));\n\tend;\n") << "2:Pairing";
-    QTest::newRow("unclosed bracket") << QByteArray("\tset .@a[1, 2;\n\tend;\n") << "2:Pairing";
-    QTest::newRow("open string") << QByteArray("\tmes \"abc;\n\tend;\n") << "2:OpenText";
-    QTest::newRow("open comment") << QByteArray("\tend;\n/* no end\n}\n") << "1:Pairing 3:OpenText";
-    QTest::newRow("unknown command") << QByteArray("\tfrobnicate 1;\n\tend;\n") << "2:Unknown";
-}
-
-void TestScriptModel::problems()
-{
-    QFETCH(QByteArray, body);
-    QFETCH(QString, expected);
-    const QByteArray text = "-\tscript\tTest\t-1,{\n" + body + "}\n";
-    QStringList found;
-    for (const ScriptProblem &problem : CheckScript(build(text), {}))
-        found << QStringLiteral("%1:%2").arg(problem.line + 1).arg(problemName(problem.kind));
-    QCOMPARE(found.join(' '), expected);
+    QFETCH(QStringList, outline);
+    QCOMPARE(describe(BuildScriptModel(shippedProfile("rathena"), view(text))), outline);
 }
 
 // Whole files in the forms scripts are commonly written in; none may give a problem.
@@ -209,6 +275,7 @@ void TestScriptModel::correctScriptsAreSilent_data()
         "-\tscript\tHelper\t-1,{\n"
         "\tfunction Twice;\n"
         "\tmes Twice(2);\n"
+        "\tF_Hello \"you\";\n"
         "\tend;\n"
         "\tfunction Twice\n"
         "\t{\n"
@@ -221,18 +288,18 @@ void TestScriptModel::correctScriptsAreSilent()
 {
     QFETCH(QByteArray, text);
     QStringList found;
-    for (const ScriptProblem &problem : CheckScript(build(text), {}))
+    for (const ScriptProblem &problem : CheckScript(BuildScriptModel(shippedProfile("rathena"), view(text)), nullptr, {}))
         found << QStringLiteral("%1: %2").arg(problem.line + 1).arg(QString::fromStdString(problem.message));
     QCOMPARE(found, QStringList());
 }
 
 void TestScriptModel::unknownCommandsSwitchOff()
 {
-    const ScriptModel model = build("-\tscript\tTest\t-1,{\n\tfrobnicate 1;\n\tend;\n}\n");
+    const ScriptModel model = BuildScriptModel(shippedProfile("hercules"), "-\tscript\tTest\t-1,{\n\tfrobnicate 1;\n\tEnd;\n}\n");
     CheckOptions options;
     options.unknownCommands = false;
-    QVERIFY(CheckScript(model, options).empty());
-    QCOMPARE(CheckScript(model, {}).size(), size_t(1));
+    QVERIFY(CheckScript(model, nullptr, options).empty());
+    QCOMPARE(CheckScript(model, nullptr, {}).size(), size_t(2));
 }
 
 // The mark of a missing ";" lies on the statement's last token: "column:length", columns from 0.
@@ -242,52 +309,66 @@ void TestScriptModel::missingSemicolonMarksLastToken_data()
     QTest::addColumn<QString>("mark");
     QTest::newRow("variable with sigils and $") << QByteArray("\tset .@n, .@a$") << "10:4";
     QTest::newRow("number before a comment") << QByteArray("\tset .@n, 12 // note") << "10:2";
-    QTest::newRow("$ ends the word before") << QByteArray("\tset .@n, x$.@y") << "12:3";
     QTest::newRow("closing parenthesis") << QByteArray("\tset .@n, getarg(0)  ") << "18:1";
+    QTest::newRow("after multi-byte characters") << QByteArray("\tmes \"\xC3\xA9\xC3\xA9\" + \"\xE2\x82\xAC\"") << "12:3";
 }
 
 void TestScriptModel::missingSemicolonMarksLastToken()
 {
     QFETCH(QByteArray, line);
     QFETCH(QString, mark);
-    const std::vector<ScriptProblem> problems = CheckScript(build("-\tscript\tTest\t-1,{\n" + line + "\n\tend;\n}\n"), {});
+    const std::vector<ScriptProblem> problems = CheckScript(
+        BuildScriptModel(shippedProfile("rathena"), view("-\tscript\tTest\t-1,{\n" + line + "\n\tend;\n}\n")), nullptr, {});
     QCOMPARE(problems.size(), size_t(1));
     QCOMPARE(problems[0].kind, ProblemKind::MissingSemicolon);
     QCOMPARE(QStringLiteral("%1:%2").arg(problems[0].column).arg(problems[0].length), mark);
 }
 
-// An operator that starts like a comment keeps the model from finding comments and strings by
-// their tokens alone; read from the styles, the same script gives the same model.
-void TestScriptModel::styledReadingFindsTheSame_data()
+void TestScriptModel::oneReadingWhateverThePath_data()
 {
-    QTest::addColumn<QByteArray>("text");
-    QTest::newRow("problems") << QByteArray(
-        "prontera,1,1,4\tscript\tA\t1,{ // {\n\tmes \"a /* b\";\n\tgoto L_None\n/* open\n\tmes \"x\";\n*/\tend;\n}\n"
-        "-\tscript\tB\t-1,{\nL_A:\nL_A:\n\tmes \"open;\n\tend;\n}\n/* left open\n");
-    QTest::newRow("correct") << QByteArray(
-        "function\tscript\tF\t{\n\tset .@a$, \"//\" + getarg(0); // note\n\treturn .@a$;\n}\n");
+    QTest::addColumn<unsigned>("seed");
+    for (unsigned seed = 1; seed <= 40; ++seed)
+        QTest::newRow(qPrintable(QStringLiteral("generated %1").arg(seed))) << seed;
 }
 
-void TestScriptModel::styledReadingFindsTheSame()
+// One text gives one model: whatever the highlighting definition holds, and whether it is read
+// whole or in pieces cut at line ends.
+void TestScriptModel::oneReadingWhateverThePath()
 {
-    QFETCH(QByteArray, text);
-    LanguageDefinition styled = m_definition;
-    styled.operators += QStringLiteral("\n//=");
-    const ScriptStyler styledStyler(styled);
-    QVERIFY(m_styler.textTokensDecide());
-    QVERIFY(!styledStyler.textTokensDecide());
-    const auto describe = [](const ScriptModel &model) {
-        QStringList out;
-        for (const ScriptBlock &block : model.blocks)
-            out << QStringLiteral("%1 %2-%3 %4/%5").arg(QString::fromStdString(block.name)).arg(block.line)
-                       .arg(block.endLine).arg(block.labels.size()).arg(block.jumps.size());
-        for (const ScriptProblem &problem : model.problems)
-            out << QStringLiteral("%1:%2:%3 %4").arg(problem.line).arg(problem.column).arg(problem.length)
-                       .arg(QString::fromStdString(problem.message));
-        return out;
-    };
-    const std::string_view view(text.constData(), size_t(text.size()));
-    QCOMPARE(describe(BuildScriptModel(styledStyler, m_words, view)), describe(build(text)));
+    QFETCH(unsigned, seed);
+    const QByteArray text = generatedScript(seed);
+
+    bool comment = false;
+    QStringList pieces;
+    for (size_t at = 0; at < size_t(text.size());) {
+        const size_t end = ScriptPieceEnd(view(text), at, 5 + seed % 11);
+        pieces << tokensOf(view(text), at, end, &comment);
+        at = end;
+    }
+    QCOMPARE(pieces, tokensOf(view(text)));
+
+    LanguageDefinition plain;
+    plain.singleLineComments = QStringLiteral("//");
+    plain.multilineComments1 = QStringLiteral("/*");
+    plain.multilineComments2 = QStringLiteral("*/");
+    plain.stringDelimiters = QStringLiteral("\"");
+    LanguageDefinition edited = plain;
+    edited.multilineComments1 = QStringLiteral("/*\n(*");
+    edited.multilineComments2 = QStringLiteral("*/\n*)");
+    edited.stringDelimiters = QStringLiteral("\"\n'");
+    edited.operators = QStringLiteral("//=\n/");
+    const std::unordered_set<std::string> words{"mes", "goto", "menu", "set", "end", "break"};
+    QCOMPARE(describe(BuildScriptModel(ScriptStyler(edited), words, view(text))),
+             describe(BuildScriptModel(ScriptStyler(plain), words, view(text))));
+}
+
+// A text of nothing but openings is read, and its problems stay few.
+void TestScriptModel::nestingCostsNoMore()
+{
+    const QByteArray text = "-\tscript\tDeep\t-1,{\n" + QByteArray("{(").repeated(20000) + "\n";
+    const ScriptModel model = BuildScriptModel(shippedProfile("rathena"), view(text));
+    QVERIFY(model.problems.size() <= 1000);
+    QCOMPARE(model.blocks.size(), size_t(1));
 }
 
 QTEST_APPLESS_MAIN(TestScriptModel)

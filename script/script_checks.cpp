@@ -1,0 +1,254 @@
+// The checks over a script model, one function and one row each.
+#include "script_checks.h"
+
+#include "script_index.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+ScriptProblem problem(const ScriptCheck &check, int line, int column, int length, std::string message)
+{
+    return {check.kind, line, column, std::max(length, 1), std::move(message), check.severity, check.code};
+}
+
+// The reading's own faults of the row's kind, as the parser found them.
+void readingFaults(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
+{
+    for (const ScriptProblem &found : context.model.problems)
+        if (found.kind == check.kind)
+            problems.push_back(problem(check, found.line, found.column, found.length, found.message));
+}
+
+// Whether a block of the model, or of the checked files, defines a global function of that name.
+bool globalFunctionDefined(const CheckContext &context, std::string_view name)
+{
+    for (const ScriptBlock &block : context.model.blocks)
+        if (block.kind == BlockKind::Function && block.name == name)
+            return true;
+    return context.index && context.index->globalFunction(name);
+}
+
+bool localFunctionDefined(const CheckContext &context, const ScriptBlock &block, std::string_view name)
+{
+    return std::any_of(block.functions.begin(), block.functions.end(), [&](const ScriptLocalFunction &function) {
+        return context.profile.sameName(function.name, name);
+    });
+}
+
+void unknownCommands(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
+{
+    // Without commands every word would be unknown: nothing can be told then.
+    if (!context.options.unknownCommands || context.profile.commands.empty())
+        return;
+    for (const ScriptCall &call : context.model.calls) {
+        if (call.command >= 0 || call.name.empty())
+            continue;
+        const ScriptBlock &block = context.model.blocks[size_t(call.block)];
+        if (localFunctionDefined(context, block, call.name))
+            continue;
+        if (context.profile.callFunctionsByName && globalFunctionDefined(context, call.name))
+            continue;
+        problems.push_back(problem(check, call.line, call.column, call.length,
+                                   "Unknown command '" + call.name + "'"));
+    }
+}
+
+std::string argumentCounts(const ScriptCommand &command)
+{
+    const auto plural = [](int n) { return std::to_string(n) + (n == 1 ? " argument" : " arguments"); };
+    if (command.maxArguments == ScriptCommand::AnyNumber)
+        return "at least " + plural(command.minArguments);
+    if (command.minArguments == command.maxArguments)
+        return plural(command.minArguments);
+    return std::to_string(command.minArguments) + " to " + plural(command.maxArguments);
+}
+
+void argumentCount(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
+{
+    for (const ScriptCall &call : context.model.calls) {
+        if (call.command < 0 || call.arguments < 0)
+            continue;
+        const ScriptCommand &command = context.profile.commands[size_t(call.command)];
+        if (command.acceptsCount(call.arguments))
+            continue;
+        problems.push_back(problem(check, call.line, call.column, call.length,
+                                   "'" + command.name + "' takes " + argumentCounts(command) + ", not "
+                                       + std::to_string(call.arguments)));
+    }
+}
+
+void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
+{
+    std::unordered_map<std::string, const ScriptLabel *> seen;
+    for (const ScriptBlock &block : context.model.blocks) {
+        if (block.labels.size() < 2)
+            continue;
+        seen.clear();
+        for (const ScriptLabel &label : block.labels) {
+            const auto [it, added] = seen.emplace(context.profile.key(label.name), &label);
+            if (!added)
+                problems.push_back(problem(check, label.line, label.column, int(label.name.size()),
+                                           "Label '" + label.name + "' is defined twice in this block (line "
+                                               + std::to_string(it->second->line + 1) + ")"));
+        }
+    }
+}
+
+void missingLabels(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
+{
+    std::unordered_map<std::string, bool> labels;
+    for (const ScriptBlock &block : context.model.blocks) {
+        if (block.jumps.empty())
+            continue;
+        labels.clear();
+        for (const ScriptLabel &label : block.labels)
+            labels.emplace(context.profile.key(label.name), true);
+        for (const ScriptJump &jump : block.jumps)
+            if (!labels.count(context.profile.key(jump.target)))
+                problems.push_back(problem(check, jump.line, jump.column, int(jump.target.size()),
+                                           "Label '" + jump.target + "' is not defined in this block"));
+    }
+}
+
+void undefinedFunctions(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
+{
+    for (const ScriptBlock &block : context.model.blocks) {
+        for (const ScriptLocalFunction &declared : block.functions) {
+            if (declared.defined)
+                continue;
+            const bool defined = std::any_of(block.functions.begin(), block.functions.end(), [&](const ScriptLocalFunction &f) {
+                return f.defined && context.profile.sameName(f.name, declared.name);
+            });
+            if (!defined)
+                problems.push_back(problem(check, declared.line, declared.column, int(declared.name.size()),
+                                           "Function '" + declared.name + "' is declared but never defined"));
+        }
+    }
+}
+
+void missingFunctions(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
+{
+    if (!context.index)
+        return;
+    for (const ScriptReference &reference : context.model.references)
+        if (reference.kind == ScriptReference::Function && !globalFunctionDefined(context, reference.target))
+            problems.push_back(problem(check, reference.line, reference.column, reference.length,
+                                       "No checked file defines the function '" + reference.target + "'"));
+}
+
+// Whether an NPC of the model itself has the label, its duplicates' sources included.
+bool ownNpcHasLabel(const CheckContext &context, std::string_view npc, std::string_view label, int depth = 0)
+{
+    for (const ScriptBlock &block : context.model.blocks) {
+        if (block.uniqueName != npc || block.kind == BlockKind::Monster || block.kind == BlockKind::MapFlag)
+            continue;
+        for (const ScriptLabel &own : block.labels)
+            if (context.profile.sameName(own.name, label))
+                return true;
+        if (block.kind == BlockKind::Duplicate && depth < 8 && ownNpcHasLabel(context, block.source, label, depth + 1))
+            return true;
+    }
+    return false;
+}
+
+void missingEvents(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
+{
+    for (const ScriptReference &reference : context.model.references) {
+        if (reference.kind != ScriptReference::Event || ownNpcHasLabel(context, reference.target, reference.label))
+            continue;
+        if (!context.index || context.index->npcHasLabel(reference.target, reference.label))
+            continue;
+        const bool known = context.index->npc(reference.target) != nullptr
+            || std::any_of(context.model.blocks.begin(), context.model.blocks.end(),
+                           [&](const ScriptBlock &block) { return block.uniqueName == reference.target; });
+        problems.push_back(problem(check, reference.line, reference.column, reference.length,
+                                   known ? "NPC '" + reference.target + "' has no label '" + reference.label + "'"
+                                         : "No checked file has an NPC named '" + reference.target + "'"));
+    }
+}
+
+bool named(const ScriptBlock &block)
+{
+    return block.kind != BlockKind::Monster && block.kind != BlockKind::MapFlag && block.kind != BlockKind::Function
+        && !block.uniqueName.empty();
+}
+
+void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
+{
+    const ScriptModel *indexed = context.index ? context.index->model(context.options.path) : nullptr;
+    for (size_t i = 0; i < context.model.blocks.size(); ++i) {
+        const ScriptBlock &block = context.model.blocks[i];
+        if (!named(block))
+            continue;
+        if (indexed == &context.model) {
+            const std::vector<ScriptIndex::Place> *places = context.index->npc(block.uniqueName);
+            if (!places || places->size() < 2 || places->front().block == &block)
+                continue;
+            const ScriptIndex::Place &first = places->front();
+            problems.push_back(problem(check, block.line, 0, 1,
+                                       "Another NPC is named '" + block.uniqueName + "' (" + first.path + ":"
+                                           + std::to_string(first.block->line + 1) + ")"));
+            continue;
+        }
+        // Without the index, the file's own blocks.
+        for (size_t j = 0; j < i; ++j) {
+            if (named(context.model.blocks[j]) && context.model.blocks[j].uniqueName == block.uniqueName) {
+                problems.push_back(problem(check, block.line, 0, 1,
+                                           "Another NPC is named '" + block.uniqueName + "' (line "
+                                               + std::to_string(context.model.blocks[j].line + 1) + ")"));
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
+
+const std::vector<ScriptCheck> &ScriptChecks()
+{
+    static const std::vector<ScriptCheck> checks = {
+        {ProblemKind::Pairing, Severity::Error, "unclosed", readingFaults},
+        {ProblemKind::OpenText, Severity::Error, "open-text", readingFaults},
+        {ProblemKind::MissingSemicolon, Severity::Error, "no-semicolon", readingFaults},
+        {ProblemKind::MissingParenthesis, Severity::Error, "no-paren", readingFaults},
+        {ProblemKind::StrayJump, Severity::Error, "stray-jump", readingFaults},
+        {ProblemKind::DuplicateCase, Severity::Error, "dup-case", readingFaults},
+        {ProblemKind::StrayElse, Severity::Error, "stray-else", readingFaults},
+        {ProblemKind::BlankHeader, Severity::Error, "blank-header", readingFaults},
+        {ProblemKind::BadLine, Severity::Error, "bad-line", readingFaults},
+        {ProblemKind::Syntax, Severity::Error, "syntax", readingFaults},
+        {ProblemKind::Assignment, Severity::Error, "assignment", readingFaults},
+        {ProblemKind::UnknownCommand, Severity::Error, "unknown-command", unknownCommands},
+        {ProblemKind::ArgumentCount, Severity::Error, "arg-count", argumentCount},
+        {ProblemKind::DuplicateLabel, Severity::Error, "dup-label", duplicateLabels},
+        {ProblemKind::UndefinedFunction, Severity::Error, "undefined-function", undefinedFunctions},
+        {ProblemKind::MissingLabel, Severity::Warning, "no-label", missingLabels},
+        {ProblemKind::MissingFunction, Severity::Warning, "no-function", missingFunctions},
+        {ProblemKind::MissingEvent, Severity::Warning, "no-event", missingEvents},
+        {ProblemKind::DuplicateNpc, Severity::Warning, "dup-npc", duplicateNpcs},
+    };
+    return checks;
+}
+
+const ScriptCheck &ScriptCheckOf(ProblemKind kind)
+{
+    const std::vector<ScriptCheck> &checks = ScriptChecks();
+    const auto it = std::find_if(checks.begin(), checks.end(), [kind](const ScriptCheck &check) { return check.kind == kind; });
+    return it != checks.end() ? *it : checks.front();
+}
+
+std::vector<ScriptProblem> CheckScript(const ScriptModel &model, const ScriptIndex *index, const CheckOptions &options)
+{
+    std::vector<ScriptProblem> problems;
+    if (!model.profile)
+        return problems;
+    const CheckContext context{model, *model.profile, index, options};
+    for (const ScriptCheck &check : ScriptChecks())
+        check.run(context, check, problems);
+    std::stable_sort(problems.begin(), problems.end(), [](const ScriptProblem &a, const ScriptProblem &b) {
+        return a.line != b.line ? a.line < b.line : a.column < b.column;
+    });
+    return problems;
+}

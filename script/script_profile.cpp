@@ -1,0 +1,447 @@
+// Reading server profiles and looking commands up in them.
+#include "script_profile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+inline char foldCase(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
+
+uint32_t nameHash(std::string_view name, bool ignoreCase)
+{
+    uint32_t h = 2166136261u;
+    for (char c : name)
+        h = (h ^ static_cast<unsigned char>(ignoreCase ? foldCase(c) : c)) * 16777619u;
+    return h;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The next blank-separated word of text, taken off its front.
+std::string_view takeWord(std::string_view &text)
+{
+    text = trimmed(text);
+    size_t end = 0;
+    while (end < text.size() && text[end] != ' ' && text[end] != '\t')
+        ++end;
+    const std::string_view word = text.substr(0, end);
+    text.remove_prefix(end);
+    text = trimmed(text);
+    return word;
+}
+
+bool yesNo(std::string_view value, bool *result)
+{
+    if (value == "yes" || value == "true" || value == "1") {
+        *result = true;
+        return true;
+    }
+    if (value == "no" || value == "false" || value == "0") {
+        *result = false;
+        return true;
+    }
+    return false;
+}
+
+// Whether shape has the form the server accepts: typed letters, then "?", then at most one "*".
+bool validShape(std::string_view shape)
+{
+    size_t i = 0;
+    while (i < shape.size() && std::string_view("isvrl").find(shape[i]) != std::string_view::npos)
+        ++i;
+    while (i < shape.size() && shape[i] == '?')
+        ++i;
+    if (i < shape.size() && shape[i] == '*')
+        ++i;
+    return i == shape.size();
+}
+
+const char *letterName(char letter)
+{
+    switch (letter) {
+    case 'i': return "number";
+    case 's': return "text";
+    case 'r': return "variable";
+    case 'l': return "label";
+    default: return "value";
+    }
+}
+
+const std::pair<const char *, BlockKind> KindNames[] = {
+    {"script", BlockKind::Npc}, {"shop", BlockKind::Shop}, {"warp", BlockKind::Warp},
+    {"duplicate", BlockKind::Duplicate}, {"monster", BlockKind::Monster}, {"mapflag", BlockKind::MapFlag}};
+
+enum class Section { Settings, Headers, Events, Commands };
+
+} // namespace
+
+char ScriptCommand::letterAt(int position) const
+{
+    if (position < 0)
+        return 0;
+    if (size_t(position) < shape.size() && shape[size_t(position)] != '*')
+        return shape[size_t(position)];
+    return !shape.empty() && shape.back() == '*' ? '*' : 0;
+}
+
+std::string ScriptCommand::argumentName(int position) const
+{
+    if (position < 0)
+        return {};
+    size_t named = argumentNames.size();
+    const bool repeats = named > 0 && argumentNames.back() == "...";
+    if (repeats)
+        --named;
+    if (size_t(position) < named)
+        return argumentNames[size_t(position)];
+    // "menu <option>, <label>, ...": the named ones repeat.
+    if (repeats && named > 0)
+        return argumentNames[size_t(position) % named];
+    // The further values of a "*" are like the last one named.
+    if (letterAt(position) == '*' && named > 0)
+        return argumentNames[named - 1];
+    return letterName(letterAt(position));
+}
+
+bool ScriptCommand::takesLabel(int position) const
+{
+    const char letter = letterAt(position);
+    if (letter == 'l')
+        return true;
+    // In a repeating list, the positions that repeat a label's are labels too.
+    if (letter == '*' && !argumentNames.empty() && argumentNames.back() == "...") {
+        const size_t named = argumentNames.size() - 1;
+        return named > 0 && letterAt(int(size_t(position) % named)) == 'l';
+    }
+    return false;
+}
+
+bool ScriptCommand::takesEvent(int position) const
+{
+    return argumentName(position) == "event";
+}
+
+const ScriptCommand *ScriptProfile::command(std::string_view name) const
+{
+    const int at = commandIndex(name);
+    return at < 0 ? nullptr : &commands[size_t(at)];
+}
+
+int ScriptProfile::commandIndex(std::string_view name) const
+{
+    if (m_slots.empty())
+        return -1;
+    const uint32_t h = nameHash(name, ignoreCase);
+    for (uint32_t at = h & m_mask; m_slots[at]; at = (at + 1) & m_mask) {
+        if (m_hashes[at] != h)
+            continue;
+        const int index = m_slots[at] - 1;
+        if (sameName(commands[size_t(index)].name, name))
+            return index;
+    }
+    return -1;
+}
+
+const ScriptHeaderKind *ScriptProfile::header(std::string_view word) const
+{
+    for (const ScriptHeaderKind &kind : headers)
+        if (sameName(kind.word, word))
+            return &kind;
+    return nullptr;
+}
+
+bool ScriptProfile::isEvent(std::string_view label) const
+{
+    for (const std::string &event : events) {
+        if (!event.empty() && event.back() == '#') {
+            const std::string_view prefix(event.data(), event.size() - 1);
+            if (label.size() > prefix.size() && sameName(label.substr(0, prefix.size()), prefix)
+                && std::all_of(label.begin() + std::ptrdiff_t(prefix.size()), label.end(),
+                               [](char c) { return c >= '0' && c <= '9'; }))
+                return true;
+        } else if (sameName(event, label)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ScriptProfile::sameName(std::string_view a, std::string_view b) const
+{
+    if (a.size() != b.size())
+        return false;
+    if (!ignoreCase)
+        return a == b;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (foldCase(a[i]) != foldCase(b[i]))
+            return false;
+    return true;
+}
+
+std::string ScriptProfile::key(std::string_view name) const
+{
+    std::string result(name);
+    if (ignoreCase)
+        for (char &c : result)
+            c = foldCase(c);
+    return result;
+}
+
+void ScriptProfile::index()
+{
+    size_t size = 16;
+    while (size < commands.size() * 2)
+        size *= 2;
+    m_hashes.assign(size, 0);
+    m_slots.assign(size, 0);
+    m_mask = uint32_t(size - 1);
+    for (size_t i = 0; i < commands.size(); ++i) {
+        if (commandIndex(commands[i].name) >= 0)
+            continue;   // the first of two rows of one name stands
+        const uint32_t h = nameHash(commands[i].name, ignoreCase);
+        uint32_t at = h & m_mask;
+        while (m_slots[at])
+            at = (at + 1) & m_mask;
+        m_hashes[at] = h;
+        m_slots[at] = int(i) + 1;
+    }
+}
+
+bool ParseScriptProfile(std::string_view text, ScriptProfile *profile, std::string *error)
+{
+    ScriptProfile result;
+    result.id = profile->id;
+    Section section = Section::Settings;
+    int lineNumber = 0;
+    const auto fail = [&](const std::string &why) {
+        if (error)
+            *error = "line " + std::to_string(lineNumber) + ": " + why;
+        return false;
+    };
+    // A user's copy adds rows below the shipped ones: a later row of a name replaces the earlier.
+    std::map<std::string, size_t> commandRows;
+    while (!text.empty()) {
+        ++lineNumber;
+        const size_t end = text.find('\n');
+        std::string_view line = trimmed(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.empty() || line.front() == '#')
+            continue;
+        if (line.front() == '[') {
+            if (line == "[headers]")
+                section = Section::Headers;
+            else if (line == "[events]")
+                section = Section::Events;
+            else if (line == "[commands]")
+                section = Section::Commands;
+            else
+                return fail("unknown section " + std::string(line));
+            continue;
+        }
+        switch (section) {
+        case Section::Settings: {
+            const size_t equals = line.find('=');
+            if (equals == std::string_view::npos)
+                return fail("expected \"setting = value\"");
+            const std::string_view setting = trimmed(line.substr(0, equals));
+            const std::string_view value = trimmed(line.substr(equals + 1));
+            bool flag = false;
+            if (setting == "name") {
+                result.name = std::string(value);
+            } else if (setting == "ignore case" && yesNo(value, &flag)) {
+                result.ignoreCase = flag;
+            } else if (setting == "call functions by name" && yesNo(value, &flag)) {
+                result.callFunctionsByName = flag;
+            } else if (setting == "function visibility" && yesNo(value, &flag)) {
+                result.functionVisibility = flag;
+            } else if (setting == "assignments") {
+                result.assignmentOperators.clear();
+                std::string_view rest = value;
+                if (rest != "no")
+                    while (!rest.empty())
+                        result.assignmentOperators.emplace_back(takeWord(rest));
+                result.assignments = !result.assignmentOperators.empty();
+            } else {
+                return fail("unknown setting or value: " + std::string(line));
+            }
+            break;
+        }
+        case Section::Headers: {
+            // word kind [body] [state] [fields N]
+            std::string_view rest = line;
+            ScriptHeaderKind header;
+            header.word = std::string(takeWord(rest));
+            const std::string_view kind = takeWord(rest);
+            const auto known = std::find_if(std::begin(KindNames), std::end(KindNames),
+                                            [&kind](const auto &pair) { return kind == pair.first; });
+            if (known == std::end(KindNames))
+                return fail("unknown header kind " + std::string(kind));
+            header.kind = known->second;
+            while (!rest.empty()) {
+                const std::string_view option = takeWord(rest);
+                if (option == "body") {
+                    header.hasBody = true;
+                } else if (option == "state") {
+                    header.takesState = true;
+                } else if (option == "fields") {
+                    const std::string_view count = takeWord(rest);
+                    if (count.size() != 1 || count[0] < '1' || count[0] > '4')
+                        return fail("fields takes 1 to 4");
+                    header.minFields = count[0] - '0';
+                } else {
+                    return fail("unknown header option " + std::string(option));
+                }
+            }
+            result.headers.push_back(std::move(header));
+            break;
+        }
+        case Section::Events:
+            result.events.emplace_back(line);
+            break;
+        case Section::Commands: {
+            // name shape [!deprecated] [argument names, comma separated]
+            std::string_view rest = line;
+            ScriptCommand command;
+            command.name = std::string(takeWord(rest));
+            std::string_view shape = takeWord(rest);
+            if (shape.empty())
+                return fail("command " + command.name + " has no shape (\"-\" for none)");
+            if (shape == "-")
+                shape = {};
+            if (!validShape(shape))
+                return fail("shape " + std::string(shape) + " is not typed letters (isvrl), then ?, then one *");
+            command.shape = std::string(shape);
+            command.minArguments = int(std::min(command.shape.find_first_of("?*"), command.shape.size()));
+            command.maxArguments = (!shape.empty() && shape.back() == '*') ? ScriptCommand::AnyNumber
+                                                                            : int(command.shape.size());
+            if (rest.substr(0, 11) == "!deprecated") {
+                command.deprecated = true;
+                takeWord(rest);
+            }
+            while (!rest.empty()) {
+                const size_t comma = rest.find(',');
+                command.argumentNames.emplace_back(trimmed(rest.substr(0, comma)));
+                rest.remove_prefix(comma == std::string_view::npos ? rest.size() : comma + 1);
+            }
+            const std::string key = result.key(command.name);
+            if (const auto it = commandRows.find(key); it != commandRows.end()) {
+                result.commands[it->second] = std::move(command);
+            } else {
+                commandRows.emplace(key, result.commands.size());
+                result.commands.push_back(std::move(command));
+            }
+            break;
+        }
+        }
+    }
+    if (result.name.empty())
+        result.name = result.id;
+    result.index();
+    *profile = std::move(result);
+    return true;
+}
+
+bool ReadScriptProfile(const QString &path, ScriptProfile *profile, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = path + QStringLiteral(": ") + file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    ScriptProfile read;
+    read.id = QFileInfo(path).completeBaseName().toStdString();
+    std::string why;
+    if (!ParseScriptProfile(std::string_view(bytes.constData(), size_t(bytes.size())), &read, &why)) {
+        if (error)
+            *error = path + QStringLiteral(": ") + QString::fromStdString(why);
+        return false;
+    }
+    *profile = std::move(read);
+    return true;
+}
+
+std::string FormatSignature(const ScriptCommand &command)
+{
+    std::string text = command.name;
+    const int shown = command.maxArguments == ScriptCommand::AnyNumber
+        ? std::max<int>(command.minArguments + 1, int(command.shape.size()))
+        : command.maxArguments;
+    int optional = 0;
+    for (int i = 0; i < shown; ++i) {
+        const char letter = command.letterAt(i);
+        const std::string separator = i == 0 ? " " : ", ";
+        const std::string name = "<" + command.argumentName(i) + ">";
+        if (letter == '?' || letter == '*') {
+            text += "[" + separator + name;
+            ++optional;
+            if (letter == '*') {
+                text += "...";
+                break;
+            }
+        } else {
+            text += separator + name;
+        }
+    }
+    text.append(size_t(optional), ']');
+    return text;
+}
+
+std::vector<ScriptProfileFile> FindScriptProfiles(const QStringList &folders)
+{
+    std::vector<ScriptProfileFile> found;
+    for (const QString &folder : folders) {
+        const QStringList names = QDir(folder).entryList({QStringLiteral("*") + QLatin1String(ScriptProfileSuffix)},
+                                                         QDir::Files | QDir::Readable, QDir::Name);
+        for (const QString &name : names) {
+            const QString id = name.chopped(int(std::char_traits<char>::length(ScriptProfileSuffix)));
+            if (std::any_of(found.begin(), found.end(), [&id](const ScriptProfileFile &file) { return file.id == id; }))
+                continue;
+            ScriptProfileFile file{id, id, QDir(folder).filePath(name)};
+            QFile text(file.path);
+            if (text.open(QIODevice::ReadOnly)) {
+                // Only the name line is wanted: it comes before any section.
+                while (!text.atEnd()) {
+                    const QByteArray line = text.readLine().trimmed();
+                    if (line.startsWith('['))
+                        break;
+                    if (line.startsWith("name") && line.mid(4).trimmed().startsWith('=')) {
+                        file.name = QString::fromUtf8(line.mid(line.indexOf('=') + 1).trimmed());
+                        break;
+                    }
+                }
+            }
+            found.push_back(file);
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const ScriptProfileFile &a, const ScriptProfileFile &b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    return found;
+}
+
+QString FindScriptProfile(const QStringList &folders, const QString &id)
+{
+    for (const QString &folder : folders) {
+        const QString path = QDir(folder).filePath(id + QLatin1String(ScriptProfileSuffix));
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
