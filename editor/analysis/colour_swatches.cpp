@@ -1,6 +1,7 @@
 // Colour swatches: the whole text from the shared analysis, a small edit's lines at once.
 #include "colour_swatches.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <algorithm>
@@ -17,6 +18,8 @@ constexpr unsigned long ColourFromValue = 1;   // SC_INDICFLAG_VALUEFORE
 // the UI thread search them.
 constexpr long LargeEdit = 256 << 10;
 constexpr long CodeLength = 7;
+// Marking the codes of a large text is done in slices, the UI thread free between them.
+constexpr qint64 SliceNanoseconds = 4'000'000;
 
 unsigned long indicatorValue(uint32_t rgb)
 {
@@ -66,6 +69,7 @@ void ColourSwatches::stop()
     disconnect(m_modelReady);
     m_firstLine = m_lastLine = -1;
     m_wholeText = false;
+    stopMarking();
     EditControl &text = control();
     text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
     text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
@@ -75,6 +79,13 @@ void ColourSwatches::textModified(int position, int modification, int linesAdded
 {
     if (!(modification & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
         return;
+    if (m_marking) {
+        // The codes left are at the old text's positions: the next analysis marks them.
+        stopMarking();
+        m_wholeText = true;
+        m_following = true;
+        m_analysis.follow(true);
+    }
     const int line = int(control().SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
     const int last = line + std::max(linesAdded, 0);
     const bool pending = m_firstLine >= 0;
@@ -136,8 +147,38 @@ void ColourSwatches::markAll(const std::shared_ptr<const AnalysedText> &analysed
     EditControl &text = control();
     text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
     text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
-    for (const ColourCode &code : analysed->colourCodes) {
+    m_marking = analysed;
+    m_marked = 0;
+    markSome();
+}
+
+void ColourSwatches::markSome()
+{
+    if (!m_marking)
+        return;
+    QElapsedTimer clock;
+    clock.start();
+    EditControl &text = control();
+    text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
+    const std::vector<ColourCode> &codes = m_marking->colourCodes;
+    while (m_marked < codes.size()) {
+        const ColourCode &code = codes[m_marked++];
         text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, indicatorValue(code.rgb));
         text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(code.position), CodeLength);
+        if (m_marked % 16 == 0 && clock.nsecsElapsed() > SliceNanoseconds) {
+            QTimer::singleShot(0, this, &ColourSwatches::markSome);
+            return;
+        }
+    }
+    stopMarking();
+}
+
+void ColourSwatches::stopMarking()
+{
+    m_marking.reset();
+    m_marked = 0;
+    if (m_following && !m_wholeText) {
+        m_following = false;
+        m_analysis.follow(false);
     }
 }

@@ -29,12 +29,17 @@ private:
     void refreshPending();
     void refresh(int firstLine, int lastLine);
     void markAll(const std::shared_ptr<const AnalysedText> &text);
+    void markSome();
+    void stopMarking();
 
     AnalysisService &m_analysis;
     int m_indicator = -1;
     int m_firstLine = -1;   // lines changed since the last refresh; -1 when none
     int m_lastLine = -1;
     bool m_wholeText = false;   // waiting for an analysis to mark the whole text from
+    std::shared_ptr<const AnalysedText> m_marking;  // the analysis being marked a slice per turn
+    size_t m_marked = 0;        // its codes marked so far
+    bool m_following = false;   // an edit broke off the marking: the analysis is followed till it is done
     QMetaObject::Connection m_modified;
     QMetaObject::Connection m_modelReady;
 };
