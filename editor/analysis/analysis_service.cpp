@@ -5,9 +5,7 @@
 #include "item_lookup.h"
 
 AnalysisService::AnalysisService(EditControl &control, std::shared_ptr<const ScriptResources> resources)
-    : AnalysisService(control, [resources](std::string_view text, uint64_t revision, const std::atomic<bool> &cancelled) {
-        return AnalyseText(*resources, text, revision, cancelled);
-    })
+    : AnalysisService(control, analyseWith(std::move(resources)))
 {
 }
 
@@ -24,6 +22,27 @@ AnalysisService::AnalysisService(EditControl &control, Analyse analyse)
 }
 
 AnalysisService::~AnalysisService() = default;
+
+AnalysisService::Analyse AnalysisService::analyseWith(std::shared_ptr<const ScriptResources> resources)
+{
+    return [resources](std::string_view text, uint64_t revision, const std::atomic<bool> &cancelled) {
+        return AnalyseText(*resources, text, revision, cancelled);
+    };
+}
+
+void AnalysisService::setAnalyse(Analyse analyse)
+{
+    m_analyse = std::move(analyse);
+    // As if the text had changed: the revision tells analyses of the old way from the new.
+    textChanged();
+    if (m_followers > 0 || m_checks)
+        request();
+}
+
+void AnalysisService::setResources(std::shared_ptr<const ScriptResources> resources)
+{
+    setAnalyse(analyseWith(std::move(resources)));
+}
 
 uint64_t AnalysisService::revision() const
 {
@@ -117,7 +136,7 @@ void AnalysisService::startCheck()
 {
     m_worker.submit(AnalysisWorker::Lane::Check,
                     [this, text = m_latest, checks = m_checks, serial = m_checkSerial](const std::atomic<bool> &cancelled) {
-                        auto problems = std::make_shared<const Problems>(checks(text->model, cancelled));
+                        auto problems = std::make_shared<const Problems>(checks(text, cancelled));
                         if (cancelled)
                             return;
                         QMetaObject::invokeMethod(this, [this, revision = text->revision, serial, problems] {

@@ -27,7 +27,7 @@ public:
 
     using Problems = std::vector<ScriptProblem>;
     // The checks to run on a model, away from the UI thread.
-    using CheckRun = std::function<Problems(const ScriptModel &model, const std::atomic<bool> &cancelled)>;
+    using CheckRun = std::function<Problems(const std::shared_ptr<const AnalysedText> &text, const std::atomic<bool> &cancelled)>;
     using ItemTipTable = QHash<QString, QString>;
     // Analyses a text at a revision on the worker; nullptr when it gave up on being cancelled.
     using Analyse = std::function<std::shared_ptr<const AnalysedText>(std::string_view text, uint64_t revision,
@@ -45,6 +45,10 @@ public:
     // than the text: take it for labels and names, never for positions.
     std::shared_ptr<const AnalysedText> latest() const;
 
+    // Texts are analysed another way from now on, e.g. with another server's profile: the latest
+    // analysis is out of date, and a new one follows for those who keep it current.
+    void setAnalyse(Analyse analyse);
+    void setResources(std::shared_ptr<const ScriptResources> resources);
     // Asks for an analysis of the current text; modelReady follows unless the latest is current.
     void request();
     // Keeps the analysis current: a pause in typing is followed by a new one. Each follower
@@ -66,6 +70,7 @@ Q_SIGNALS:
 
 private:
     void textChanged();
+    static Analyse analyseWith(std::shared_ptr<const ScriptResources> resources);
     void built(const std::shared_ptr<const AnalysedText> &text);
     void startCheck();
     void checkDone(uint64_t revision, uint64_t serial, const std::shared_ptr<const Problems> &problems);

@@ -1,16 +1,18 @@
 // Analysing a script text: run on the analysis worker, never on the UI thread.
 #include "script_analyser.h"
 
-ScriptResources::ScriptResources(const LanguageDefinition &definition)
+ScriptResources::ScriptResources(const LanguageDefinition &definition, std::shared_ptr<const ScriptProfile> profile)
     : definition(definition)
     , styler(definition)
     , keywords(CommandWords(definition))
+    , profile(std::move(profile))
 {
 }
 
-std::shared_ptr<const ScriptResources> LoadScriptResources(const QString &iniFile)
+std::shared_ptr<const ScriptResources> LoadScriptResources(const QString &iniFile,
+                                                           std::shared_ptr<const ScriptProfile> profile)
 {
-    return std::make_shared<const ScriptResources>(ReadLanguageDefinition(iniFile));
+    return std::make_shared<const ScriptResources>(ReadLanguageDefinition(iniFile), std::move(profile));
 }
 
 std::shared_ptr<const AnalysedText> AnalyseText(const ScriptResources &resources, std::string_view text,
@@ -21,8 +23,16 @@ std::shared_ptr<const AnalysedText> AnalyseText(const ScriptResources &resources
     analysed->colourCodes = FindColourCodes(text);
     if (cancelled)
         return nullptr;
-    analysed->model = BuildScriptModel(resources.styler, resources.keywords, text);
+    analysed->model = resources.profile ? BuildScriptModel(resources.profile, text)
+                                        : BuildScriptModel(resources.styler, resources.keywords, text);
     if (cancelled)
         return nullptr;
+    // Listed here rather than by the list, which would hold the UI thread up on a large script.
+    for (int b = 0; b < int(analysed->model.blocks.size()); ++b) {
+        const ScriptBlock &block = analysed->model.blocks[size_t(b)];
+        analysed->outline.push_back({block.line, block.endLine, b, -1});
+        for (int l = 0; l < int(block.labels.size()); ++l)
+            analysed->outline.push_back({block.labels[size_t(l)].line, block.endLine, b, l});
+    }
     return analysed;
 }

@@ -17,17 +17,31 @@
 #include "script_styler.h"
 
 // What building a model needs from the definition file, read once and shared by every user.
+// The profile, when there is one, says how the server reads a script; without one the
+// definition's keywords stand for its commands.
 struct ScriptResources
 {
-    explicit ScriptResources(const LanguageDefinition &definition);
+    explicit ScriptResources(const LanguageDefinition &definition,
+                             std::shared_ptr<const ScriptProfile> profile = nullptr);
 
     LanguageDefinition definition;
     ScriptStyler styler;
     std::unordered_set<std::string> keywords;
+    std::shared_ptr<const ScriptProfile> profile;
 };
 
 // The definition file's resources; a missing file gives empty lists.
-std::shared_ptr<const ScriptResources> LoadScriptResources(const QString &iniFile);
+std::shared_ptr<const ScriptResources> LoadScriptResources(const QString &iniFile,
+                                                           std::shared_ptr<const ScriptProfile> profile = nullptr);
+
+// One row of the outline: a block, or one of its labels.
+struct OutlineRow
+{
+    int line = 0;
+    int endLine = 0;    // of the block the row is or belongs to
+    int block = 0;
+    int label = -1;     // -1 for the block itself
+};
 
 // One text's analysis, shared read-only by the outline, the checks, completion and the swatches.
 // Positions are those of the text at revision.
@@ -35,6 +49,7 @@ struct AnalysedText
 {
     uint64_t revision = 0;
     ScriptModel model;
+    std::vector<OutlineRow> outline;    // blocks and labels in line order
     std::vector<ColourCode> colourCodes;
 };
 

@@ -23,6 +23,11 @@ std::shared_ptr<const ScriptModel> ScriptOutline::modelPointer() const
     return std::shared_ptr<const ScriptModel>(m_text, &m_text->model);
 }
 
+std::shared_ptr<const AnalysedText> ScriptOutline::analysis() const
+{
+    return m_text;
+}
+
 void ScriptOutline::goToLine(int line)
 {
     EditControl &text = control();

@@ -21,6 +21,8 @@ public:
     // The latest model; empty before the first one is built.
     const ScriptModel &model() const;
     std::shared_ptr<const ScriptModel> modelPointer() const;
+    // The analysis the model is part of, with its outline rows.
+    std::shared_ptr<const AnalysedText> analysis() const;
     // Puts the caret at the start of line, shows the line near the top and gives the text the focus.
     void goToLine(int line);
 

@@ -5,13 +5,32 @@
 #include "language_definition.h"
 #include "script_lexer.h"
 
-void LoadLanguageDefinition(EditControl &control, const QString &scriptIniFile)
+namespace {
+
+const QString ScriptLanguageName = QStringLiteral("NPC Script");
+
+void registerScriptLanguage(EditControl &control, const QString &scriptIniFile, const QStringList &moreKeywords)
 {
     // Read once: choosing the language again later reselects this definition.
-    const LanguageDefinition definition = ReadLanguageDefinition(scriptIniFile);
-    control.languages().registerLanguage(QStringLiteral("NPC Script"),
-                                         [definition](QObject *parent) -> QsciLexer * {
-                                             return new ScriptLexer(definition, parent);
-                                         });
-    control.setLanguage(QStringLiteral("NPC Script"));
+    LanguageDefinition definition = ReadLanguageDefinition(scriptIniFile);
+    if (!moreKeywords.isEmpty())
+        definition.keywords += QLatin1Char('\n') + moreKeywords.join(QLatin1Char('\n'));
+    control.languages().registerLanguage(ScriptLanguageName, [definition](QObject *parent) -> QsciLexer * {
+        return new ScriptLexer(definition, parent);
+    });
+}
+
+} // namespace
+
+void LoadLanguageDefinition(EditControl &control, const QString &scriptIniFile, const QStringList &moreKeywords)
+{
+    registerScriptLanguage(control, scriptIniFile, moreKeywords);
+    control.setLanguage(ScriptLanguageName);
+}
+
+void SetScriptKeywords(EditControl &control, const QString &scriptIniFile, const QStringList &moreKeywords)
+{
+    registerScriptLanguage(control, scriptIniFile, moreKeywords);
+    if (control.language() == ScriptLanguageName)
+        control.setLanguage(ScriptLanguageName);
 }

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
@@ -33,6 +34,7 @@
 #include "module_channel.h"
 #include "module_commands.h"
 #include "outline_list.h"
+#include "parse.h"
 #include "project_commands.h"
 #include "recent_files.h"
 #include "rule_line.h"
@@ -40,7 +42,9 @@
 #include "script_checker.h"
 #include "script_completion.h"
 #include "script_language.h"
+#include "script_indexer.h"
 #include "script_outline.h"
+#include "script_server_choice.h"
 #include "status_bar.h"
 #include "version.h"
 #include "widget_names.h"
@@ -100,7 +104,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     m_projectSelector->setCurrentIndex(1);
     createCatalogueMenus();
     SetProjectMenus(false);
-    LoadLanguageDefinition(*m_editor, m_paths.ScriptIniFile);
+    LoadLanguageDefinition(*m_editor, m_paths.ScriptIniFile, ProfileCommandNames(m_scriptServer->profile().get()));
     InitEditorControl(*m_editor);
     m_npcList->addItem(QStringLiteral("NPC Selection List.."));
     m_npcList->setCurrentIndex(0);
@@ -189,8 +193,34 @@ void MainWindow::createControls()
     m_outlineList = new OutlineList(*outline, *m_npcList, this);
     outline->setActive(true);
     new ColourSwatches(*m_editor, *analysis);
-    new ScriptCompletion(*m_editor, *analysis, LanguageDefinition::tokens(script->definition.keywords));
+    auto *completion = new ScriptCompletion(*m_editor, *analysis, LanguageDefinition::tokens(script->definition.keywords));
     new ItemLookup(*m_editor, *analysis, m_paths.ItemDatabaseFile);
+
+    // The script server's profile: the user's own folder first, then the shipped one.
+    m_scriptServer = new ScriptServerChoice({m_paths.DataPath, m_paths.SharedDataPath}, m_paths.SettingsIniFile, this);
+    auto *indexer = new ScriptIndexer(this);
+    const ScriptReaders readers{*analysis, *completion, *indexer, *m_editor, m_paths.ScriptIniFile, script->definition};
+    UseScriptProfile(readers, m_scriptServer->profile());
+    connect(m_scriptServer, &ScriptServerChoice::profileChanged, this,
+            [this, readers](const std::shared_ptr<const ScriptProfile> &profile) {
+                UseScriptProfile(readers, profile);
+                if (!profile)
+                    SetStatusText(m_scriptServer->loadError());
+            });
+    connect(indexer, &ScriptIndexer::indexChanged, m_checker, &ScriptChecker::setIndex);
+    // The other files: the project's, or the script's folder's; a saved file is read again.
+    const auto indexFiles = [this, indexer] {
+        QStringList projectFiles;
+        for (const QString &entry : m_projectCommands->ProjectFiles())
+            projectFiles << GetParameter(entry, QStringLiteral("FILENAME"));
+        indexer->setFiles(IndexedFiles(projectFiles, m_document->scriptFileName()));
+    };
+    connect(m_document, &Document::scriptFileUsed, this, [this, indexer, indexFiles](const QString &path) {
+        m_checker->setPath(QFileInfo(path).absoluteFilePath());
+        indexFiles();
+        indexer->fileSaved(path);
+    });
+    connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, indexFiles);
 }
 
 void MainWindow::createMenus()
@@ -247,6 +277,10 @@ void MainWindow::createMenus()
     action(QStringLiteral("mOPTIONSREADONLY"))->setCheckable(true);
     action(QStringLiteral("mVIEWSHOWWHITESPACE"))->setCheckable(true);
     action(QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))->setCheckable(true);
+
+    QMenu *scriptServer = menus.value(QStringLiteral("mOPTIONS"))->addMenu(QStringLiteral("Script Server"));
+    scriptServer->setObjectName(QStringLiteral("mOPTIONSSCRIPTSERVER"));
+    m_scriptServer->fillMenu(*scriptServer);
 }
 
 void MainWindow::createToolbar()

@@ -28,6 +28,7 @@ class QToolBar;
 class QTreeWidget;
 class RecentFiles;
 class ScriptChecker;
+class ScriptServerChoice;
 class StatusBar;
 
 class MainWindow : public QMainWindow
@@ -118,6 +119,7 @@ private:
     ScriptChecker *m_checker = nullptr;
     CheckCommands *m_checkCommands = nullptr;
     OutlineList *m_outlineList = nullptr;
+    ScriptServerChoice *m_scriptServer = nullptr;
     QHash<QString, QAction *> m_actions;
     QList<QAction *> m_highlightingItems;
     QHash<QString, QMenu *> m_arrayMenus;

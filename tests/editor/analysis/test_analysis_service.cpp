@@ -232,7 +232,9 @@ private Q_SLOTS:
             } else if (step == QLatin1String("follow")) {
                 f.service->follow(true);
             } else if (step == QLatin1String("check")) {
-                f.service->check([](const ScriptModel &, const std::atomic<bool> &) { return AnalysisService::Problems{}; });
+                f.service->check([](const std::shared_ptr<const AnalysedText> &, const std::atomic<bool> &) {
+                    return AnalysisService::Problems{};
+                });
             } else if (step == QLatin1String("edit")) {
                 f.editor.append(QStringLiteral("x"));
             } else if (step == QLatin1String("wait")) {
