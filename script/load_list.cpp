@@ -131,6 +131,8 @@ struct Reader
     QDir base;
     LoadList result;
     QStringList order;          // added, in order; removed ones taken out
+    QStringList removed;        // a Hercules removed list, applied once every list is read
+    bool removeAll = false;
     QSet<QString> including;    // list files being read, against loops
     int depth = 0;
 
@@ -205,11 +207,18 @@ struct Reader
                 order.removeAll(entry.path);
                 order << entry.path;
                 break;
+            // Hercules reads its removed list apart from the global one, whatever their order.
             case LoadListEntry::Remove:
-                order.removeAll(entry.path);
+                if (kind == LoadListFormat::Hercules)
+                    removed << entry.path;
+                else
+                    order.removeAll(entry.path);
                 break;
             case LoadListEntry::RemoveAll:
-                order.clear();
+                if (kind == LoadListFormat::Hercules)
+                    removeAll = true;
+                else
+                    order.clear();
                 break;
             case LoadListEntry::Include:
                 if (kind == LoadListFormat::Athena)
@@ -234,8 +243,12 @@ std::vector<LoadListEntry> ParseLoadList(std::string_view text, LoadListFormat f
 
 LoadList ReadLoadList(const QString &path, LoadListFormat format, const QString &base)
 {
-    Reader reader{format, QDir(base.isEmpty() ? QDir::currentPath() : base), {}, {}, {}, 0};
+    Reader reader{format, QDir(base.isEmpty() ? QDir::currentPath() : base), {}, {}, {}, false, {}, 0};
     reader.read(path);
+    if (reader.removeAll)
+        reader.order.clear();
+    for (const QString &removed : std::as_const(reader.removed))
+        reader.order.removeAll(removed);
     for (const QString &listed : std::as_const(reader.order)) {
         const QString file = reader.resolve(listed);
         if (QFileInfo(file).isFile())

@@ -40,7 +40,7 @@ bool localFunctionDefined(const CheckContext &context, const ScriptBlock &block,
 void unknownCommands(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
     // Without commands every word would be unknown: nothing can be told then.
-    if (!context.options.unknownCommands || context.profile.commands.empty())
+    if (!context.options.unknownCommands || !context.profile.listsAllCommands || context.profile.commands.empty())
         return;
     for (const ScriptCall &call : context.model.calls) {
         if (call.command >= 0 || call.name.empty())

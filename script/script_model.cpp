@@ -22,27 +22,25 @@ std::shared_ptr<const ScriptProfile> KeywordProfile(const std::unordered_set<std
     profile->id = "keywords";
     profile->name = "Keywords";
     profile->assignmentOperators = {"=", "+=", "-=", "*=", "/=", "%=", "&=", "|=", "^=", "<<=", ">>=", "++", "--"};
-    for (const std::string &word : keywords)
-        profile->commands.push_back({word, "*", 0, ScriptCommand::AnyNumber, {}, false});
-    // The label and event positions of the few commands that jump, so jumps are still found.
+    // The commands that jump or name events are known whatever the definition lists, so their
+    // labels and events are still found.
     const std::pair<const char *, const char *> jumping[] = {
         {"goto", "l"}, {"callsub", "l*"}, {"menu", "sl*"}, {"doevent", "s"}, {"donpcevent", "s"}, {"callfunc", "s*"}};
     for (const auto &[name, shape] : jumping) {
-        if (!keywords.count(name))
-            continue;
-        for (ScriptCommand &command : profile->commands) {
-            if (command.name != name)
-                continue;
-            command.shape = shape;
-            command.minArguments = 0;
-            if (std::string_view(name) == "menu")
-                command.argumentNames = {"option", "label", "..."};
-            else if (std::string_view(name) == "callfunc")
-                command.argumentNames = {"function", "argument"};
-            else if (std::string_view(name).find("event") != std::string_view::npos)
-                command.argumentNames = {"event"};
-        }
+        ScriptCommand command{name, shape, 0, ScriptCommand::AnyNumber, {}, false};
+        if (std::string_view(name) == "menu")
+            command.argumentNames = {"option", "label", "..."};
+        else if (std::string_view(name) == "callfunc")
+            command.argumentNames = {"function", "argument"};
+        else if (std::string_view(name).find("event") != std::string_view::npos)
+            command.argumentNames = {"event"};
+        profile->commands.push_back(command);
     }
+    // The first row of a name stands: the ones above keep their shapes.
+    for (const std::string &word : keywords)
+        profile->commands.push_back({word, "*", 0, ScriptCommand::AnyNumber, {}, false});
+    // Without a keyword list every command would be unknown: nothing can be told then.
+    profile->listsAllCommands = !keywords.empty();
     const std::pair<const char *, BlockKind> headers[] = {
         {"script", BlockKind::Npc}, {"trader", BlockKind::Npc}, {"shop", BlockKind::Shop}, {"cashshop", BlockKind::Shop},
         {"itemshop", BlockKind::Shop}, {"pointshop", BlockKind::Shop}, {"marketshop", BlockKind::Shop},

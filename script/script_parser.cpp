@@ -1273,6 +1273,16 @@ void Parser::expressionToken()
             const bool statementCall = frame.statementCall;
             const ExprFrame closed = frame;
             endExpression();
+            if (statementCall && isAssignment(m_next) && m_profile.assignments) {
+                // "getd(".@x") = 1;": the call names the variable assigned.
+                ExprFrame value;
+                value.expr = Expr::Value;
+                value.expectOperand = false;
+                value.line = closed.line;
+                value.lineStart = closed.lineStart;
+                m_exprs.push_back(value);
+                return;
+            }
             if (statementCall) {
                 // "mes ("a") + "b", c;": the brackets held the first value only.
                 if (isBinary(m_next) || is(m_next, ',') || is(m_next, '[')) {

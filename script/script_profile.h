@@ -60,6 +60,8 @@ struct ScriptProfile
     std::vector<ScriptCommand> commands;
     std::vector<ScriptHeaderKind> headers;
     std::vector<std::string> events; // labels the server triggers; "#" stands for digits
+    // Whether commands lists every command, so that a word not in it is unknown.
+    bool listsAllCommands = true;
 
     // The command named name as the profile compares names, or nullptr / -1.
     const ScriptCommand *command(std::string_view name) const;
