@@ -4,6 +4,8 @@
 #include "edit_control.h"
 #include "item_lookup.h"
 
+#include <utility>
+
 AnalysisService::AnalysisService(EditControl &control, std::shared_ptr<const ScriptResources> resources)
     : AnalysisService(control, analyseWith(std::move(resources)))
 {
@@ -126,10 +128,27 @@ void AnalysisService::built(const std::shared_ptr<const AnalysedText> &text)
     if (text->revision != m_revision)
         return;
     m_requested = 0;
-    m_latest = text;
+    std::shared_ptr<const AnalysedText> old = std::exchange(m_latest, text);
     Q_EMIT modelReady(m_latest);
+    // Every reader has the new one now: the old one is likely held here alone.
+    retire(std::move(old));
     if (m_checks)
         startCheck();
+}
+
+void AnalysisService::retire(std::shared_ptr<const void> old)
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_retiredMutex);
+        m_retired.push_back(std::move(old));
+    }
+    m_worker.submit(AnalysisWorker::Lane::Release, [this](const std::atomic<bool> &) {
+        std::vector<std::shared_ptr<const void>> retired;
+        {
+            const std::lock_guard<std::mutex> lock(m_retiredMutex);
+            retired.swap(m_retired);
+        }
+    });
 }
 
 void AnalysisService::startCheck()

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "analysis_worker.h"
@@ -61,6 +62,9 @@ public:
     // Reads an item database's tips on the worker; itemTipsLoaded follows, empty when the file
     // is missing.
     void loadItemTips(const QString &itemDatabasePath);
+    // Lets go of something large on the worker: freeing the model of a large script takes the
+    // UI thread far longer than a frame.
+    void retire(std::shared_ptr<const void> old);
 
 Q_SIGNALS:
     // A new analysis, always of the text as it is when the signal arrives.
@@ -83,5 +87,7 @@ private:
     CheckRun m_checks;              // the checks wanted; empty when none is
     uint64_t m_checkSerial = 0;     // tells the latest call of check() from older ones
     QTimer m_pause;
+    std::mutex m_retiredMutex;
+    std::vector<std::shared_ptr<const void>> m_retired;    // let go of by the next release job
     AnalysisWorker m_worker;        // last: it goes first, before anything its jobs reach
 };

@@ -13,9 +13,9 @@ class AnalysisWorker
 {
 public:
     // The kinds of job, in the order a free worker takes them: the model first, since the
-    // outline and the checks wait for it.
-    enum class Lane { Model, Check, Items };
-    static constexpr int LaneCount = 3;
+    // outline and the checks wait for it; last, letting go of analyses nobody reads any more.
+    enum class Lane { Model, Check, Items, Release };
+    static constexpr int LaneCount = 4;
 
     // A job looks at cancelled now and then and returns early once it is set; whatever it hands
     // on after that is stale.

@@ -175,6 +175,8 @@ void ColourSwatches::markSome()
 
 void ColourSwatches::stopMarking()
 {
+    if (m_marking)
+        m_analysis.retire(std::move(m_marking));
     m_marking.reset();
     m_marked = 0;
     if (m_following && !m_wholeText) {
