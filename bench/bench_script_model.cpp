@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "analysis_service.h"
 #include "bench_support.h"
 #include "edit_control.h"
 #include "language_definition.h"
@@ -211,7 +212,7 @@ int main(int argc, char *argv[])
     {
         EditControl editor;
         editor.setText(QString::fromUtf8(big));
-        auto *outline = new ScriptOutline(editor, resources);
+        auto *outline = new ScriptOutline(editor, *new AnalysisService(editor, resources));
         QComboBox list;
         list.addItem(QStringLiteral("NPC Selection List.."));
         OutlineList wiring(*outline, list);
@@ -231,7 +232,7 @@ int main(int argc, char *argv[])
         QElapsedTimer wait;
         wait.start();
         // The snapshot is taken when the pause ends; measure from just before.
-        while (wait.elapsed() < ScriptOutline::PauseMilliseconds - 50)
+        while (wait.elapsed() < AnalysisService::PauseMilliseconds - 50)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         clock.start();
         tick.start();

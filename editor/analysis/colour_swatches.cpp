@@ -1,31 +1,37 @@
-// Colour swatches: the changed lines are searched again once the edit is done.
+// Colour swatches: the whole text from the shared analysis, a small edit's lines at once.
 #include "colour_swatches.h"
 
-#include <algorithm>
-#include <cstring>
+#include <QElapsedTimer>
+#include <QTimer>
 
+#include <algorithm>
+
+#include "analysis_service.h"
+#include "colour_codes.h"
 #include "edit_control.h"
 
 namespace {
 
 // The indicator's value carries the colour (Scintilla's blue-green-red order) for its drawing.
 constexpr unsigned long ColourFromValue = 1;   // SC_INDICFLAG_VALUEFORE
+// Edits larger than this, such as a whole file read in, wait for the analysis rather than have
+// the UI thread search them.
+constexpr long LargeEdit = 256 << 10;
+constexpr long CodeLength = 7;
+// Marking the codes of a large text is done in slices, the UI thread free between them.
+constexpr qint64 SliceNanoseconds = 4'000'000;
 
-int hexValue(char c)
+unsigned long indicatorValue(uint32_t rgb)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    const uint32_t bgr = ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+    return static_cast<unsigned long>(bgr | QsciScintillaBase::SC_INDICVALUEBIT);
 }
 
 } // namespace
 
-ColourSwatches::ColourSwatches(EditControl &control)
+ColourSwatches::ColourSwatches(EditControl &control, AnalysisService &analysis)
     : EditFeature(control)
+    , m_analysis(analysis)
 {
     m_indicator = control.indicatorDefine(QsciScintilla::ThickCompositionIndicator);
     control.SendScintilla(QsciScintillaBase::SCI_INDICSETFLAGS, static_cast<unsigned long>(m_indicator), ColourFromValue);
@@ -46,12 +52,20 @@ QColor ColourSwatches::colourAt(int position) const
 void ColourSwatches::start()
 {
     m_modified = connect(&control(), &EditControl::textEdited, this, &ColourSwatches::textEdited);
-    refresh(0, control().lines() - 1);
+    m_modelReady = connect(&m_analysis, &AnalysisService::modelReady, this, &ColourSwatches::markAll);
+    m_wholeText = true;
+    if (m_analysis.latest()->revision == m_analysis.revision())
+        markAll(m_analysis.latest());
+    else
+        m_analysis.request();
 }
 
 void ColourSwatches::stop()
 {
     disconnect(m_modified);
+    disconnect(m_modelReady);
+    m_wholeText = false;
+    stopMarking();
     EditControl &text = control();
     text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
     text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
@@ -59,6 +73,13 @@ void ColourSwatches::stop()
 
 void ColourSwatches::textEdited(int from, int to)
 {
+    if (m_marking) {
+        // The codes left are at the old text's positions: the next analysis marks them.
+        stopMarking();
+        m_wholeText = true;
+        m_following = true;
+        m_analysis.follow(true);
+    }
     // Reported once the edit is complete, so the changed lines can be marked at once.
     const EditControl &text = control();
     refresh(int(text.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(from))),
@@ -78,27 +99,66 @@ void ColourSwatches::refresh(int firstLine, int lastLine)
         : length;
     if (end <= start)
         return;
+    if (end - start > LargeEdit) {
+        m_wholeText = true;
+        m_analysis.request();
+        return;
+    }
     text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
     text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, static_cast<unsigned long>(start), end - start);
     // Only the range asked for is made contiguous, so typing in a large text stays cheap.
     const auto *bytes = reinterpret_cast<const char *>(
         text.SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
-    const long size = end - start;
-    for (const char *at = static_cast<const char *>(std::memchr(bytes, '^', size_t(size))); at;
-         at = static_cast<const char *>(std::memchr(at + 1, '^', size_t(bytes + size - at - 1)))) {
-        if (bytes + size - at < 7)
-            break;
-        long colour = 0;    // blue-green-red
-        bool code = true;
-        for (int i = 0; i < 6 && code; ++i) {
-            const int digit = hexValue(at[1 + i]);
-            code = digit >= 0;
-            colour |= long(std::max(digit, 0)) << ((i ^ 1) * 4);
+    for (const ColourCode &code : FindColourCodes(std::string_view(bytes, size_t(end - start)))) {
+        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, indicatorValue(code.rgb));
+        text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start + code.position), CodeLength);
+    }
+}
+
+void ColourSwatches::markAll(const std::shared_ptr<const AnalysedText> &analysed)
+{
+    // Small edits keep the marks right between analyses; the whole text is marked again only
+    // when a large edit asked for it, or the swatches were just switched on.
+    if (!m_wholeText)
+        return;
+    m_wholeText = false;
+    EditControl &text = control();
+    text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
+    text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    m_marking = analysed;
+    m_marked = 0;
+    markSome();
+}
+
+void ColourSwatches::markSome()
+{
+    if (!m_marking)
+        return;
+    QElapsedTimer clock;
+    clock.start();
+    EditControl &text = control();
+    text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
+    const std::vector<ColourCode> &codes = m_marking->colourCodes;
+    while (m_marked < codes.size()) {
+        const ColourCode &code = codes[m_marked++];
+        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, indicatorValue(code.rgb));
+        text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(code.position), CodeLength);
+        if (m_marked % 16 == 0 && clock.nsecsElapsed() > SliceNanoseconds) {
+            QTimer::singleShot(0, this, &ColourSwatches::markSome);
+            return;
         }
-        if (!code)
-            continue;
-        const unsigned long from = static_cast<unsigned long>(start + (at - bytes));
-        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, static_cast<unsigned long>(colour | QsciScintillaBase::SC_INDICVALUEBIT));
-        text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, from, 7L);
+    }
+    stopMarking();
+}
+
+void ColourSwatches::stopMarking()
+{
+    if (m_marking)
+        m_analysis.retire(std::move(m_marking));
+    m_marking.reset();
+    m_marked = 0;
+    if (m_following && !m_wholeText) {
+        m_following = false;
+        m_analysis.follow(false);
     }
 }

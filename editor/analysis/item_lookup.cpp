@@ -1,9 +1,9 @@
-// Item tips: the item database read once on a thread, looked up when the mouse rests.
+// Item tips: the item database read once on the analysis worker, looked up when the mouse rests.
 #include "item_lookup.h"
 
-#include <QThread>
 #include <QToolTip>
 
+#include "analysis_service.h"
 #include "edit_control.h"
 #include "item_database.h"
 #include "word_bytes.h"
@@ -33,38 +33,26 @@ QHash<QString, QString> ItemTips(const QString &itemDatabasePath)
     return tips;
 }
 
-ItemLookup::ItemLookup(EditControl &control, const QString &itemDatabasePath)
+ItemLookup::ItemLookup(EditControl &control, AnalysisService &analysis, const QString &itemDatabasePath)
     : EditFeature(control)
 {
-    auto *tips = new QHash<QString, QString>;
-    m_reader = QThread::create([tips, itemDatabasePath] { *tips = ItemTips(itemDatabasePath); });
-    connect(m_reader, &QThread::finished, this, [this, tips] {
-        m_tips = std::move(*tips);
-        delete tips;
-        m_loaded = true;
-    });
-    m_reader->start(QThread::LowPriority);
+    connect(&analysis, &AnalysisService::itemTipsLoaded, this,
+            [this](const std::shared_ptr<const QHash<QString, QString>> &tips) { m_tips = tips; });
+    analysis.loadItemTips(itemDatabasePath);
     connect(&control, &QsciScintillaBase::SCN_DWELLSTART, this, &ItemLookup::showTip);
     setActive(true);
 }
 
-ItemLookup::~ItemLookup()
-{
-    // The reader writes into a table of its own; it is left to finish before it goes.
-    m_reader->wait();
-    delete m_reader;
-}
-
 bool ItemLookup::isLoaded() const
 {
-    return m_loaded;
+    return m_tips != nullptr;
 }
 
 QString ItemLookup::tipAt(int position) const
 {
     const EditControl &text = control();
     const long length = text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    if (!isActive() || m_tips.isEmpty() || position < 0 || position >= length)
+    if (!isActive() || !m_tips || m_tips->isEmpty() || position < 0 || position >= length)
         return {};
     const auto at = [&text](long p) { return char(text.SendScintilla(QsciScintillaBase::SCI_GETCHARAT, static_cast<unsigned long>(p))); };
     long start = position;
@@ -83,7 +71,7 @@ QString ItemLookup::tipAt(int position) const
     // Six digits after "^" are a colour code.
     if (number.isEmpty() || (start > 0 && at(start - 1) == '^'))
         return {};
-    return m_tips.value(number);
+    return m_tips->value(number);
 }
 
 void ItemLookup::showTip(int position, int x, int y)

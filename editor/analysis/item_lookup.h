@@ -6,7 +6,9 @@
 #include <QHash>
 #include <QString>
 
-class QThread;
+#include <memory>
+
+class AnalysisService;
 
 // "ID: name (type, price)" for every item of an item database's table, by ID.
 QHash<QString, QString> ItemTips(const QString &itemDatabasePath);
@@ -16,10 +18,9 @@ class ItemLookup : public EditFeature
     Q_OBJECT
 
 public:
-    // Attaches to control switched on and reads the item database in the background, with the
-    // shop module's reader; a missing file means no tips and no message.
-    ItemLookup(EditControl &control, const QString &itemDatabasePath);
-    ~ItemLookup() override;
+    // Attaches to control switched on and has analysis read the item database on its worker, with
+    // the shop module's reader; a missing file means no tips and no message.
+    ItemLookup(EditControl &control, AnalysisService &analysis, const QString &itemDatabasePath);
 
     bool isLoaded() const;
     // The tip for the whole number at a byte position; empty where there is none.
@@ -28,7 +29,5 @@ public:
 private:
     void showTip(int position, int x, int y);
 
-    QThread *m_reader = nullptr;
-    QHash<QString, QString> m_tips;
-    bool m_loaded = false;
+    std::shared_ptr<const QHash<QString, QString>> m_tips;   // null until loaded
 };

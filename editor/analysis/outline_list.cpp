@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "script_analyser.h"
 #include "script_model.h"
 #include "script_outline.h"
 
@@ -29,43 +30,28 @@ QString kindWord(BlockKind kind)
 
 } // namespace
 
-// The caption, then one row per block and label; texts are made only for the rows shown, so a
+// The caption, then the analysis's outline rows; texts are made only for the rows shown, so a
 // script of a hundred thousand blocks fills the list at once.
 class OutlineEntries : public QAbstractListModel
 {
 public:
-    struct Entry
-    {
-        int line;
-        int endLine;    // of the block the entry is or belongs to
-        int block;
-        int label;      // -1 for the block itself
-    };
-
     OutlineEntries(const QString &caption, QObject *parent)
-        : QAbstractListModel(parent), m_caption(caption)
+        : QAbstractListModel(parent), m_caption(caption), m_text(std::make_shared<const AnalysedText>())
     {
     }
 
-    void reset(std::shared_ptr<const ScriptModel> model)
+    void reset(std::shared_ptr<const AnalysedText> text)
     {
         beginResetModel();
-        m_model = std::move(model);
-        m_entries.clear();
-        for (int b = 0; b < int(m_model->blocks.size()); ++b) {
-            const ScriptBlock &block = m_model->blocks[size_t(b)];
-            m_entries.push_back({block.line, block.endLine, b, -1});
-            for (int l = 0; l < int(block.labels.size()); ++l)
-                m_entries.push_back({block.labels[size_t(l)].line, block.endLine, b, l});
-        }
+        m_text = std::move(text);
         endResetModel();
     }
 
-    const std::vector<Entry> &entries() const { return m_entries; }
+    const std::vector<OutlineRow> &entries() const { return m_text->outline; }
 
     int rowCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : int(m_entries.size()) + 1;
+        return parent.isValid() ? 0 : int(entries().size()) + 1;
     }
 
     QVariant data(const QModelIndex &index, int role) const override
@@ -74,8 +60,8 @@ public:
             return {};
         if (index.row() == 0)
             return m_caption;
-        const Entry &entry = m_entries[size_t(index.row() - 1)];
-        const ScriptBlock &block = m_model->blocks[size_t(entry.block)];
+        const OutlineRow &entry = entries()[size_t(index.row() - 1)];
+        const ScriptBlock &block = m_text->model.blocks[size_t(entry.block)];
         if (entry.label >= 0)
             return QStringLiteral("    ") + QString::fromStdString(block.labels[size_t(entry.label)].name);
         return QStringLiteral("%1 (%2)").arg(QString::fromStdString(block.name), kindWord(block.kind));
@@ -83,8 +69,7 @@ public:
 
 private:
     QString m_caption;
-    std::shared_ptr<const ScriptModel> m_model;
-    std::vector<Entry> m_entries;
+    std::shared_ptr<const AnalysedText> m_text;
 };
 
 OutlineList::OutlineList(ScriptOutline &outline, QComboBox &list, QObject *parent)
@@ -108,7 +93,7 @@ void OutlineList::fill(const ScriptModel &)
         m_entries = new OutlineEntries(m_list.itemText(0), &m_list);
         m_list.setModel(m_entries);
     }
-    m_entries->reset(m_outline.modelPointer());
+    m_entries->reset(m_outline.analysis());
     m_list.setEnabled(!m_entries->entries().empty());
     followCaret(m_caretLine);
 }
@@ -119,9 +104,9 @@ void OutlineList::followCaret(int line)
     if (!m_entries)
         return;
     // The last entry at or before the caret, if the caret is still inside its block.
-    const std::vector<OutlineEntries::Entry> &entries = m_entries->entries();
+    const std::vector<OutlineRow> &entries = m_entries->entries();
     const auto after = std::upper_bound(entries.begin(), entries.end(), line,
-                                        [](int l, const OutlineEntries::Entry &entry) { return l < entry.line; });
+                                        [](int l, const OutlineRow &entry) { return l < entry.line; });
     int index = 0;
     if (after != entries.begin() && line <= std::prev(after)->endLine)
         index = int(after - entries.begin());

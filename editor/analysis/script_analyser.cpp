@@ -1,51 +1,38 @@
-// Building script models off the UI thread, so that typing never waits for them.
+// Analysing a script text: run on the analysis worker, never on the UI thread.
 #include "script_analyser.h"
 
-#include <QThread>
-
-ScriptResources::ScriptResources(const LanguageDefinition &definition)
+ScriptResources::ScriptResources(const LanguageDefinition &definition, std::shared_ptr<const ScriptProfile> profile)
     : definition(definition)
     , styler(definition)
     , keywords(CommandWords(definition))
+    , profile(std::move(profile))
 {
 }
 
-std::shared_ptr<const ScriptResources> LoadScriptResources(const QString &iniFile)
+std::shared_ptr<const ScriptResources> LoadScriptResources(const QString &iniFile,
+                                                           std::shared_ptr<const ScriptProfile> profile)
 {
-    return std::make_shared<const ScriptResources>(ReadLanguageDefinition(iniFile));
+    return std::make_shared<const ScriptResources>(ReadLanguageDefinition(iniFile), std::move(profile));
 }
 
-ScriptAnalyser::ScriptAnalyser(std::shared_ptr<const ScriptResources> resources, QObject *parent)
-    : QObject(parent)
-    , m_resources(std::move(resources))
+std::shared_ptr<const AnalysedText> AnalyseText(const ScriptResources &resources, std::string_view text,
+                                                uint64_t revision, const std::atomic<bool> &cancelled)
 {
-}
-
-ScriptAnalyser::~ScriptAnalyser()
-{
-    for (QThread *thread : std::as_const(m_threads)) {
-        thread->wait();
-        delete thread;
+    auto analysed = std::make_shared<AnalysedText>();
+    analysed->revision = revision;
+    analysed->colourCodes = FindColourCodes(text);
+    if (cancelled)
+        return nullptr;
+    analysed->model = resources.profile ? BuildScriptModel(resources.profile, text)
+                                        : BuildScriptModel(resources.styler, resources.keywords, text);
+    if (cancelled)
+        return nullptr;
+    // Listed here rather than by the list, which would hold the UI thread up on a large script.
+    for (int b = 0; b < int(analysed->model.blocks.size()); ++b) {
+        const ScriptBlock &block = analysed->model.blocks[size_t(b)];
+        analysed->outline.push_back({block.line, block.endLine, b, -1});
+        for (int l = 0; l < int(block.labels.size()); ++l)
+            analysed->outline.push_back({block.labels[size_t(l)].line, block.endLine, b, l});
     }
-}
-
-void ScriptAnalyser::analyse(QByteArray utf8)
-{
-    const quint64 generation = ++m_generation;
-    std::shared_ptr<const ScriptResources> resources = m_resources;
-    QThread *thread = QThread::create([this, generation, resources, text = std::move(utf8)] {
-        auto model = std::make_shared<const ScriptModel>(BuildScriptModel(
-            resources->styler, resources->keywords, std::string_view(text.constData(), size_t(text.size()))));
-        // Queued to this object: delivered on its thread, or dropped if it is gone by then.
-        QMetaObject::invokeMethod(this, [this, generation, model] {
-            if (generation == m_generation)
-                Q_EMIT finished(model);
-        }, Qt::QueuedConnection);
-    });
-    m_threads.append(thread);
-    connect(thread, &QThread::finished, this, [this, thread] {
-        m_threads.removeOne(thread);
-        thread->deleteLater();
-    });
-    thread->start(QThread::LowPriority);
+    return analysed;
 }

@@ -8,21 +8,28 @@
 
 #include "script_model.h"
 
-class ScriptAnalyser;
-struct ScriptResources;
+class AnalysisService;
+class ScriptIndex;
 
 class ScriptChecker : public EditFeature
 {
     Q_OBJECT
 
 public:
-    // Attaches to control switched on.
-    ScriptChecker(EditControl &control, std::shared_ptr<const ScriptResources> resources);
+    // Attaches to control switched on; the checks run on analysis's model.
+    ScriptChecker(EditControl &control, AnalysisService &analysis);
 
-    // Checks a snapshot of the text away from the UI thread; checked follows. Does nothing
-    // while switched off.
+    // Errors and warnings are marked apart: a red wave under an error, amber dashes under a warning.
+    int indicator(Severity severity) const;
+
+    // Checks the analysis of the current text away from the UI thread; checked follows. Does
+    // nothing while switched off.
     void check();
     void setOptions(const CheckOptions &options);
+    // The other files of the project or folder, for the checks that look beyond this one; the
+    // checked file's own entry in it is left out by its path.
+    void setIndex(std::shared_ptr<const ScriptIndex> index);
+    void setPath(const QString &path);
 
     // The message of the problem marked at a byte position; empty where none is.
     QString messageAt(int position) const;
@@ -37,8 +44,10 @@ private:
     void clearMarks();
     void showTip(int position, int x, int y);
 
-    ScriptAnalyser *m_analyser = nullptr;
+    AnalysisService &m_analysis;
     CheckOptions m_options;
-    int m_indicator = -1;
+    std::shared_ptr<const ScriptIndex> m_index;
+    int m_errorIndicator = -1;
+    int m_warningIndicator = -1;
     std::vector<ScriptProblem> m_problems;    // indicator value n marks m_problems[n - 1]
 };

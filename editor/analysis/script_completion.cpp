@@ -2,12 +2,16 @@
 #include "script_completion.h"
 
 #include <QRegularExpression>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cstring>
 
+#include "analysis_service.h"
 #include "command_catalogue.h"
 #include "edit_control.h"
-#include "script_outline.h"
+#include "parse.h"
+#include "script_profile.h"
 
 namespace {
 
@@ -88,21 +92,54 @@ QStringList CompletionWords(const QString &lineBeforeCaret, const QStringList &k
     return words;
 }
 
-QString CommandHelp(const QString &lineBeforeCaret)
+namespace {
+
+// The command named just before a closing blank or "(" of lineBeforeCaret; empty when none is.
+QString commandBefore(const QString &lineBeforeCaret)
 {
     if (lineBeforeCaret.isEmpty() || (lineBeforeCaret.back() != QLatin1Char(' ') && lineBeforeCaret.back() != QLatin1Char('(')))
         return {};
     const QString before = lineBeforeCaret.left(lineBeforeCaret.size() - 1);
     const QString word = trailingWord(before);
+    // A variable of the same name is no command.
+    const QString ahead = before.left(before.size() - word.size());
+    if (!ahead.isEmpty() && QStringLiteral(".@$'#").contains(ahead.back()))
+        return {};
+    return word;
+}
+
+} // namespace
+
+QString CommandHelp(const QString &lineBeforeCaret)
+{
+    const QString word = commandBefore(lineBeforeCaret);
     return word.isEmpty() ? QString() : catalogueHelp().value(word.toLower());
 }
 
-ScriptCompletion::ScriptCompletion(EditControl &control, const ScriptOutline &outline, const QStringList &keywords)
+QString CommandTip(const QString &name, const ScriptProfile *profile)
+{
+    if (name.isEmpty())
+        return {};
+    const QString help = catalogueHelp().value(name.toLower());
+    const ScriptCommand *command = profile ? profile->command(name.toStdString()) : nullptr;
+    if (!command)
+        return help;
+    const QString shape = QString::fromStdString(FormatSignature(*command));
+    return help.isEmpty() ? shape : shape + QLatin1Char('\n') + help;
+}
+
+QString CommandTipBefore(const QString &lineBeforeCaret, const ScriptProfile *profile)
+{
+    return CommandTip(commandBefore(lineBeforeCaret), profile);
+}
+
+ScriptCompletion::ScriptCompletion(EditControl &control, const AnalysisService &analysis, const QStringList &keywords)
     : EditFeature(control)
-    , m_outline(outline)
+    , m_analysis(analysis)
 {
     for (const QString &keyword : keywords)
-        m_keywords << keyword.trimmed();
+        m_definitionKeywords << keyword.trimmed();
+    m_keywords = m_definitionKeywords;
     connect(this, &EditFeature::activeChanged, this, [this](bool active) { active ? start() : stop(); });
     setActive(true);
 }
@@ -113,11 +150,53 @@ void ScriptCompletion::start()
     text.SendScintilla(QsciScintillaBase::SCI_AUTOCSETIGNORECASE, 1UL);
     text.SendScintilla(QsciScintillaBase::SCI_AUTOCSETCASEINSENSITIVEBEHAVIOUR, 1UL);  // ignore case
     m_characters = connect(&text, &QsciScintillaBase::SCN_CHARADDED, this, &ScriptCompletion::characterAdded);
+    m_dwell = connect(&text, &QsciScintillaBase::SCN_DWELLSTART, this, &ScriptCompletion::showTip);
+}
+
+void ScriptCompletion::setProfile(std::shared_ptr<const ScriptProfile> profile)
+{
+    m_profile = std::move(profile);
+    m_keywords = m_definitionKeywords;
+    if (m_profile)
+        for (const ScriptCommand &command : m_profile->commands)
+            m_keywords << QString::fromStdString(command.name);
+}
+
+QString ScriptCompletion::tipAt(int position) const
+{
+    const EditControl &text = control();
+    const long length = text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    if (!isActive() || position < 0 || position >= length)
+        return {};
+    const long start = text.SendScintilla(QsciScintillaBase::SCI_WORDSTARTPOSITION, static_cast<unsigned long>(position), 1L);
+    const long end = text.SendScintilla(QsciScintillaBase::SCI_WORDENDPOSITION, static_cast<unsigned long>(position), 1L);
+    if (end <= start)
+        return {};
+    const auto *bytes = reinterpret_cast<const char *>(
+        text.SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
+    // A variable's name is no command, nor is a label being defined.
+    const char before = start > 0 ? char(text.SendScintilla(QsciScintillaBase::SCI_GETCHARAT, static_cast<unsigned long>(start - 1))) : ' ';
+    const char after = end < length ? char(text.SendScintilla(QsciScintillaBase::SCI_GETCHARAT, static_cast<unsigned long>(end))) : ' ';
+    if ((before && std::strchr(".@$'#", before)) || after == ':')
+        return {};
+    return CommandTip(QString::fromUtf8(bytes, qsizetype(end - start)), m_profile.get());
+}
+
+void ScriptCompletion::showTip(int position, int x, int y)
+{
+    const QString tip = tipAt(position);
+    if (tip.isEmpty())
+        return;
+    // A problem's message shown for the same place stays above the command's shape.
+    const QString shown = QToolTip::isVisible() ? QToolTip::text() : QString();
+    QToolTip::showText(control().viewport()->mapToGlobal(QPoint(x, y)), shown.isEmpty() ? tip : shown + QLatin1Char('\n') + tip,
+                       control().viewport());
 }
 
 void ScriptCompletion::stop()
 {
     disconnect(m_characters);
+    disconnect(m_dwell);
     control().SendScintilla(QsciScintillaBase::SCI_AUTOCCANCEL);
     control().SendScintilla(QsciScintillaBase::SCI_CALLTIPCANCEL);
 }
@@ -128,7 +207,9 @@ QStringList ScriptCompletion::labelsAtCaret() const
     int column = 0;
     control().getCursorPosition(&line, &column);
     QStringList labels;
-    if (const ScriptBlock *block = m_outline.model().blockAt(line))
+    // The latest model may be a few keys behind the text: its labels still hold.
+    const std::shared_ptr<const AnalysedText> text = m_analysis.latest();
+    if (const ScriptBlock *block = text->model.blockAt(line))
         for (const ScriptLabel &label : block->labels)
             labels << QString::fromStdString(label.name);
     return labels;
@@ -148,7 +229,7 @@ void ScriptCompletion::characterAdded(int character)
         return;
     }
     if (character == ' ' || character == '(') {
-        const QString help = CommandHelp(lineBeforeCaret);
+        const QString help = CommandTipBefore(lineBeforeCaret, m_profile.get());
         if (!help.isEmpty())
             text.SendScintilla(QsciScintillaBase::SCI_CALLTIPSHOW, static_cast<unsigned long>(caret), help.toUtf8().constData());
         return;

@@ -6,7 +6,10 @@
 #include <QHash>
 #include <QStringList>
 
-class ScriptOutline;
+#include <memory>
+
+class AnalysisService;
+struct ScriptProfile;
 
 // The words offered for the word at the end of lineBeforeCaret, sorted without regard to case:
 // nothing before its third letter; the labels where a label is expected (after goto, callsub or
@@ -17,21 +20,37 @@ QStringList CompletionWords(const QString &lineBeforeCaret, const QStringList &k
 // lineBeforeCaret; empty when there is none.
 QString CommandHelp(const QString &lineBeforeCaret);
 
+// What the calltip and the mouse tell of the command name: its argument shape in profile, e.g.
+// "warp <map>, <x>, <y>[, <char id>]", and under it the catalogue's help line where there is one;
+// the help line alone for a command the profile lacks. Empty for a word that is no command.
+QString CommandTip(const QString &name, const ScriptProfile *profile);
+// The tip of the command named just before a closing blank or "(" of lineBeforeCaret.
+QString CommandTipBefore(const QString &lineBeforeCaret, const ScriptProfile *profile);
+
 class ScriptCompletion : public EditFeature
 {
     Q_OBJECT
 
 public:
-    // Attaches to control switched on; the labels come from outline's latest model.
-    ScriptCompletion(EditControl &control, const ScriptOutline &outline, const QStringList &keywords);
+    // Attaches to control switched on; the labels come from analysis's latest model.
+    ScriptCompletion(EditControl &control, const AnalysisService &analysis, const QStringList &keywords);
+
+    // Every command of profile is offered besides the keywords, and its shape shown in tips.
+    void setProfile(std::shared_ptr<const ScriptProfile> profile);
+    // The tip for the command under the byte at position; empty where there is none.
+    QString tipAt(int position) const;
 
 private:
     void start();
     void stop();
     void characterAdded(int character);
+    void showTip(int position, int x, int y);
     QStringList labelsAtCaret() const;
 
-    const ScriptOutline &m_outline;
-    QStringList m_keywords;
+    const AnalysisService &m_analysis;
+    QStringList m_definitionKeywords;
+    QStringList m_keywords;     // the definition's, then the profile's commands
+    std::shared_ptr<const ScriptProfile> m_profile;
     QMetaObject::Connection m_characters;
+    QMetaObject::Connection m_dwell;
 };

@@ -1,38 +1,32 @@
-// The outline's model: a snapshot of the text goes to a thread once typing pauses.
+// The outline's model: the analysis service's, taken while the outline is switched on.
 #include "script_outline.h"
 
+#include "analysis_service.h"
 #include "edit_control.h"
 #include "jump_placement.h"
-#include "script_analyser.h"
 
-
-ScriptOutline::ScriptOutline(EditControl &control, std::shared_ptr<const ScriptResources> resources)
+ScriptOutline::ScriptOutline(EditControl &control, AnalysisService &analysis)
     : EditFeature(control)
-    , m_analyser(new ScriptAnalyser(std::move(resources), this))
-    , m_model(std::make_shared<const ScriptModel>())
+    , m_analysis(analysis)
+    , m_text(std::make_shared<const AnalysedText>())
 {
-    m_pause.setSingleShot(true);
-    m_pause.setInterval(PauseMilliseconds);
-    connect(&m_pause, &QTimer::timeout, this, [this] {
-        takeSnapshot([this](QByteArray text) { m_analyser->analyse(std::move(text)); });
-    });
-    connect(m_analyser, &ScriptAnalyser::finished, this, [this](std::shared_ptr<const ScriptModel> model) {
-        if (!isActive())
-            return;
-        m_model = std::move(model);
-        Q_EMIT modelChanged(*m_model);
-    });
     connect(this, &EditFeature::activeChanged, this, [this](bool active) { active ? start() : stop(); });
 }
 
 const ScriptModel &ScriptOutline::model() const
 {
-    return *m_model;
+    return m_text->model;
 }
 
 std::shared_ptr<const ScriptModel> ScriptOutline::modelPointer() const
 {
-    return m_model;
+    // Shares the analysis it is part of.
+    return std::shared_ptr<const ScriptModel>(m_text, &m_text->model);
+}
+
+std::shared_ptr<const AnalysedText> ScriptOutline::analysis() const
+{
+    return m_text;
 }
 
 void ScriptOutline::goToLine(int line)
@@ -45,31 +39,31 @@ void ScriptOutline::goToLine(int line)
 
 void ScriptOutline::start()
 {
-    EditControl &text = control();
-    m_textChanged = connect(&text, &EditControl::textEdited, this, &ScriptOutline::textChanged);
-    m_caretMoved = connect(&text, &QsciScintilla::cursorPositionChanged, this, [this](int line, int) {
+    m_modelReady = connect(&m_analysis, &AnalysisService::modelReady, this,
+                           [this](const std::shared_ptr<const AnalysedText> &text) {
+                               m_text = text;
+                               Q_EMIT modelChanged(m_text->model);
+                           });
+    m_caretMoved = connect(&control(), &QsciScintilla::cursorPositionChanged, this, [this](int line, int) {
         if (line == m_caretLine)
             return;
         m_caretLine = line;
         Q_EMIT caretLineChanged(line);
     });
-    m_pause.start();
+    // An analysis already current is not sent again.
+    if (m_analysis.latest()->revision == m_analysis.revision()) {
+        m_text = m_analysis.latest();
+        Q_EMIT modelChanged(m_text->model);
+    }
+    m_analysis.follow(true);
 }
 
 void ScriptOutline::stop()
 {
-    disconnect(m_textChanged);
+    disconnect(m_modelReady);
     disconnect(m_caretMoved);
-    m_pause.stop();
-    cancelSnapshot();
-    m_model = std::make_shared<const ScriptModel>();
+    m_analysis.follow(false);
+    m_text = std::make_shared<const AnalysedText>();
     m_caretLine = -1;
-    Q_EMIT modelChanged(*m_model);
-}
-
-void ScriptOutline::textChanged()
-{
-    // The copy is taken once typing pauses again.
-    cancelSnapshot();
-    m_pause.start();
+    Q_EMIT modelChanged(m_text->model);
 }

@@ -3,6 +3,8 @@
 
 #include <QComboBox>
 
+#include <algorithm>
+
 #include "ini.h"
 #include "script_checker.h"
 
@@ -12,6 +14,30 @@ const QString SettingsSection = QStringLiteral("Check Script");
 const QString UnknownCommandsKey = QStringLiteral("Unknown Commands");
 
 } // namespace
+
+QString ProblemListText(const ScriptProblem &problem)
+{
+    const QString severity = problem.severity == Severity::Warning ? QStringLiteral("warning") : QStringLiteral("error");
+    QString text = QStringLiteral("Line %1: %2: %3").arg(problem.line + 1).arg(severity, QString::fromStdString(problem.message));
+    if (problem.code && *problem.code)
+        text += QStringLiteral(" [%1]").arg(QLatin1String(problem.code));
+    return text;
+}
+
+QString ProblemCountText(const std::vector<ScriptProblem> &problems)
+{
+    const auto warnings = std::count_if(problems.begin(), problems.end(),
+                                        [](const ScriptProblem &problem) { return problem.severity == Severity::Warning; });
+    const auto errors = qsizetype(problems.size()) - warnings;
+    if (errors == 0 && warnings == 0)
+        return QStringLiteral("No problems found.");
+    QStringList parts;
+    if (errors > 0)
+        parts << (errors == 1 ? QStringLiteral("1 error") : QStringLiteral("%1 errors").arg(errors));
+    if (warnings > 0)
+        parts << (warnings == 1 ? QStringLiteral("1 warning") : QStringLiteral("%1 warnings").arg(warnings));
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" found.");
+}
 
 CheckCommands::CheckCommands(ScriptChecker &checker, QComboBox &problemList, const QString &settingsFile,
                              QObject *parent)
@@ -37,14 +63,13 @@ void CheckCommands::showProblems(const std::vector<ScriptProblem> &problems)
     m_problems = problems;
     while (m_list.count() > 1)
         m_list.removeItem(m_list.count() - 1);
+    QStringList items;
     for (const ScriptProblem &problem : problems)
-        m_list.addItem(QStringLiteral("Line %1: %2").arg(problem.line + 1).arg(QString::fromStdString(problem.message)));
+        items << ProblemListText(problem);
+    m_list.addItems(items);
     m_list.setCurrentIndex(0);
     m_list.setEnabled(!problems.empty());
-    const size_t count = problems.size();
-    Q_EMIT statusText(count == 0   ? QStringLiteral("No problems found.")
-                      : count == 1 ? QStringLiteral("1 problem found.")
-                                   : QStringLiteral("%1 problems found.").arg(count));
+    Q_EMIT statusText(ProblemCountText(problems));
 }
 
 void CheckCommands::problemChosen(int index)

@@ -11,6 +11,11 @@
 class QComboBox;
 class ScriptChecker;
 
+// "Line N: error: message [code]", as the problem list shows a problem.
+QString ProblemListText(const ScriptProblem &problem);
+// "2 errors, 1 warning found.", or "No problems found.".
+QString ProblemCountText(const std::vector<ScriptProblem> &problems);
+
 class CheckCommands : public QObject
 {
     Q_OBJECT

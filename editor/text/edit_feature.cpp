@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr qsizetype SnapshotPiece = 4 << 20;
+// A piece is copied in a few milliseconds even on a busy machine.
+constexpr qsizetype SnapshotPiece = 1 << 20;
 
 // Scintilla's text range: a span of bytes and the buffer they are copied into, NUL added.
 struct TextRange

@@ -5,11 +5,30 @@
 #include "language_definition.h"
 #include "script_lexer.h"
 
-void registerScriptLanguage(EditControl &control, const LanguageDefinition &definition)
+namespace {
+
+const QString ScriptLanguageName = QStringLiteral("NPC Script");
+
+void registerLexer(EditControl &control, LanguageDefinition definition, const QStringList &moreKeywords)
 {
-    control.languages().registerLanguage(QStringLiteral("NPC Script"),
-                                         [definition](QObject *parent) -> QsciLexer * {
-                                             return new ScriptLexer(definition, parent);
-                                         });
-    control.setLanguage(QStringLiteral("NPC Script"));
+    if (!moreKeywords.isEmpty())
+        definition.keywords += QLatin1Char('\n') + moreKeywords.join(QLatin1Char('\n'));
+    control.languages().registerLanguage(ScriptLanguageName, [definition](QObject *parent) -> QsciLexer * {
+        return new ScriptLexer(definition, parent);
+    });
+}
+
+} // namespace
+
+void registerScriptLanguage(EditControl &control, const LanguageDefinition &definition, const QStringList &moreKeywords)
+{
+    registerLexer(control, definition, moreKeywords);
+    control.setLanguage(ScriptLanguageName);
+}
+
+void SetScriptKeywords(EditControl &control, const QString &scriptIniFile, const QStringList &moreKeywords)
+{
+    registerLexer(control, ReadLanguageDefinition(scriptIniFile), moreKeywords);
+    if (control.language() == ScriptLanguageName)
+        control.setLanguage(ScriptLanguageName);
 }

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "analysis_service.h"
 #include "caret_insertion.h"
 #include "check_commands.h"
 #include "colour_swatches.h"
@@ -32,6 +34,7 @@
 #include "module_channel.h"
 #include "outline_list.h"
 #include "pane_splitter.h"
+#include "parse.h"
 #include "project_commands.h"
 #include "recent_files.h"
 #include "rule_line.h"
@@ -39,7 +42,9 @@
 #include "script_checker.h"
 #include "script_completion.h"
 #include "script_language.h"
+#include "script_indexer.h"
 #include "script_outline.h"
+#include "script_server_choice.h"
 #include "status_bar.h"
 #include "version.h"
 #include "widget_names.h"
@@ -111,7 +116,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     m_projectSelector->addItems({QStringLiteral("Recent Files"), QStringLiteral("Project Files")});
     m_projectSelector->setCurrentIndex(1);
     setProjectMenus(false);
-    registerScriptLanguage(*m_textArea, m_script->definition);
+    registerScriptLanguage(*m_textArea, m_script->definition, ProfileCommandNames(m_scriptServer->profile().get()));
     applyEditorDefaults(*m_textArea);
     m_npcList->addItem(QStringLiteral("NPC Selection List.."));
     m_npcList->setCurrentIndex(0);
@@ -195,14 +200,42 @@ void MainWindow::createControls()
     m_projectCommands = new ProjectCommands(*m_document, *m_projectList, m_dialogs, this, m_version, this);
     m_recentFiles = new RecentFiles(m_paths.SettingsIniFile, this);
     m_projectCommands->setRecentFiles(m_recentFiles);
-    m_checker = new ScriptChecker(*m_textArea, m_script);
+    // One analysis of the text, shared by every feature that reads the script.
+    auto *analysis = new AnalysisService(*m_textArea, m_script);
+    m_checker = new ScriptChecker(*m_textArea, *analysis);
     m_checkCommands = new CheckCommands(*m_checker, *m_unusedList, m_paths.SettingsIniFile, this);
-    auto *outline = new ScriptOutline(*m_textArea, m_script);
+    auto *outline = new ScriptOutline(*m_textArea, *analysis);
     m_outlineList = new OutlineList(*outline, *m_npcList, this);
     outline->setActive(true);
-    new ColourSwatches(*m_textArea);
-    new ScriptCompletion(*m_textArea, *outline, LanguageDefinition::tokens(m_script->definition.keywords));
-    new ItemLookup(*m_textArea, m_paths.ItemDatabaseFile);
+    new ColourSwatches(*m_textArea, *analysis);
+    auto *completion = new ScriptCompletion(*m_textArea, *analysis, LanguageDefinition::tokens(m_script->definition.keywords));
+    new ItemLookup(*m_textArea, *analysis, m_paths.ItemDatabaseFile);
+
+    // The script server's profile: the user's own folder first, then the shipped one.
+    m_scriptServer = new ScriptServerChoice({m_paths.DataPath, m_paths.SharedDataPath}, m_paths.SettingsIniFile, this);
+    auto *indexer = new ScriptIndexer(this);
+    const ScriptReaders readers{*analysis, *completion, *indexer, *m_textArea, m_paths.ScriptIniFile, m_script->definition};
+    UseScriptProfile(readers, m_scriptServer->profile());
+    connect(m_scriptServer, &ScriptServerChoice::profileChanged, this,
+            [this, readers](const std::shared_ptr<const ScriptProfile> &profile) {
+                UseScriptProfile(readers, profile);
+                if (!profile)
+                    setStatusText(m_scriptServer->loadError());
+            });
+    connect(indexer, &ScriptIndexer::indexChanged, m_checker, &ScriptChecker::setIndex);
+    // The other files: the project's, or the script's folder's; a saved file is read again.
+    const auto indexFiles = [this, indexer] {
+        QStringList projectFiles;
+        for (const ProjectEntry &entry : m_projectCommands->projectFiles())
+            projectFiles << entry.fileName;
+        indexer->setFiles(IndexedFiles(projectFiles, m_document->scriptFileName()));
+    };
+    connect(m_document, &Document::scriptFileUsed, this, [this, indexer, indexFiles](const QString &path) {
+        m_checker->setPath(QFileInfo(path).absoluteFilePath());
+        indexFiles();
+        indexer->fileSaved(path);
+    });
+    connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, indexFiles);
 }
 
 void MainWindow::createMenus()
@@ -271,6 +304,10 @@ void MainWindow::createCatalogueMenus(const std::map<Menu, QMenu *> &menus)
                     [this, entry] { m_insertCommands->insertCatalogueEntry(entry); });
         }
     }
+
+    QMenu *scriptServer = menus.at(Menu::Options)->addMenu(QStringLiteral("Script Server"));
+    scriptServer->setObjectName(QStringLiteral("mOPTIONSSCRIPTSERVER"));
+    m_scriptServer->fillMenu(*scriptServer);
 }
 
 void MainWindow::createToolbar()

@@ -29,6 +29,7 @@ class QToolBar;
 class QTreeWidget;
 class RecentFiles;
 class ScriptChecker;
+class ScriptServerChoice;
 class StatusBar;
 struct ScriptResources;
 
@@ -116,6 +117,7 @@ private:
     OutlineList *m_outlineList = nullptr;
     std::map<Command, QAction *> m_commands;
     QAction *m_firstHighlightingType = nullptr;
+    ScriptServerChoice *m_scriptServer = nullptr;
     // The client is laid out from its first show on, once it has its real size.
     bool m_clientSized = false;
     // The user answered the unsaved-changes question for a log-out and has not typed since.

@@ -1,6 +1,7 @@
 // Tests of the colour swatches: each ^RRGGBB underlined in its colour, also after typing.
 #include <QtTest>
 
+#include "analysis_service.h"
 #include "colour_swatches.h"
 #include "edit_control.h"
 
@@ -29,7 +30,7 @@ private Q_SLOTS:
         QFETCH(int, position);
         QFETCH(QColor, colour);
         EditControl editor;
-        auto *swatches = new ColourSwatches(editor);
+        auto *swatches = new ColourSwatches(editor, *new AnalysisService(editor, LoadScriptResources(QString())));
         editor.setText(text);
         QCoreApplication::processEvents();  // the marks follow once the edit is over
         QCOMPARE(swatches->colourAt(position), colour);
@@ -38,7 +39,7 @@ private Q_SLOTS:
     void followsTyping()
     {
         EditControl editor;
-        auto *swatches = new ColourSwatches(editor);
+        auto *swatches = new ColourSwatches(editor, *new AnalysisService(editor, LoadScriptResources(QString())));
         editor.setText(QStringLiteral("a\n^FF0000x\n"));
         QTRY_VERIFY(swatches->colourAt(2).isValid());
         // A new code before the old one; the old one moves on.

@@ -3,6 +3,7 @@
 
 #include <QTemporaryDir>
 
+#include "analysis_service.h"
 #include "edit_control.h"
 #include "item_lookup.h"
 
@@ -46,7 +47,7 @@ private Q_SLOTS:
         QFETCH(int, position);
         QFETCH(QString, tip);
         EditControl editor;
-        auto *lookup = new ItemLookup(editor, m_database);
+        auto *lookup = new ItemLookup(editor, *new AnalysisService(editor, LoadScriptResources(QString())), m_database);
         editor.setText(QStringLiteral("getitem 4100,1; L_501 x501 ^410000 501 77 9999"));
         QTRY_VERIFY(lookup->isLoaded());
         QCOMPARE(lookup->tipAt(position), tip);
@@ -55,7 +56,7 @@ private Q_SLOTS:
     void missingDatabase()
     {
         EditControl editor;
-        auto *lookup = new ItemLookup(editor, m_folder.filePath(QStringLiteral("none.txt")));
+        auto *lookup = new ItemLookup(editor, *new AnalysisService(editor, LoadScriptResources(QString())), m_folder.filePath(QStringLiteral("none.txt")));
         editor.setText(QStringLiteral("getitem 4100,1;"));
         QTRY_VERIFY(lookup->isLoaded());
         QCOMPARE(lookup->tipAt(9), QString());

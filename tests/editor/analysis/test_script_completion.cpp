@@ -1,10 +1,10 @@
 // Tests of completion and calltips: what is offered where, and taking or dropping an offer.
 #include <QtTest>
 
+#include "analysis_service.h"
 #include "edit_control.h"
-#include "script_analyser.h"
 #include "script_completion.h"
-#include "script_outline.h"
+#include "test_profile.h"
 
 class TestScriptCompletion : public QObject
 {
@@ -55,11 +55,60 @@ private Q_SLOTS:
             QVERIFY2(help.startsWith(line.trimmed().chopped(1)), qPrintable(help));
     }
 
+    // The tip names the argument shape from the profile, the catalogue's help line under it.
+    void commandTips_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("tip");
+        const QString warpHelp = QStringLiteral("warp map.gat,X,Y - Warps the player to the selected map and coordinates.");
+        QTest::newRow("shape and help") << "\twarp " << "warp <map>, <x>, <y>[, <char id>]\n" + warpHelp;
+        QTest::newRow("after a parenthesis") << "\tif (x) warp(" << "warp <map>, <x>, <y>[, <char id>]\n" + warpHelp;
+        QTest::newRow("any case") << "\tWARP " << "warp <map>, <x>, <y>[, <char id>]\n" + warpHelp;
+        QTest::newRow("shape alone") << "\twarpchar " << "warpchar <map>, <x>, <y>[, <char id>]";
+        QTest::newRow("no arguments") << "\tclose " << "close\nclose - Adds a Close button to the NPC message window, "
+                                                     "which when clicked cause the window to close.";
+        QTest::newRow("help alone, not in the profile") << "\tjobchange "
+            << "jobchange <new_job> - Changes the player into the new job class. new_job = job_swordman, job_archer, "
+               "job_assassin, etc.";
+        QTest::newRow("a variable of the same name") << "\tset .@warp " << "";
+        QTest::newRow("not yet") << "\twarp" << "";
+        QTest::newRow("unknown") << "\tfrob " << "";
+    }
+
+    void commandTips()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, tip);
+        QCOMPARE(CommandTipBefore(line, testProfile().get()), tip);
+    }
+
+    // Completion offers the profile's commands; resting the mouse on one tells its shape.
+    void profileCommands()
+    {
+        EditControl editor;
+        auto *analysis = new AnalysisService(editor, LoadScriptResources(QString(), testProfile()));
+        auto *completion = new ScriptCompletion(editor, *analysis, {"mes"});
+        completion->setProfile(testProfile());
+        editor.show();
+        QTest::keyClicks(&editor, QStringLiteral("getit"));
+        QVERIFY(editor.SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE) != 0);
+        QTest::keyClick(&editor, Qt::Key_Tab);
+        QCOMPARE(editor.text(), QStringLiteral("getitem"));
+        QTest::keyClicks(&editor, QStringLiteral(" 501,1; .@warp = 1; warp "));
+        QVERIFY(editor.SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE) != 0);
+        QCOMPARE(completion->tipAt(3), QStringLiteral("getitem <item>, <amount>[, <account id>]\n") + CommandHelp("getitem "));
+        QCOMPARE(completion->tipAt(10), QString());     // a number
+        QCOMPARE(completion->tipAt(18), QString());     // a variable
+        QVERIFY(completion->tipAt(27).startsWith(QStringLiteral("warp <map>")));
+        completion->setProfile(nullptr);
+        QCOMPARE(completion->tipAt(27), CommandHelp("warp "));
+    }
+
     void typing()
     {
         EditControl editor;
-        auto *outline = new ScriptOutline(editor, LoadScriptResources(QStringLiteral(QUILL_SCRIPT_DEFINITION)));
-        new ScriptCompletion(editor, *outline, {"message", "mes"});
+        auto *analysis = new AnalysisService(editor, LoadScriptResources(QStringLiteral(QUILL_SCRIPT_DEFINITION)));
+        new ScriptCompletion(editor, *analysis, {"message", "mes"});
         editor.show();
         const auto offered = [&editor] { return editor.SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE) != 0; };
 

@@ -5,9 +5,9 @@
 
 #include <QComboBox>
 
+#include "analysis_service.h"
 #include "edit_control.h"
 #include "outline_list.h"
-#include "script_analyser.h"
 #include "script_outline.h"
 
 class TestScriptOutline : public QObject
@@ -17,7 +17,8 @@ class TestScriptOutline : public QObject
     struct Fixture
     {
         EditControl editor;
-        ScriptOutline *outline = new ScriptOutline(editor, LoadScriptResources(QStringLiteral(QUILL_SCRIPT_DEFINITION)));
+        AnalysisService *analysis = new AnalysisService(editor, LoadScriptResources(QStringLiteral(QUILL_SCRIPT_DEFINITION)));
+        ScriptOutline *outline = new ScriptOutline(editor, *analysis);
         QComboBox list;
         OutlineList wiring{*outline, list};
 

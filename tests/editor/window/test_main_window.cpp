@@ -685,11 +685,11 @@ private Q_SLOTS:
         Fixture f;
         f.editor().setText(QStringLiteral("-\tscript\tGuide\t-1,{\n\tgoto L_Away;\nL_Here:\n\tend;\n}\n"));
         f.trigger("mDEBUGCHECKSCRIPT");
-        QTRY_COMPARE(f.general(), QStringLiteral("1 problem found."));
+        QTRY_COMPARE(f.general(), QStringLiteral("1 warning found."));
         auto *unused = f.window.findChild<QComboBox *>(QStringLiteral("cboUnused"));
         QVERIFY(unused->isEnabled());
         QCOMPARE(unused->itemText(0), QStringLiteral("Unused Selection List.."));
-        QCOMPARE(unused->itemText(1), QStringLiteral("Line 2: Label 'L_Away' is not defined in this block"));
+        QCOMPARE(unused->itemText(1), QStringLiteral("Line 2: warning: Label 'L_Away' is not defined in this block [no-label]"));
         auto *npc = f.window.findChild<QComboBox *>(QStringLiteral("cboNPC"));
         QTRY_VERIFY(npc->isEnabled());
         QCOMPARE(npc->itemText(0), QStringLiteral("NPC Selection List.."));
