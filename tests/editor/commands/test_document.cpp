@@ -476,6 +476,8 @@ private Q_SLOTS:
         QCOMPARE(f.statuses.contains(warning), warned);
         QVERIFY(f.document.saveScript());
         QCOMPARE(f.tree.read(QStringLiteral("data.bin")), bytes);
+    }
+
     void fileQuestionsOpenWhereTheirKindLastEnded_data()
     {
         QTest::addColumn<FileDialogKind>("first");

@@ -9,6 +9,7 @@
 #include "document.h"
 #include "edit_control.h"
 #include "main_window.h"
+#include "menu_items.h"
 #include "scripted_dialogs.h"
 #include "status_bar.h"
 #include "temp_tree.h"
@@ -47,18 +48,18 @@ private:
         {
             Document &document = *window.document();
             switch (step) {
-            case Step::OpenPayon: document.OpenScriptFile(tree.write("npc/payon.txt", "close;\r\n"), false); break;
-            case Step::OpenMissing: document.OpenScriptFile(tree.path("npc/missing.txt"), false); break;
+            case Step::OpenPayon: document.openScriptFile(tree.write("npc/payon.txt", "close;\r\n"), false); break;
+            case Step::OpenMissing: document.openScriptFile(tree.path("npc/missing.txt"), false); break;
             case Step::Type: editor().replaceSelectedText(QStringLiteral("end;")); break;
             case Step::Undo: editor().undo(); break;
-            case Step::Save: document.SaveScript(); break;
+            case Step::Save: document.saveScript(); break;
             case Step::SaveAsProntera:
                 dialogs.fileNames.enqueue(tree.path("prontera.txt"));
-                document.SaveScriptAs();
+                document.saveScriptAs();
                 break;
             case Step::New:
                 dialogs.msgBoxAnswers.enqueue(MsgBoxAnswer::No);
-                document.NewScript();
+                document.newScript();
                 break;
             }
         }
@@ -211,7 +212,7 @@ private Q_SLOTS:
         f.editor().replaceSelectedText(QStringLiteral("x"));
         QVERIFY(f.status().generalText().isEmpty());
         // A command that edits and then reports keeps its own message.
-        f.window.action(QStringLiteral("mINSERTCMDS_INTERFACE_0"))->trigger();
+        menuItem(f.window, QStringLiteral("mINSERTCMDS_INTERFACE_0"))->trigger();
         QVERIFY(f.status().generalText().startsWith(QStringLiteral("mes \"message\"")));
     }
 
