@@ -504,7 +504,7 @@ private Q_SLOTS:
         Fixture f;
         const auto ask = [&f](FileDialogKind kind) {
             kind == FileDialogKind::OpenScript   ? f.document.openScript()
-            : kind == FileDialogKind::InsertFile ? f.document.InsertFile()
+            : kind == FileDialogKind::InsertFile ? f.document.insertScriptFile()
                                                  : f.document.saveScriptAs();
         };
         f.dialogs.fileNames.enqueue(firstFolder.isEmpty() ? QString() : f.tree.write(firstFolder + "/a.txt", "end;"));

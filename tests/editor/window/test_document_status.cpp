@@ -42,7 +42,7 @@ private:
         EditControl &editor() const { return *window.editControl(); }
         StatusBar &status() const { return *window.statusPanels(); }
         QAction *item(const char *name) const { return window.findChild<QAction *>(QLatin1String(name)); }
-        bool open(const QByteArray &bytes) { return window.document()->OpenScriptFile(tree.write("a.txt", bytes), false); }
+        bool open(const QByteArray &bytes) { return window.document()->openScriptFile(tree.write("a.txt", bytes), false); }
 
         void run(Step step)
         {
@@ -144,7 +144,7 @@ private Q_SLOTS:
         QVERIFY(f.open(bytes));
         QCOMPARE(f.status().encodingText(), opened);
         f.editor().replaceSelectedText(typed);
-        QVERIFY(f.window.document()->SaveScript());
+        QVERIFY(f.window.document()->saveScript());
         QCOMPARE(f.status().encodingText(), saved);
         f.run(Step::New);
         QCOMPARE(f.status().encodingText(), QStringLiteral("UTF-8"));
@@ -185,7 +185,7 @@ private Q_SLOTS:
         for (QAction *choice : menu->actions())
             QCOMPARE(choice->isChecked(), choice->text().contains(encoding));
         // Saved unchanged, the file keeps its bytes whatever it was read as.
-        QVERIFY(f.window.document()->SaveScript());
+        QVERIFY(f.window.document()->saveScript());
         QCOMPARE(f.tree.read("a.txt"), bytes);
     }
 
