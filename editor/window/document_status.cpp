@@ -33,7 +33,7 @@ DocumentStatus::DocumentStatus(QWidget &window, Document &document, EditControl 
             [this](TextEncoding encoding) { m_status.setEncodingText(EncodingName(encoding)); });
     // A message belongs to the action that gave it; once the text changes it would mislead.
     // Commands that edit and then report give their message after the edit, so it stays.
-    connect(&m_control, &QsciScintilla::textChanged, &m_status, &StatusBar::clearActionMessage);
+    connect(&m_control, &EditControl::textEdited, &m_status, &StatusBar::clearActionMessage);
     m_status.setEncodingText(EncodingName(m_control.encoding()));
     showTitle();
 }

@@ -378,8 +378,12 @@ void MainWindow::connectCommands()
     auto *encodings = new EncodingCommands(*m_document, *m_textArea, this, this);
     QAction *print = commandAction(Command::Print);
     for (QObject *owner : print->associatedObjects()) {
-        if (auto *fileMenu = qobject_cast<QMenu *>(owner))
-            fileMenu->insertMenu(print, encodings->menu());
+        // After Save As, before the separator that stands above Print.
+        if (auto *fileMenu = qobject_cast<QMenu *>(owner)) {
+            const QList<QAction *> items = fileMenu->actions();
+            const qsizetype at = items.indexOf(print);
+            fileMenu->insertMenu(at > 0 ? items.at(at - 1) : print, encodings->menu());
+        }
     }
     connect(encodings, &EncodingCommands::statusText, this, &MainWindow::setStatusText);
     for (QAction *item : encodings->menu()->actions())

@@ -745,7 +745,7 @@ private Q_SLOTS:
         row("mOPENPROJECT", Effect::FileQuestion, QStringLiteral("Select project file to open.."));
         row("mCLOSEPROJECT", Effect::Status, QStringLiteral("The current project has been closed."));
         row("mPROJECTPROPERTIES", Effect::Dialog, QStringLiteral("wProject"));
-        row("mDEBUGCHECKSCRIPT", Effect::Status, QStringLiteral("No problems found."));
+        row("mDEBUGCHECKSCRIPT", Effect::Status, QStringLiteral("1 problem found.")); // warp takes a map and two numbers
         row("mDEBUGUNKNOWNCOMMANDS", Effect::Checked, QStringLiteral("unknown commands unreported"));
         row("mOPTIONSREADONLY", Effect::Checked, QStringLiteral("read-only"));
         row("mVIEWSETFONT", Effect::Font, QStringLiteral("DejaVu Sans Mono"));
@@ -756,7 +756,7 @@ private Q_SLOTS:
         row("mHELPGOTOWEBSITE", Effect::Launched, QStringLiteral("https://www.quillmere.org/"));
         row("mHELPGOTOVEXLOFORUM", Effect::Launched, QStringLiteral("https://www.quillmere.org/forum/"));
         row("mHELPGOTOTAMRINFORUM", Effect::Launched, QStringLiteral("https://forum.tamrin.org/index.php?showtopic=2718"));
-        row("mHELPABOUT", Effect::MessageBox, QStringLiteral("Placeholder.."));
+        row("mHELPABOUT", Effect::MessageBox, QStringLiteral("About Quillmere.."));
     }
 
     void commands()
