@@ -438,10 +438,11 @@ void MainWindow::connectCommands()
 
 void MainWindow::setStatusText(const QString &text)
 {
-    if (m_channelNotice.isEmpty() || text == m_channelNotice)
+    if (m_channelNotice.isEmpty())
         m_status->setGeneralText(text);
-    else if (text.isEmpty())
-        m_status->setGeneralText(m_channelNotice);
+    else if (text.isEmpty() || text == m_channelNotice)
+        // The closed channel is no message of an action: the next edit must not clear it.
+        m_status->setStartText(m_channelNotice);
     else
         m_status->setGeneralText(text + QLatin1Char(' ') + m_channelNotice);
 }
