@@ -1,6 +1,7 @@
 // Where a jump leaves the view: the rule in display lines, and each way of jumping on a real view.
 #include <QtTest>
 
+#include "analysis_service.h"
 #include "edit_control.h"
 #include "jump_placement.h"
 #include "script_analyser.h"
@@ -68,8 +69,9 @@ private Q_SLOTS:
         QVERIFY(linesOnScreen >= 6);
         control.setFirstVisibleLine(line > 100 ? 0 : 200);   // from the other end: every jump scrolls
 
-        auto *outline = new ScriptOutline(control, LoadScriptResources(QString()));
-        auto *checker = new ScriptChecker(control, LoadScriptResources(QString()));
+        auto *analysis = new AnalysisService(control, LoadScriptResources(QString()));
+        auto *outline = new ScriptOutline(control, *analysis);
+        auto *checker = new ScriptChecker(control, *analysis);
         int length = 0;
         const int found = control.findInRange(QStringLiteral("line %1\"").arg(line), 0, control.textLength(),
                                               FindOptions{}, &length);
