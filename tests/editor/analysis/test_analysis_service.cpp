@@ -237,6 +237,8 @@ private Q_SLOTS:
                 });
             } else if (step == QLatin1String("edit")) {
                 f.editor.append(QStringLiteral("x"));
+                // A raw edit is reported on the next turn unless the control is told it is over.
+                f.editor.finishEdits();
             } else if (step == QLatin1String("wait")) {
                 QTest::qWait(20);
             } else if (step == QLatin1String("finish")) {

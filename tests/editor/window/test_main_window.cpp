@@ -745,7 +745,7 @@ private Q_SLOTS:
         row("mOPENPROJECT", Effect::FileQuestion, QStringLiteral("Select project file to open.."));
         row("mCLOSEPROJECT", Effect::Status, QStringLiteral("The current project has been closed."));
         row("mPROJECTPROPERTIES", Effect::Dialog, QStringLiteral("wProject"));
-        row("mDEBUGCHECKSCRIPT", Effect::Status, QStringLiteral("1 problem found.")); // warp takes a map and two numbers
+        row("mDEBUGCHECKSCRIPT", Effect::Status, QStringLiteral("1 error found.")); // warp takes a map and two numbers
         row("mDEBUGUNKNOWNCOMMANDS", Effect::Checked, QStringLiteral("unknown commands unreported"));
         row("mOPTIONSREADONLY", Effect::Checked, QStringLiteral("read-only"));
         row("mVIEWSETFONT", Effect::Font, QStringLiteral("DejaVu Sans Mono"));
