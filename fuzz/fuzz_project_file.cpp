@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The second, cut at line feeds, is a list of paths the editor saves as a project.
     QStringList paths;
-    QStringList entries;
+    QList<ProjectEntry> entries;
     for (const QByteArray &line : parts.at(0).split('\n')) {
         if (line.isEmpty())
             continue;

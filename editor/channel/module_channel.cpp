@@ -1,7 +1,6 @@
 // Reading the modules' command frames: whole frames only, from many connections, one after another.
 #include "module_channel.h"
 
-#include "caret_insertion.h"
 #include "parse.h"
 #include "send_command.h"
 
@@ -265,9 +264,9 @@ void ModuleChannel::handlePending()
     m_handling = false;
 }
 
-void ModuleChannel::setInsertion(CaretInsertion *insertion)
+void ModuleChannel::setInsertion(std::function<void(const QString &)> insert)
 {
-    m_insertion = insertion;
+    m_insert = std::move(insert);
 }
 
 void ModuleChannel::carryOut(const QString &text)
@@ -283,8 +282,8 @@ void ModuleChannel::carryOut(const QString &text)
                               + QStringLiteral(", sData = ") + data);
         return;
     }
-    if (m_insertion)
-        m_insertion->insertTextAtCaret(data, true, -1, -1);
+    if (m_insert)
+        m_insert(data);
 }
 
 void ModuleChannel::connectionClosed(QLocalSocket *socket)

@@ -7,8 +7,8 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 
-class CaretInsertion;
 class QLocalServer;
 class QLocalSocket;
 class QTimer;
@@ -40,7 +40,7 @@ public:
 
     // The commands that insert text put it in here, in the order they arrive; without an
     // insertion they change nothing.
-    void setInsertion(CaretInsertion *insertion);
+    void setInsertion(std::function<void(const QString &)> insert);
 
 Q_SIGNALS:
     // One whole command text, after it was carried out. Its sender is answered once the
@@ -77,7 +77,7 @@ private:
     QString m_path;
     QTimer *m_relisten = nullptr;
     bool m_lost = false;
-    CaretInsertion *m_insertion = nullptr;
+    std::function<void(const QString &)> m_insert;
     QQueue<PendingCommand> m_pending;
     bool m_handling = false;
     std::chrono::milliseconds m_idleLimit{30000};

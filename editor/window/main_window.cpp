@@ -196,7 +196,7 @@ void MainWindow::createControls()
                                           qint32(QCoreApplication::applicationPid()), this);
     // The modules' text goes straight to the caret, in the order it arrives.
     m_channel = new ModuleChannel(this);
-    m_channel->setInsertion(m_insertion);
+    m_channel->setInsertion([this](const QString &text) { m_insertion->insertTextAtCaret(text, true); });
     m_projectCommands = new ProjectCommands(*m_document, *m_projectList, m_dialogs, this, m_version, this);
     m_recentFiles = new RecentFiles(m_paths.SettingsIniFile, this);
     m_projectCommands->setRecentFiles(m_recentFiles);
