@@ -43,13 +43,19 @@ QList<ProjectEntry> ProjectCommands::projectFiles() const
     return m_projectFiles;
 }
 
+QString ProjectCommands::askProjectFile(FileDialogKind kind, FileDialogMode mode, const QString &title)
+{
+    FileDialogRequest request = AnyFileRequest(m_owner, mode, title);
+    request.initialFolder = m_folders.folder(kind);
+    const QString path = m_dialogs.fileName(request);
+    m_folders.remember(kind, path);
+    return path;
+}
+
 bool ProjectCommands::newProject()
 {
-    FileDialogRequest request =
-        AnyFileRequest(m_owner, FileDialogMode::Save, QStringLiteral("Enter filename for new Project file.."));
-    request.initialFolder = m_folders.folder(FileDialogKind::NewProject);
-    const QString name = m_dialogs.fileName(request);
-    m_folders.remember(FileDialogKind::NewProject, name);
+    const QString name = askProjectFile(FileDialogKind::NewProject, FileDialogMode::Save,
+                                        QStringLiteral("Enter filename for new Project file.."));
     // Even a cancelled New Project leaves no project open.
     if (!closeProject() || name.isEmpty())
         return false;
@@ -62,11 +68,8 @@ bool ProjectCommands::newProject()
 
 bool ProjectCommands::chooseAndOpenProject()
 {
-    FileDialogRequest request =
-        AnyFileRequest(m_owner, FileDialogMode::Open, QStringLiteral("Select project file to open.."));
-    request.initialFolder = m_folders.folder(FileDialogKind::OpenProject);
-    const QString path = m_dialogs.fileName(request);
-    m_folders.remember(FileDialogKind::OpenProject, path);
+    const QString path = askProjectFile(FileDialogKind::OpenProject, FileDialogMode::Open,
+                                        QStringLiteral("Select project file to open.."));
     return !path.isEmpty() && openProject(path);
 }
 

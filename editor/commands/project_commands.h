@@ -65,6 +65,8 @@ Q_SIGNALS:
     void scriptOpenedFromList();
 
 private:
+    // A project file question that opens where the last one of its kind ended.
+    QString askProjectFile(FileDialogKind kind, FileDialogMode mode, const QString &title);
     void saveChanges(const QStringList &fileNames);
     bool recentItemClicked(const QString &path);
     bool openItem(QTreeWidgetItem *item);
