@@ -224,6 +224,10 @@ std::optional<QByteArray> encode(const QString &text, TextEncoding encoding)
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
         return std::nullopt;
+    // The converters write a look-alike for some characters (a compatibility ideograph as its
+    // unified form): bytes that read back as other text would change the user's text on save.
+    if (decode(bytes, encoding) != text)
+        return std::nullopt;
     return bytes;
 }
 

@@ -21,7 +21,8 @@ TextEncoding detect(const QByteArray &bytes);
 
 // The text, or nothing when the bytes are not valid in the encoding.
 std::optional<QString> decode(const QByteArray &bytes, TextEncoding encoding);
-// The bytes, or nothing when a character has no place in the encoding.
+// The bytes, or nothing when a character has no place in the encoding or would read back as
+// another one.
 std::optional<QByteArray> encode(const QString &text, TextEncoding encoding);
 
 } // namespace EastAsianCodec

@@ -277,6 +277,11 @@ bool WriteIni(const QString &section, const QString &key, const QString &value, 
         }
     }
 
-    // The file keeps its encoding unless a new value needs UTF-8.
-    return TextFile::write(file, TextFile::encode(joinIniText(text).toUtf8(), text.encoding).bytes).ok;
+    // The file keeps its encoding unless a new value needs UTF-8, or the code page was a guess
+    // that the new bytes no longer support: the next read must give back this very text.
+    const QByteArray utf8 = joinIniText(text).toUtf8();
+    QByteArray bytes = TextFile::encode(utf8, text.encoding).bytes;
+    if (bytes != utf8 && TextFile::decode(bytes).utf8 != utf8)
+        bytes = utf8;
+    return TextFile::write(file, bytes).ok;
 }

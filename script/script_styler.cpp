@@ -90,7 +90,7 @@ void ScriptStyler::addToken(const std::string &bytes, Kind kind, bool ignoreCase
     // Tokens made of letters only are looked up once a whole word is read; any other token
     // (" warp", "//", "OnInit:") is compared where its first byte stands.
     const bool wholeWord = std::all_of(stored.begin(), stored.end(),
-                                       [this](char c) { return isWordByte(static_cast<unsigned char>(c)); });
+                                       [](char c) { return isWordByte(static_cast<unsigned char>(c)); });
     if (wholeWord) {
         m_wordTokens.push_back(at);
         m_wordsOpenText = m_wordsOpenText || kind == LineComment || kind == BlockComment || kind == StringDelimiter;

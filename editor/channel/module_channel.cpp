@@ -318,6 +318,19 @@ void ModuleChannel::drop(QLocalSocket *socket)
     // Its own signals must not report the close once more.
     socket->disconnect(this);
     idleTimer(socket)->stop();
+    // Closing on unread input resets the connection, and the module would lose the answers to
+    // the frames it sent before: the rest of its input is dropped, and answers it has not taken
+    // yet go out before the close, unless it stops reading for the idle limit.
+    socket->readAll();
+    if (socket->state() == QLocalSocket::ConnectedState && socket->bytesToWrite() > 0) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QTimer::singleShot(m_idleLimit, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
+        socket->disconnectFromServer();
+        return;
+    }
     socket->abort();
     socket->deleteLater();
 }

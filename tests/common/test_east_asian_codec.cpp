@@ -129,6 +129,29 @@ private Q_SLOTS:
         QCOMPARE(encoded.encoding, used);
         QCOMPARE(encoded.bytes, text.toUtf8());
     }
+
+    // Compatibility ideographs have look-alikes in the code pages; whatever is written must read
+    // back as the very characters the user typed.
+    void writtenTextReadsBack_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<TextEncoding>("asked");
+        const QString compatibility = QStringLiteral("w)\uF90C bbb \uF91D \uFA0B");
+        QTest::newRow("EUC-KR") << compatibility << TextEncoding::EucKr;
+        QTest::newRow("GBK") << compatibility << TextEncoding::Gbk;
+        QTest::newRow("Big5") << compatibility << TextEncoding::Big5;
+        QTest::newRow("Shift-JIS") << compatibility << TextEncoding::ShiftJis;
+    }
+
+    void writtenTextReadsBack()
+    {
+        QFETCH(QString, text);
+        QFETCH(TextEncoding, asked);
+        const EncodedText encoded = TextFile::encode(text.toUtf8(), asked);
+        const std::optional<DecodedText> read = TextFile::decodeAs(encoded.bytes, encoded.encoding);
+        QVERIFY(read);
+        QCOMPARE(QString::fromUtf8(read->utf8), text);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestEastAsianCodec)
