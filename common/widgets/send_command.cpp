@@ -89,7 +89,10 @@ bool SendCommand(const QString &commandText, qint32 editorHwnd, int timeoutMs)
     if (path.isEmpty())
         return false;
 
-    const QDeadlineTimer deadline(qMax(0, timeoutMs));
+    // The editor answers once the text is in and in view, which for megabytes on one line takes
+    // seconds: a large text gets a second more per MiB rather than being reported as lost.
+    const qint64 perMiB = 1000;
+    const QDeadlineTimer deadline(qMax(0, timeoutMs) + payload.size() / (1024 * 1024) * perMiB);
     QLocalSocket socket;
     socket.connectToServer(path);
     if (!socket.waitForConnected(remainingMs(deadline)))

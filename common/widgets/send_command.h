@@ -19,8 +19,8 @@ QString InsertTextCommandPrefix();
 QString ChannelPath(qint32 editorHwnd);
 
 // Sends commandText to the editor numbered editorHwnd and waits until the editor has handled
-// it. True when the editor confirmed it within timeoutMs; false when editorHwnd is 0, no editor
-// listens there, or no confirmation came.
+// it. True when the editor confirmed it within timeoutMs, plus a second for each MiB of text;
+// false when editorHwnd is 0, no editor listens there, or no confirmation came.
 bool SendCommand(const QString &commandText, qint32 editorHwnd, int timeoutMs = 10000);
 
 // The largest command the editor takes, in UTF-8 bytes.

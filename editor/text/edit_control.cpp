@@ -186,7 +186,11 @@ void EditControl::endLoad()
     SendScintilla(SCI_SETEOLMODE, scintillaEolMode(m_lineBreaks));
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
-    SendScintilla(SCI_GOTOPOS, 0UL);
+    // The top of the text, without the caret scrolling into view: that would lay out the whole
+    // first line at once, seconds for a file on one long line, only to find it already in view.
+    SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, 0UL);
+    SendScintilla(SCI_SETXOFFSET, 0UL);
     setReadOnly(m_readOnlyAfterLoad);
     setModified(false);
     m_loading = false;
@@ -232,8 +236,12 @@ void EditControl::replaceSelectedText(const QString &text)
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_TARGETFROMSELECTION);
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    const long start = SendScintilla(SCI_GETTARGETSTART);
     const long end = SendScintilla(SCI_GETTARGETEND);
     SendScintilla(SCI_ENDUNDOACTION);
+    // Styled before the caret moves: bringing the caret into view lays the line out, and a line
+    // styled only afterwards is laid out again, seconds for a module's line of megabytes.
+    SendScintilla(SCI_COLOURISE, static_cast<unsigned long>(start), end);
     SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(end));
     finishEdits();
 }
