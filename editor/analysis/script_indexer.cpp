@@ -36,6 +36,10 @@ QStringList IndexedFiles(const QStringList &projectFiles, const QString &scriptP
             files << folder.absoluteFilePath(name);
     }
     files.removeDuplicates();
+    // The script itself is checked from the text being edited: reading its saved copy as well
+    // would parse it twice and keep a second model of it, doubling the cost of a large script.
+    if (!scriptPath.isEmpty())
+        files.removeAll(QFileInfo(scriptPath).absoluteFilePath());
     return files;
 }
 

@@ -15,7 +15,7 @@
 #include "script_index.h"
 
 // The files the checks look at beside the script: the open project's, or else the ".txt" files in
-// the script's folder. Nothing when there is neither.
+// the script's folder, the script itself left out. Nothing when there is neither.
 QStringList IndexedFiles(const QStringList &projectFiles, const QString &scriptPath);
 
 class ScriptIndexer : public QObject

@@ -37,7 +37,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("files");     // names in the folder
         QTest::newRow("the project's files") << QStringList{"b.txt", "a.txt", "b.txt"} << "c.txt"
                                              << QStringList{"b.txt", "a.txt"};
-        QTest::newRow("the script's folder") << QStringList{} << "c.txt" << QStringList{"a.txt", "b.txt", "c.txt"};
+        QTest::newRow("the script's folder") << QStringList{} << "c.txt" << QStringList{"a.txt", "b.txt"};
+        QTest::newRow("the project holds the script") << QStringList{"a.txt", "c.txt"} << "c.txt"
+                                                      << QStringList{"a.txt"};
         QTest::newRow("neither") << QStringList{} << "" << QStringList{};
     }
 
@@ -88,7 +90,7 @@ private Q_SLOTS:
         ScriptIndexer indexer;
         QSignalSpy changed(&indexer, &ScriptIndexer::indexChanged);
         indexer.setProfile(testProfile());
-        indexer.setFiles(IndexedFiles({}, folder.filePath(QStringLiteral("a.txt"))));
+        indexer.setFiles(IndexedFiles({}, folder.filePath(QStringLiteral("new.txt"))));
         QTRY_COMPARE(changed.count(), 1);
         QVERIFY(indexer.index()->globalFunction("F_Pay"));
         QCOMPARE(indexer.index()->fileCount(), size_t(2));
