@@ -19,6 +19,7 @@ struct FileDialogRequest
     QString filter;            // description/pattern pairs joined by "¬"
     QString initialFolder;
     QString defaultExtension;
+    bool folder = false;       // a folder is chosen rather than a file
 };
 
 // The numbers are the codes callers of the message box give and get.

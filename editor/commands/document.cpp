@@ -5,6 +5,7 @@
 #include "dialog_seam.h"
 #include "disk_watch.h"
 #include "edit_control.h"
+#include "jump_placement.h"
 #include "shell_helpers.h"
 
 #include <QFile>
@@ -119,6 +120,17 @@ bool Document::openScriptFile(const QString &path, bool quiet)
         Q_EMIT statusText(QStringLiteral("The file does not look like a script: it holds NUL bytes. "
                                          "It is kept byte for byte."));
     Q_EMIT scriptFileUsed(path);
+    return true;
+}
+
+bool Document::showScriptPlace(const QString &path, int line, int column, int length)
+{
+    const bool open = !m_fileName.isEmpty() && QFileInfo(m_fileName) == QFileInfo(path);
+    if (!open && (!promptSaveModified() || !openScriptFile(path, false)))
+        return false;
+    m_control.setSelection(line, column, line, column + length);
+    PlaceJumpedLine(m_control, line);
+    m_control.setFocus();
     return true;
 }
 

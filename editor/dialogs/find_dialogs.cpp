@@ -44,10 +44,20 @@ SearchDialog::SearchDialog(Finder &finder, EditControl &control, bool withReplac
     m_matchCase = nameWidget(new QCheckBox(matchCase, this), QStringLiteral("chkMatchCase"), matchCase);
     m_wholeWord = nameWidget(new QCheckBox(wholeWord, this), QStringLiteral("chkWholeWord"), wholeWord);
     m_wrapAround = nameWidget(new QCheckBox(wrapAround, this), QStringLiteral("chkWrapAround"), wrapAround);
+    const QString regularExpression = tr("Regular e&xpression");
+    m_regularExpression = nameWidget(new QCheckBox(regularExpression, this), QStringLiteral("chkRegularExpression"),
+                                     regularExpression);
     auto *switches = new QVBoxLayout;
     switches->addWidget(m_matchCase);
     switches->addWidget(m_wholeWord);
     switches->addWidget(m_wrapAround);
+    switches->addWidget(m_regularExpression);
+    if (withReplace) {
+        const QString inSelection = tr("In s&election");
+        m_inSelection = nameWidget(new QCheckBox(inSelection, this), QStringLiteral("chkInSelection"), inSelection);
+        m_inSelection->setToolTip(tr("Replace All replaces only in the selected text."));
+        switches->addWidget(m_inSelection);
+    }
 
     const QString direction = tr("Direction");
     const QString up = tr("&Up");
@@ -115,6 +125,13 @@ void SearchDialog::start()
     m_matchCase->setChecked(options.matchCase);
     m_wholeWord->setChecked(options.wholeWord);
     m_wrapAround->setChecked(options.wrapAround);
+    m_regularExpression->setChecked(options.regularExpression);
+    if (m_inSelection) {
+        // Worth offering when more than a word is selected, as for a block to work on.
+        const bool block = selected.contains(QLatin1Char('\n')) || selected.contains(QLatin1Char('\r'));
+        m_inSelection->setEnabled(m_control.hasSelectedText());
+        m_inSelection->setChecked(block);
+    }
     m_up->setChecked(!options.forward);
     m_down->setChecked(options.forward);
     m_status->clear();
@@ -140,6 +157,8 @@ void SearchDialog::passToFinder()
     options.matchCase = m_matchCase->isChecked();
     options.wholeWord = m_wholeWord->isChecked();
     options.wrapAround = m_wrapAround->isChecked();
+    options.regularExpression = m_regularExpression->isChecked();
+    options.inSelection = m_inSelection && m_inSelection->isEnabled() && m_inSelection->isChecked();
     options.forward = !m_up->isChecked();
     finder.setOptions(options);
 }

@@ -41,6 +41,8 @@ private:
     QCheckBox *m_matchCase = nullptr;
     QCheckBox *m_wholeWord = nullptr;
     QCheckBox *m_wrapAround = nullptr;
+    QCheckBox *m_regularExpression = nullptr;
+    QCheckBox *m_inSelection = nullptr;     // the replace dialog only
     QRadioButton *m_up = nullptr;
     QRadioButton *m_down = nullptr;
     QPushButton *m_findNext = nullptr;

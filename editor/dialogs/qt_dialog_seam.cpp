@@ -12,7 +12,11 @@ QString QtDialogSeam::fileName(const FileDialogRequest &request)
 {
     QFileDialog dialog(request.owner, request.title);
     dialog.setObjectName(request.save ? QStringLiteral("dlgSaveFile") : QStringLiteral("dlgOpenFile"));
-    if (request.save) {
+    if (request.folder) {
+        dialog.setObjectName(QStringLiteral("dlgChooseFolder"));
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else if (request.save) {
         // Replacing an existing file is confirmed by the dialog itself (its default).
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -453,6 +453,9 @@ int EditControl::findInRange(const QString &text, int from, int to, const FindOp
         flags |= SCFIND_MATCHCASE;
     if (options.wholeWord)
         flags |= SCFIND_WHOLEWORD;
+    // The C++ library's ECMAScript syntax: \\d, \\w, {n}, (?:…) and groups as people expect them.
+    if (options.regularExpression)
+        flags |= SCFIND_REGEXP | SCFIND_CXX11REGEX;
     SendScintilla(SCI_SETSEARCHFLAGS, static_cast<unsigned long>(flags));
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
     const long found = SendScintilla(SCI_SEARCHINTARGET, static_cast<uintptr_t>(needle.size()), needle.constData());
@@ -500,6 +503,43 @@ int EditControl::replaceRange(int from, int to, const QString &text)
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
     finishEdits();
     return static_cast<int>(SendScintilla(SCI_GETTARGETEND));
+}
+
+void EditControl::replaceEach(const QVector<RangeReplacement> &replacements)
+{
+    if (replacements.isEmpty() || isReadOnly())
+        return;
+    // One modification, as for replaceRanges: the region from the first match to the last,
+    // rebuilt with each match's own text.
+    const int from = replacements.first().from;
+    const int to = replacements.last().to;
+    const auto *document = static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    QByteArray region;
+    int copied = from;
+    for (const RangeReplacement &replacement : replacements) {
+        region.append(document + copied, replacement.from - copied);
+        region.append(replacement.text.toUtf8());
+        copied = replacement.to;
+    }
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(region.size()), region.constData());
+    finishEdits();
+}
+
+QString EditControl::capturedGroup(int group) const
+{
+    // Scintilla keeps groups 1 to 9; the whole match is the target the search left.
+    if (group == 0) {
+        const long from = SendScintilla(SCI_GETTARGETSTART);
+        return QString::fromUtf8(textBytes(int(from), int(SendScintilla(SCI_GETTARGETEND))));
+    }
+    const long size = SendScintilla(SCI_GETTAG, static_cast<uintptr_t>(group), static_cast<const char *>(nullptr));
+    if (size <= 0)
+        return QString();
+    QByteArray bytes(size + 1, '\0');
+    SendScintilla(SCI_GETTAG, static_cast<uintptr_t>(group), bytes.data());
+    bytes.truncate(size);
+    return QString::fromUtf8(bytes);
 }
 
 void EditControl::replaceRanges(const QVector<QPair<int, int>> &ranges, const QString &text)

@@ -109,6 +109,8 @@ public:
     void selectRange(int from, int to) override;
     int replaceRange(int from, int to, const QString &text) override;
     void replaceRanges(const QVector<QPair<int, int>> &ranges, const QString &text) override;
+    void replaceEach(const QVector<RangeReplacement> &replacements) override;
+    QString capturedGroup(int group) const override;
     // Moves the caret to the start of a line counted from 1, clamped to the text, and shows it.
     void goToLine(int line);
     // Moves the caret to a line and character column counted from 0; a column beyond the end of

@@ -81,6 +81,36 @@ bool Finder::selectionMatches() const
         && start + matchLength == end;
 }
 
+QString Finder::replacementForMatch() const
+{
+    if (!m_options.regularExpression)
+        return m_replaceText;
+    // \0 to \9 are the groups, \\ a backslash, \n, \r and \t their characters; any other
+    // backslash stays as typed.
+    QString result;
+    for (qsizetype i = 0; i < m_replaceText.size(); ++i) {
+        const QChar ch = m_replaceText.at(i);
+        if (ch != QLatin1Char('\\') || i + 1 == m_replaceText.size()) {
+            result += ch;
+            continue;
+        }
+        const QChar next = m_replaceText.at(++i);
+        if (next.isDigit() && next.unicode() < 0x80)
+            result += m_target.capturedGroup(next.digitValue());
+        else if (next == QLatin1Char('n'))
+            result += QLatin1Char('\n');
+        else if (next == QLatin1Char('r'))
+            result += QLatin1Char('\r');
+        else if (next == QLatin1Char('t'))
+            result += QLatin1Char('\t');
+        else if (next == QLatin1Char('\\'))
+            result += next;
+        else
+            result += QLatin1Char('\\') + QString(next);
+    }
+    return result;
+}
+
 bool Finder::replace()
 {
     if (m_searchText.isEmpty() || m_target.isReadOnly())
@@ -88,7 +118,7 @@ bool Finder::replace()
     bool replaced = false;
     if (selectionMatches()) {
         const int start = m_target.selectionStartPosition();
-        const int end = m_target.replaceRange(start, m_target.selectionEndPosition(), m_replaceText);
+        const int end = m_target.replaceRange(start, m_target.selectionEndPosition(), replacementForMatch());
         // Continue beyond the new text so a replacement holding the search text is not found again.
         if (m_options.forward)
             m_target.selectRange(end, end);
@@ -105,17 +135,25 @@ int Finder::replaceAll()
         return 0;
     // Collect every match first and replace them together; each search starts after the
     // previous match, so a replacement holding the search text is never searched again.
-    QVector<QPair<int, int>> matches;
-    const int length = m_target.textLength();
-    int position = 0;
-    for (;;) {
+    const int start = m_options.inSelection ? m_target.selectionStartPosition() : 0;
+    const int end = m_options.inSelection ? m_target.selectionEndPosition() : m_target.textLength();
+    QVector<RangeReplacement> matches;
+    int position = start;
+    while (position < end) {
         int matchLength = 0;
-        const int found = m_target.findInRange(m_searchText, position, length, m_options, &matchLength);
+        const int found = m_target.findInRange(m_searchText, position, end, m_options, &matchLength);
         if (found < 0 || matchLength <= 0)
             break;
-        matches.append({found, found + matchLength});
+        matches.append({found, found + matchLength, replacementForMatch()});
         position = found + matchLength;
     }
-    m_target.replaceRanges(matches, m_replaceText);
+    if (m_options.regularExpression) {
+        m_target.replaceEach(matches);
+    } else {
+        QVector<QPair<int, int>> ranges;
+        for (const RangeReplacement &match : std::as_const(matches))
+            ranges.append({match.from, match.to});
+        m_target.replaceRanges(ranges, m_replaceText);
+    }
     return static_cast<int>(matches.size());
 }

@@ -29,6 +29,8 @@ public:
 private:
     bool find(bool forward);
     bool selectionMatches() const;
+    // The replacement for the match just found: the groups put in for a regular expression.
+    QString replacementForMatch() const;
 
     SearchTarget &m_target;
     QString m_searchText;

@@ -11,6 +11,18 @@ struct FindOptions
     bool wholeWord = false;
     bool wrapAround = true;
     bool forward = true;
+    // The search text is a regular expression; "\\1" and so on in a replacement stand for its groups.
+    bool regularExpression = false;
+    // Replace All works in the selection only.
+    bool inSelection = false;
+};
+
+// One match and what replaces it.
+struct RangeReplacement
+{
+    int from = 0;
+    int to = 0;
+    QString text;
 };
 
 // Positions are the target's own units (bytes in the text area); Finder only compares and
@@ -34,4 +46,16 @@ public:
     virtual int replaceRange(int from, int to, const QString &text) = 0;
     // Replaces each of the sorted, non-overlapping ranges with text as one undo step.
     virtual void replaceRanges(const QVector<QPair<int, int>> &ranges, const QString &text) = 0;
+    // The same, each range with a text of its own.
+    virtual void replaceEach(const QVector<RangeReplacement> &replacements)
+    {
+        for (auto it = replacements.crbegin(); it != replacements.crend(); ++it)
+            replaceRange(it->from, it->to, it->text);
+    }
+    // The text of a group of the last regular-expression match findInRange found (0: all of it).
+    virtual QString capturedGroup(int group) const
+    {
+        Q_UNUSED(group);
+        return QString();
+    }
 };

@@ -27,6 +27,7 @@
 #include "edit_commands.h"
 #include "edit_control.h"
 #include "encoding_commands.h"
+#include "find_in_files_panel.h"
 #include "editor_defaults.h"
 #include "help_commands.h"
 #include "insert_commands.h"
@@ -401,6 +402,24 @@ void MainWindow::connectCommands()
     onCommand(Command::FindPrevious, m_editCommands, &EditCommands::repeatFindBackward);
     onCommand(Command::Replace, m_editCommands, &EditCommands::showReplace);
     onCommand(Command::GoToLine, m_editCommands, &EditCommands::showGoToLine);
+    auto *findInFiles = new FindInFilesPanel(m_dialogs, this);
+    findInFiles->hide();
+    addDockWidget(Qt::BottomDockWidgetArea, findInFiles);
+    findInFiles->setProjectFilesSource([this] {
+        QStringList files;
+        for (const ProjectEntry &entry : m_projectCommands->projectFiles())
+            files << entry.fileName;
+        return files;
+    });
+    onCommand(Command::FindInFiles, findInFiles, [this, findInFiles] {
+        const QString script = m_document->scriptFileName();
+        if (!script.isEmpty())
+            findInFiles->setDefaultFolder(QFileInfo(script).absolutePath());
+        findInFiles->start(m_textArea->selectedText());
+    });
+    connect(findInFiles, &FindInFilesPanel::hitActivated, m_document, [this](const FileSearchHit &hit) {
+        m_document->showScriptPlace(hit.path, hit.line, hit.column, hit.length);
+    });
 
     onCommand(Command::InsertNpc, m_insertCommands, [this] { m_insertCommands->launchModule(ModuleType::Npc); });
     onCommand(Command::InsertShop, m_insertCommands, [this] { m_insertCommands->launchModule(ModuleType::Shop); });

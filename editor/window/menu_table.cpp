@@ -30,6 +30,7 @@ const QList<MenuEntry> &mainMenuTable()
         {M::Search, "mSEARCHFINDNEXT", "Find Next", "F3", C::FindNext, {}},
         {M::Search, "mSEARCHFINDPREVIOUS", "Find Previous", "Ctrl+F3", C::FindPrevious, {}},
         {M::Search, "mSEARCHREPLACE", "Replace", "Ctrl+H", C::Replace, {}},
+        {M::Search, "mSEARCHFINDINFILES", "Find in Files..", "Ctrl+Shift+F", C::FindInFiles, {}},
         {M::Search, "mSEPARATOR10", "-", "", {}, {}},
         {M::Search, "mSEARCHGOTOLINE", "Go to Line", "Ctrl+G", C::GoToLine, {}},
         {M::Search, "mSEPARATOR11", "-", "", {}, {}},

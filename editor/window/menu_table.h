@@ -10,7 +10,7 @@
 enum class Command {
     NewFile, OpenFile, InsertFile, SaveFile, SaveAs, Print, Quit,
     Undo, Redo, Cut, Copy, Paste, SelectAll,
-    Find, FindNext, FindPrevious, Replace, GoToLine,
+    Find, FindNext, FindPrevious, Replace, GoToLine, FindInFiles,
     InsertNpc, InsertShop, InsertMessage, InsertColourCode, BlankMessageTemplate,
     NewProject, OpenProject, CloseProject, ProjectProperties,
     CheckScript, ReportUnknownCommands,

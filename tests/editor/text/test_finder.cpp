@@ -30,6 +30,8 @@ private slots:
     void replace();
     void replaceAll_data();
     void replaceAll();
+    void replaceAllWithExpressionsAndSelection_data();
+    void replaceAllWithExpressionsAndSelection();
     void replaceAllIsOneUndoStep();
     void replaceAllLeavesReadOnlyTextAlone();
     void findDialogSearchesAndReports();
@@ -273,6 +275,61 @@ void TestFinder::replaceAll()
     finder.setReplaceText(replacement);
     // Neither the caret nor the wrap switch limits replacing all.
     finder.setOptions(makeOptions(matchCase, wholeWord, false, true));
+    QCOMPARE(finder.replaceAll(), count);
+    QCOMPARE(control.text(), after);
+}
+
+void TestFinder::replaceAllWithExpressionsAndSelection_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<bool>("regularExpression");
+    QTest::addColumn<int>("selectFrom");     // -1: the whole text
+    QTest::addColumn<int>("selectTo");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("groups") << "getitem 501,1; getitem 7539,20;" << "getitem (\\d+),(\\d+)" << "getitem(\\1, \\2)"
+                            << true << -1 << -1 << 2 << "getitem(501, 1); getitem(7539, 20);";
+    QTest::newRow("whole match and escapes") << "a1b22" << "\\d+" << "<\\0>\\t" << true << -1 << -1 << 2
+                                             << "a<1>\tb<22>\t";
+    QTest::newRow("other backslashes kept") << "ab" << "b" << "\\\\x\\q" << true << -1 << -1 << 1 << "a\\x\\q";
+    QTest::newRow("plain text is not an expression") << "a.c abc" << "a.c" << "x" << false << -1 << -1 << 1
+                                                     << "x abc";
+    QTest::newRow("non-ASCII group") << "mes \"Élève\";" << "\"(.+)\"" << "'\\1'" << true << -1 << -1 << 1
+                                     << "mes 'Élève';";
+    QTest::newRow("invalid expression") << "(a)" << "(" << "x" << true << -1 << -1 << 0 << "(a)";
+    QTest::newRow("in the selection") << "mes a; mes b; mes c;" << "mes" << "say" << false << 7 << 13 << 1
+                                      << "mes a; say b; mes c;";
+    QTest::newRow("expression in the selection") << "x1 x2 x3" << "x(\\d)" << "y\\1" << true << 3 << 8 << 2
+                                                 << "x1 y2 y3";
+    QTest::newRow("match across the selection's end") << "abcabc" << "bca" << "-" << false << 0 << 3 << 0
+                                                      << "abcabc";
+}
+
+void TestFinder::replaceAllWithExpressionsAndSelection()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, search);
+    QFETCH(QString, replacement);
+    QFETCH(bool, regularExpression);
+    QFETCH(int, selectFrom);
+    QFETCH(int, selectTo);
+    QFETCH(int, count);
+    QFETCH(QString, after);
+
+    EditControl control;
+    control.setText(text);
+    if (selectFrom >= 0)
+        control.selectRange(selectFrom, selectTo);
+    Finder finder(control);
+    finder.setSearchText(search);
+    finder.setReplaceText(replacement);
+    FindOptions options = makeOptions(true, false, true, true);
+    options.regularExpression = regularExpression;
+    options.inSelection = selectFrom >= 0;
+    finder.setOptions(options);
     QCOMPARE(finder.replaceAll(), count);
     QCOMPARE(control.text(), after);
 }

@@ -17,6 +17,7 @@
 
 #include "document.h"
 #include "edit_control.h"
+#include "find_in_files_panel.h"
 #include "help_commands.h"
 #include "ini.h"
 #include "main_window.h"
@@ -506,6 +507,45 @@ private Q_SLOTS:
         QTRY_VERIFY(f.window.findChild<QDialog *>(QStringLiteral("wReplace")));
         f.trigger("mSEARCHGOTOLINE");
         QTRY_VERIFY(f.window.findChild<QDialog *>(QStringLiteral("wGoToLine")));
+    }
+
+    // A match in another file opens that file, after the question about unsaved changes, with
+    // the match selected; a cancelled question keeps the open script.
+    void findInFilesOpensTheMatch_data()
+    {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<MsgBoxAnswer>("answer");
+        QTest::addColumn<QString>("shownFile");
+        QTest::newRow("nothing to save") << false << No << "b.txt";
+        QTest::newRow("edits dropped") << true << No << "b.txt";
+        QTest::newRow("question closed") << true << MsgBoxAnswer::None << "a.txt";
+    }
+
+    void findInFilesOpensTheMatch()
+    {
+        QFETCH(bool, edited);
+        QFETCH(MsgBoxAnswer, answer);
+        QFETCH(QString, shownFile);
+        Fixture f;
+        const QString first = f.tree.write(QStringLiteral("scripts/a.txt"), "mes \"hi\";\n");
+        f.tree.write(QStringLiteral("scripts/b.txt"), "close;\n\tmes \"Élève\";\n");
+        QVERIFY(f.window.document()->openScriptFile(first, true));
+        if (edited)
+            f.editor().insert(QStringLiteral("// "));
+        f.dialogs.msgBoxAnswers.enqueue(answer);
+        f.trigger("mSEARCHFINDINFILES");
+        auto *panel = f.window.findChild<FindInFilesPanel *>();
+        QVERIFY(panel && panel->isVisibleTo(&f.window));
+        panel->setQuery({QStringLiteral("élève")});
+        panel->search();
+        QTRY_VERIFY(!panel->isSearching());
+        QCOMPARE(panel->statusText(), QStringLiteral("1 match in 1 of 2 files."));
+        auto *results = panel->findChild<QTreeWidget *>(QStringLiteral("findInFilesResults"));
+        QTreeWidgetItem *match = results->topLevelItem(0)->child(0);
+        Q_EMIT results->itemClicked(match, 0);
+        QCOMPARE(QFileInfo(f.window.document()->scriptFileName()).fileName(), shownFile);
+        if (shownFile == QLatin1String("b.txt"))
+            QCOMPARE(f.editor().selectedText(), QStringLiteral("Élève"));
     }
 
     void shortcutsReachTheCommandsFromTheEditor_data()
