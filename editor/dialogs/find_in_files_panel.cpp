@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -130,6 +131,7 @@ FindInFilesPanel::FindInFilesPanel(DialogSeam &dialogs, QWidget *parent)
     m_results->setHeaderHidden(true);
     m_results->setUniformRowHeights(true);
     m_results->setItemDelegate(new MarkedMatchDelegate(m_results));
+    m_results->setMinimumHeight(m_results->fontMetrics().height() * 3);
 
     grid->addWidget(findLabel, 0, 0);
     grid->addWidget(m_text, 0, 1, 1, 3);
@@ -189,7 +191,12 @@ void FindInFilesPanel::setFolder(const QString &folder)
 
 void FindInFilesPanel::start(const QString &text)
 {
-    show();
+    if (isHidden()) {
+        show();
+        // A third of the window: the text stays the larger part.
+        if (auto *window = qobject_cast<QMainWindow *>(parentWidget()))
+            window->resizeDocks({this}, {window->height() / 3}, Qt::Vertical);
+    }
     raise();
     // A project open: its files are what the user works on.
     const bool project = m_projectFiles && !m_projectFiles().isEmpty();
