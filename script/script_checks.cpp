@@ -252,7 +252,7 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
                 continue;
             const ScriptIndex::Place &first = places->front();
             problems.push_back(problem(check, block.line, 0, 1,
-                                       "Another NPC is named '" + block.uniqueName + "' (" + first.path + ":"
+                                       "Another NPC is named '" + block.uniqueName + "' (" + std::string(first.path) + ":"
                                            + std::to_string(first.block->line + 1) + ")"));
             continue;
         }
