@@ -4,7 +4,6 @@
 #include "script_tokenizer.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -286,7 +285,12 @@ bool Parser::isBinary(const Tok &token) const
     const std::string_view op = textOf(token);
     switch (op.size()) {
     case 1:
-        return std::strchr("+-*/%<>&|^?", op[0]) != nullptr;
+        switch (op[0]) {
+        case '+': case '-': case '*': case '/': case '%': case '<': case '>': case '&': case '|': case '^': case '?':
+            return true;
+        default:
+            return false;
+        }
     case 2:
         return op == "==" || op == "!=" || op == "<=" || op == ">=" || op == "&&" || op == "||" || op == "<<"
             || op == ">>" || op == "**";
