@@ -1,7 +1,8 @@
 // Times the script model and its checks against lexing alone (a normal and a deeply nested text),
 // the UI thread while the outline is built, quillcheck on one and on two cores against lexing the
 // same files, and, given an unpacked corpus folder, the cross-file index of all its scripts.
-//   bench_script_model [CORPUS_FOLDER]
+//   bench_script_model [--part model|deep|outline|check|index]... [CORPUS_FOLDER]
+// Without --part every part runs; one part alone suits a profiler.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -162,6 +163,67 @@ void indexCorpus(const QString &folder, const std::shared_ptr<const ScriptProfil
                 qlonglong(paths.size()), blocks, bench::median(runs));
 }
 
+// quillcheck over 20 MB in 40 files, run as the user runs it, against lexing the same files on one core.
+void benchChecker(const ScriptStyler &styler, const QString &tree)
+{
+    QTemporaryDir folder;
+    std::vector<QByteArray> files;
+    for (int i = 0; i < 40; ++i) {
+        files.push_back(makeScript(512 << 10, i + 1));
+        QFile file(folder.filePath(QStringLiteral("guide%1.txt").arg(i)));
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(files.back());
+    }
+    std::vector<double> lexAll;
+    for (int run = 0; run < 3; ++run)
+        lexAll.push_back(lexSeconds(styler, files));
+    const double lexFiles = bench::median(lexAll);
+    // quillcheck's processor time, its threads together, from the children's usage.
+    const auto childSeconds = [] {
+        rusage usage{};
+        getrusage(RUSAGE_CHILDREN, &usage);
+        return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    };
+    const auto check = [&](int jobs, double *wall) {
+        std::vector<double> runs;
+        std::vector<double> walls;
+        for (int run = 0; run < 3; ++run) {
+            QProcess process;
+            QElapsedTimer clock;
+            clock.start();
+            const double before = childSeconds();
+            process.start(tree + QStringLiteral("quillcheck"),
+                          {QStringLiteral("--jobs"), QString::number(jobs), folder.path()});
+            process.waitForFinished(120000);
+            walls.push_back(clock.nsecsElapsed() / 1e9);
+            runs.push_back(childSeconds() - before);
+        }
+        *wall = bench::median(walls);
+        return bench::median(runs);
+    };
+    double oneWall = 0;
+    double twoWall = 0;
+    const double one = check(1, &oneWall);
+    check(2, &twoWall);
+    std::printf("20 MB in 40 files: lexing %.3f s; quillcheck on one core %.3f s processor time (%.3f s wall): "
+                "ratio %.2f (at most 1.5); on two cores %.3f s wall\n",
+                lexFiles, one, oneWall, one / lexFiles, twoWall);
+}
+
+// The tokenizer alone over the text: the floor under any reading of the model.
+double tokenSeconds(const QByteArray &text, size_t *tokens)
+{
+    const double start = threadSeconds();
+    ScriptTokenizer tokenizer(std::string_view(text.constData(), size_t(text.size())));
+    size_t count = 0;
+    while (tokenizer.next().kind != TokenKind::End)
+        ++count;
+    *tokens = count;
+    return threadSeconds() - start;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -177,22 +239,39 @@ int main(int argc, char *argv[])
     }
     const std::shared_ptr<const ScriptProfile> rathena = profile;
 
-    // 1. Model and checks against lexing, 50 MB, medians of three.
-    const QByteArray big = makeScript(50 << 20);
-    std::vector<double> lexing;
-    std::vector<double> modelling;
-    size_t problems = 0;
-    for (int run = 0; run < 3; ++run) {
-        lexing.push_back(lexSeconds(resources->styler, {big}));
-        modelling.push_back(modelSeconds(rathena, big, &problems));
+    QStringList parts;
+    QString corpus;
+    const QStringList arguments = app.arguments().mid(1);
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--part") && i + 1 < arguments.size())
+            parts << arguments[++i];
+        else
+            corpus = arguments[i];
     }
-    const double lex = bench::median(lexing);
-    const double model = bench::median(modelling);
-    std::printf("50 MB, processor time: lexing %.3f s, model and checks %.3f s (%zu problems): ratio %.2f (at most 2)\n",
-                lex, model, problems, model / lex);
+    const auto wanted = [&parts](const char *part) { return parts.isEmpty() || parts.contains(QLatin1String(part)); };
+
+    // 1. Model and checks against lexing, 50 MB, medians of three.
+    const QByteArray big = wanted("model") || wanted("outline") ? makeScript(50 << 20) : QByteArray();
+    if (wanted("model")) {
+        std::vector<double> lexing;
+        std::vector<double> tokenizing;
+        std::vector<double> modelling;
+        size_t problems = 0;
+        size_t tokens = 0;
+        for (int run = 0; run < 3; ++run) {
+            lexing.push_back(lexSeconds(resources->styler, {big}));
+            tokenizing.push_back(tokenSeconds(big, &tokens));
+            modelling.push_back(modelSeconds(rathena, big, &problems));
+        }
+        const double lex = bench::median(lexing);
+        const double model = bench::median(modelling);
+        std::printf("50 MB, processor time: lexing %.3f s, tokens alone %.3f s (%zu), model and checks %.3f s "
+                    "(%zu problems): ratio %.2f (at most 2)\n",
+                    lex, bench::median(tokenizing), tokens, model, problems, model / lex);
+    }
 
     // 1b. The same for 50 MB of nothing but nested openings, which once cost the square of the depth.
-    {
+    if (wanted("deep")) {
         QByteArray deep = "-\tscript\tDeep\t-1,{\n";
         deep += QByteArray("{(").repeated((50 << 20) / 2);
         std::vector<double> lexDeep;
@@ -209,7 +288,7 @@ int main(int argc, char *argv[])
 
     // 2. The UI thread while the outline of the same text is built and listed: the longest gap between
     // ticks of a 1 ms timer, from the pause's end until the outline arrives.
-    {
+    if (wanted("outline")) {
         EditControl editor;
         editor.setText(QString::fromUtf8(big));
         auto *outline = new ScriptOutline(editor, *new AnalysisService(editor, resources));
@@ -243,56 +322,14 @@ int main(int argc, char *argv[])
     }
 
     // 3. quillcheck over 20 MB in 40 files against lexing them on one core.
-    QTemporaryDir folder;
-    std::vector<QByteArray> files;
-    for (int i = 0; i < 40; ++i) {
-        files.push_back(makeScript(512 << 10, i + 1));
-        QFile file(folder.filePath(QStringLiteral("guide%1.txt").arg(i)));
-        if (!file.open(QIODevice::WriteOnly))
-            return 1;
-        file.write(files.back());
-    }
-    std::vector<double> lexAll;
-    for (int run = 0; run < 3; ++run)
-        lexAll.push_back(lexSeconds(resources->styler, files));
-    const double lexFiles = bench::median(lexAll);
-    // quillcheck's processor time, its threads together, from the children's usage.
-    const auto childSeconds = [] {
-        rusage usage{};
-        getrusage(RUSAGE_CHILDREN, &usage);
-        return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    };
-    const auto check = [&](int jobs, double *wall) {
-        std::vector<double> runs;
-        std::vector<double> walls;
-        for (int run = 0; run < 3; ++run) {
-            QProcess process;
-            QElapsedTimer clock;
-            clock.start();
-            const double before = childSeconds();
-            process.start(tree + QStringLiteral("quillcheck"),
-                          {QStringLiteral("--jobs"), QString::number(jobs), folder.path()});
-            process.waitForFinished(120000);
-            walls.push_back(clock.nsecsElapsed() / 1e9);
-            runs.push_back(childSeconds() - before);
-        }
-        *wall = bench::median(walls);
-        return bench::median(runs);
-    };
-    double oneWall = 0;
-    double twoWall = 0;
-    const double one = check(1, &oneWall);
-    check(2, &twoWall);
-    std::printf("20 MB in 40 files: lexing %.3f s; quillcheck on one core %.3f s processor time (%.3f s wall): "
-                "ratio %.2f (at most 1.5); on two cores %.3f s wall\n",
-                lexFiles, one, oneWall, one / lexFiles, twoWall);
+    if (wanted("check"))
+        benchChecker(resources->styler, tree);
 
     // 4. The cross-file index of a corpus, when one is given.
-    if (argc > 1) {
+    if (wanted("index") && !corpus.isEmpty()) {
         auto hercules = std::make_shared<ScriptProfile>();
         if (ReadScriptProfile(tree + QStringLiteral("Data/hercules.profile"), hercules.get(), nullptr))
-            indexCorpus(QString::fromLocal8Bit(argv[1]), hercules);
+            indexCorpus(corpus, hercules);
     }
     return 0;
 }

@@ -240,6 +240,8 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
 {
     const ScriptModel *indexed = context.index ? context.index->model(context.options.path) : nullptr;
     std::unordered_map<std::string_view, const ScriptBlock *> firsts;
+    if (indexed != &context.model)
+        firsts.reserve(context.model.blocks.size());
     for (size_t i = 0; i < context.model.blocks.size(); ++i) {
         const ScriptBlock &block = context.model.blocks[i];
         if (!named(block))
@@ -250,7 +252,7 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
                 continue;
             const ScriptIndex::Place &first = places->front();
             problems.push_back(problem(check, block.line, 0, 1,
-                                       "Another NPC is named '" + block.uniqueName + "' (" + first.path + ":"
+                                       "Another NPC is named '" + block.uniqueName + "' (" + std::string(first.path) + ":"
                                            + std::to_string(first.block->line + 1) + ")"));
             continue;
         }

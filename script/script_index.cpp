@@ -26,6 +26,8 @@ ScriptIndex::ScriptIndex(bool ignoreCase)
 
 void ScriptIndex::add(const std::string &path, std::shared_ptr<const ScriptModel> model)
 {
+    // The tables may name blocks of the model replaced here: stale, they are rebuilt before any
+    // look-up reads them.
     m_files[path] = std::move(model);
     m_stale = true;
 }
@@ -54,6 +56,10 @@ void ScriptIndex::rebuild() const
         return;
     m_functions.clear();
     m_npcs.clear();
+    size_t blocks = 0;
+    for (const auto &file : m_files)
+        blocks += file.second ? file.second->blocks.size() : 0;
+    m_npcs.reserve(blocks);
     // Files in path order, blocks in text order: the first place of a name is the first listed.
     for (const auto &[path, model] : m_files) {
         if (!model)
@@ -71,14 +77,14 @@ void ScriptIndex::rebuild() const
 const std::vector<ScriptIndex::Place> *ScriptIndex::globalFunction(std::string_view name) const
 {
     rebuild();
-    const auto it = m_functions.find(std::string(name));
+    const auto it = m_functions.find(name);
     return it == m_functions.end() ? nullptr : &it->second;
 }
 
 const std::vector<ScriptIndex::Place> *ScriptIndex::npc(std::string_view uniqueName) const
 {
     rebuild();
-    const auto it = m_npcs.find(std::string(uniqueName));
+    const auto it = m_npcs.find(uniqueName);
     return it == m_npcs.end() ? nullptr : &it->second;
 }
 

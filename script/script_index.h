@@ -16,7 +16,7 @@ public:
     // Where a name is defined.
     struct Place
     {
-        std::string path;
+        std::string_view path;                  // the index's own copy of the path, not one per name
         const ScriptBlock *block = nullptr;     // held by the file's model, which the index keeps
     };
 
@@ -47,8 +47,9 @@ private:
 
     bool m_ignoreCase;
     std::map<std::string, std::shared_ptr<const ScriptModel>> m_files;   // by path, sorted
-    // Built on first use after a change.
+    // Built on first use after a change. The names are views into the blocks of the models in
+    // m_files, so that looking one up takes no copy of it; a change empties them first.
     mutable bool m_stale = false;
-    mutable std::unordered_map<std::string, std::vector<Place>> m_functions;
-    mutable std::unordered_map<std::string, std::vector<Place>> m_npcs;
+    mutable std::unordered_map<std::string_view, std::vector<Place>> m_functions;
+    mutable std::unordered_map<std::string_view, std::vector<Place>> m_npcs;
 };

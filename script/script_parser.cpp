@@ -4,7 +4,6 @@
 #include "script_tokenizer.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -21,6 +20,15 @@ enum class Keyword : unsigned char {
 inline char foldCase(char c)
 {
     return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
+
+// A block's labels and jumps come a few at a time: room for several at the first saves
+// growing the list one step at a time in every block.
+template<typename List>
+void roomFor(List &list)
+{
+    if (list.capacity() == 0)
+        list.reserve(4);
 }
 
 bool isBlank(char c)
@@ -277,7 +285,12 @@ bool Parser::isBinary(const Tok &token) const
     const std::string_view op = textOf(token);
     switch (op.size()) {
     case 1:
-        return std::strchr("+-*/%<>&|^?", op[0]) != nullptr;
+        switch (op[0]) {
+        case '+': case '-': case '*': case '/': case '%': case '<': case '>': case '&': case '|': case '^': case '?':
+            return true;
+        default:
+            return false;
+        }
     case 2:
         return op == "==" || op == "!=" || op == "<=" || op == ">=" || op == "&&" || op == "||" || op == "<<"
             || op == ">>" || op == "**";
@@ -772,6 +785,7 @@ void Parser::endArgument(ExprFrame &frame)
         const Tok &token = frame.first;
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
         if (token.kind == TokenKind::Word && !token.variable && command.takesLabel(position)) {
+            roomFor(block.jumps);
             block.jumps.push_back({std::string(textOf(token)), token.line, column(token.lineStart, token.start)});
         } else if (token.kind == TokenKind::String && !token.open && token.length > 2) {
             const std::string_view value = m_text.substr(token.start + 1, token.length - 2);
@@ -830,6 +844,7 @@ void Parser::beginStatement(const Tok &token)
     // token is a Word that starts a statement and no keyword.
     if (is(m_next, ':')) {
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
+        roomFor(block.labels);
         block.labels.push_back({std::string(textOf(token)), token.line, column(token.lineStart, token.start)});
         advance();
         return;
@@ -1503,8 +1518,9 @@ bool Parser::anyHeader() const
 
 ScriptModel Parser::build()
 {
-    // Scripts hold a block for every kilobyte or two: room for them saves moving them as they come.
-    m_model.blocks.reserve(m_text.size() / 1024 + 4);
+    // Scripts hold a block for every few hundred bytes: room for them saves moving them all as
+    // they come (pages never written are never taken from the system).
+    m_model.blocks.reserve(m_text.size() / 256 + 4);
     topLevel(0);
     // Lines as an editor counts them, without the empty one after a final line end.
     const bool endsLine = !m_text.empty() && (m_text.back() == '\n' || m_text.back() == '\r');

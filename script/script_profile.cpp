@@ -99,7 +99,7 @@ char ScriptCommand::letterAt(int position) const
     return !shape.empty() && shape.back() == '*' ? '*' : 0;
 }
 
-std::string ScriptCommand::argumentName(int position) const
+std::string_view ScriptCommand::argumentName(int position) const
 {
     if (position < 0)
         return {};
@@ -387,7 +387,7 @@ std::string FormatSignature(const ScriptCommand &command)
     for (int i = 0; i < shown; ++i) {
         const char letter = command.letterAt(i);
         const std::string separator = i == 0 ? " " : ", ";
-        const std::string name = "<" + command.argumentName(i) + ">";
+        const std::string name = "<" + std::string(command.argumentName(i)) + ">";
         if (letter == '?' || letter == '*') {
             text += "[" + separator + name;
             ++optional;

@@ -26,8 +26,9 @@ struct ScriptCommand
 
     // The shape letter at argument position (0-based): one of "isvrl?*", or 0 past the end.
     char letterAt(int position) const;
-    // The name shown for an argument: its given name, else a name for its letter.
-    std::string argumentName(int position) const;
+    // The name shown for an argument: its given name, else a name for its letter. A view into the
+    // command, or of a constant: the reader asks it for every argument, so nothing is copied.
+    std::string_view argumentName(int position) const;
     // Whether the argument at position names a label, or an "NPC::label" event.
     bool takesLabel(int position) const;
     bool takesEvent(int position) const;

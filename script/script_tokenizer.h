@@ -3,6 +3,7 @@
 // escapes and end at the line end when not closed.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -60,3 +61,196 @@ size_t ScriptPieceEnd(std::string_view text, size_t from, size_t size);
 // The character column of byte offset at in a line starting at lineStart: UTF-8 continuation
 // bytes do not count.
 int CharacterColumn(std::string_view text, size_t lineStart, size_t at);
+
+// ---------------------------------------------------------------------------------------------
+// The token loop, inline: the parser asks for every token of a large script, and a call per
+// token cost more than reading it. Bytes are read by class from a table, each once.
+
+namespace ScriptTokenBytes {
+
+enum : unsigned char {
+    WordByte = 1,       // letters, digits, "_" and every byte of a multi-byte character
+    SigilByte = 2,      // ". @ $ ' #": may start a variable
+    BlankByte = 4,
+    LineEndByte = 8,
+    OperatorByte = 16,  // joins others of its kind into one operator token
+    DigitByte = 32,
+};
+
+inline constexpr std::array<unsigned char, 256> ByteClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        unsigned char bits = 0;
+        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80)
+            bits |= WordByte;
+        if (c >= '0' && c <= '9')
+            bits |= DigitByte;
+        if (c == '.' || c == '@' || c == '$' || c == '\'' || c == '#')
+            bits |= SigilByte;
+        if (c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == 0)
+            bits |= BlankByte;
+        if (c == '\r' || c == '\n')
+            bits |= LineEndByte;
+        if (c == '+' || c == '-' || c == '*' || c == '/' || c == '%' || c == '=' || c == '!' || c == '<'
+            || c == '>' || c == '&' || c == '|' || c == '^' || c == '~' || c == ':' || c == '?')
+            bits |= OperatorByte;
+        classes[size_t(c)] = bits;
+    }
+    return classes;
+}();
+
+inline unsigned char classOf(char c)
+{
+    return ByteClasses[static_cast<unsigned char>(c)];
+}
+
+// The length of the operator the server reads as one token at text[at]: "<<=", "::", "+=", ...
+inline size_t operatorLength(std::string_view text, size_t at)
+{
+    const char c = text[at];
+    const char d = at + 1 < text.size() ? text[at + 1] : 0;
+    const char e = at + 2 < text.size() ? text[at + 2] : 0;
+    switch (c) {
+    case '<':
+    case '>':
+        if (d == c)
+            return e == '=' ? 3 : 2;    // "<<", "<<=", ">>", ">>="
+        return d == '=' ? 2 : 1;
+    case '*':
+        if (d == '*')
+            return e == '=' ? 3 : 2;    // "**", "**="
+        return d == '=' ? 2 : 1;
+    case '+':
+    case '-':
+    case '&':
+    case '|':
+        return (d == c || d == '=') ? 2 : 1;   // "++", "+=", "&&", "&=", ...
+    case ':':
+        return d == ':' ? 2 : 1;
+    case '/':
+    case '%':
+    case '=':
+    case '!':
+    case '^':
+    case '~':
+        return d == '=' ? 2 : 1;
+    default:
+        return 1;
+    }
+}
+
+} // namespace ScriptTokenBytes
+
+inline void ScriptTokenizer::skipComment()
+{
+    using namespace ScriptTokenBytes;
+    // Inside "/* ... */": to its end, or to the line end, so that line ends are still tokens.
+    while (m_at < m_end) {
+        const char c = m_text[m_at];
+        if (c == '*' && m_at + 1 < m_end && m_text[m_at + 1] == '/') {
+            m_at += 2;
+            m_inComment = false;
+            m_openComment = std::string_view::npos;
+            return;
+        }
+        if (c == '\n' || c == '\r')
+            return;
+        ++m_at;
+    }
+}
+
+// Always taken in: left to itself, the compiler keeps it a call, which costs the parser as much as
+// reading the token does.
+[[gnu::always_inline]] inline ScriptToken ScriptTokenizer::next()
+{
+    using namespace ScriptTokenBytes;
+    for (;;) {
+        if (m_inComment) {
+            skipComment();
+            if (m_inComment && m_at >= m_end)
+                return {TokenKind::End, false, false, uint32_t(m_at), 0};
+        }
+        while (m_at < m_end && (classOf(m_text[m_at]) & BlankByte))
+            ++m_at;
+        if (m_at >= m_end)
+            return {TokenKind::End, false, false, uint32_t(m_at), 0};
+        const size_t start = m_at;
+        const char c = m_text[start];
+        const unsigned char classes = classOf(c);
+        if (classes & LineEndByte) {
+            m_at += (c == '\r' && m_at + 1 < m_end && m_text[m_at + 1] == '\n') ? 2 : 1;
+            return {TokenKind::LineEnd, false, false, uint32_t(start), uint32_t(m_at - start)};
+        }
+        if (classes & WordByte) {
+            size_t j = start + 1;
+            while (j < m_end && (classOf(m_text[j]) & WordByte))
+                ++j;
+            const bool suffix = j < m_end && m_text[j] == '$';
+            j += suffix ? 1 : 0;
+            m_at = j;
+            // "2009_hat" is a name; "0x1F" and "42" are numbers.
+            bool number = (classes & DigitByte) != 0;
+            if (number && !(j - start > 2 && c == '0' && (m_text[start + 1] == 'x' || m_text[start + 1] == 'X'))) {
+                for (size_t k = start; k < j && number; ++k)
+                    number = (classOf(m_text[k]) & DigitByte) != 0;
+            }
+            return {number ? TokenKind::Number : TokenKind::Word, suffix && !number, false, uint32_t(start),
+                    uint32_t(j - start)};
+        }
+        if (c == '"') {
+            size_t j = start + 1;
+            bool closed = false;
+            while (j < m_end) {
+                const char d = m_text[j];
+                if (d == '"') {
+                    closed = true;
+                    ++j;
+                    break;
+                }
+                if (d == '\n' || d == '\r')
+                    break;
+                j += (d == '\\' && j + 1 < m_end && m_text[j + 1] != '\n' && m_text[j + 1] != '\r') ? 2 : 1;
+            }
+            m_at = j;
+            return {TokenKind::String, false, !closed, uint32_t(start), uint32_t(j - start)};
+        }
+        if (c == '/' && m_at + 1 < m_end) {
+            const char d = m_text[m_at + 1];
+            if (d == '/') {
+                m_at += 2;
+                while (m_at < m_end && !(classOf(m_text[m_at]) & LineEndByte))
+                    ++m_at;
+                continue;
+            }
+            if (d == '*') {
+                m_openComment = m_at;
+                m_inComment = true;
+                m_at += 2;
+                continue;
+            }
+        }
+        if (classes & SigilByte) {
+            // ".@name", "$@name", "@name", "'name", "#name", "##name", "$name"
+            size_t j = start;
+            while (j < m_end && j - start < 2 && (classOf(m_text[j]) & SigilByte))
+                ++j;
+            if (j < m_end && (classOf(m_text[j]) & WordByte)) {
+                while (j < m_end && (classOf(m_text[j]) & WordByte))
+                    ++j;
+                if (j < m_end && m_text[j] == '$')
+                    ++j;
+                m_at = j;
+                return {TokenKind::Word, true, false, uint32_t(start), uint32_t(j - start)};
+            }
+            m_at = start + 1;
+            return {TokenKind::Punct, false, false, uint32_t(start), 1};
+        }
+        if (classes & OperatorByte) {
+            const size_t length = operatorLength(m_text.substr(0, m_end), start);
+            m_at = start + length;
+            return {TokenKind::Punct, false, false, uint32_t(start), uint32_t(length)};
+        }
+        m_at = start + 1;
+        return {TokenKind::Punct, false, false, uint32_t(start), 1};
+    }
+}

@@ -81,6 +81,8 @@ private Q_SLOTS:
     void unclosedWhereItIsMissing_data();
     void unclosedWhereItIsMissing();
     void indexFollowsChanges();
+    void manyNames_data();
+    void manyNames();
     void severities_data();
     void severities();
 };
@@ -318,6 +320,67 @@ void TestScriptChecks::indexFollowsChanges()
     exact.add("n.txt", modelOf("-\tscript\tN\t-1,{\nOnGo:\n\tend;\n}\n"));
     QVERIFY(exact.npcHasLabel("N", "OnGo"));
     QVERIFY(!exact.npcHasLabel("N", "ongo"));
+}
+
+namespace {
+
+// count labels "L_1:" to "L_<count>:", each on its own line with an "end;" after it.
+QByteArray labels(int count)
+{
+    QByteArray text;
+    for (int i = 1; i <= count; ++i)
+        text += "L_" + QByteArray::number(i) + ":\n\tend;\n";
+    return text;
+}
+
+} // namespace
+
+// Names in numbers past what a block or a file usually holds: the checks look them up in tables
+// then, and must tell what they tell for a few, naming the first place of a name.
+void TestScriptChecks::manyNames_data()
+{
+    QTest::addColumn<QByteArray>("other");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("message");   // of the last finding
+    QTest::newRow("five labels, the last twice") << QByteArray() << npc(labels(5) + "L_5:\n\tend;\n")
+                                                 << QStringList{"12:1:dup-label"}
+                                                 << "Label 'L_5' is defined twice in this block (line 10)";
+    QTest::newRow("twenty labels, one twice in other case") << QByteArray() << npc(labels(20) + "l_17:\n\tend;\n")
+                                                            << QStringList{"42:1:dup-label"}
+                                                            << "Label 'l_17' is defined twice in this block (line 34)";
+    QTest::newRow("twenty labels, a jump past them") << QByteArray() << npc("\tgoto L_21;\n\tgoto l_20;\n" + labels(20))
+                                                     << QStringList{"2:7:no-label"}
+                                                     << "Label 'L_21' is not defined in this block";
+    QByteArray crowd;
+    for (int i = 1; i <= 300; ++i)
+        crowd += npc("\tend;\n", "N" + QByteArray::number(i));
+    QTest::newRow("NPC named in a crowded file") << crowd << npc("\tend;\n", "N250") << QStringList{"1:1:dup-npc"}
+                                                 << "Another NPC is named 'N250' (a.txt:748)";
+    QTest::newRow("NPC named twice in the file") << crowd << npc("\tend;\n", "Twin") + npc("\tend;\n", "Twin")
+                                                 << QStringList{"4:1:dup-npc"} << "Another NPC is named 'Twin' (b.txt:1)";
+}
+
+void TestScriptChecks::manyNames()
+{
+    QFETCH(QByteArray, other);
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, message);
+    const auto profile = profileOf();
+    ScriptIndex index(profile->ignoreCase);
+    index.add("a.txt", std::make_shared<const ScriptModel>(
+                           BuildScriptModel(profile, std::string_view(other.constData(), size_t(other.size())))));
+    auto model = std::make_shared<const ScriptModel>(BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size()))));
+    index.add("b.txt", model);
+    CheckOptions options;
+    options.path = "b.txt";
+    const std::vector<ScriptProblem> problems = CheckScript(*model, &index, options);
+    QCOMPARE(found(problems), expected);
+    QCOMPARE(QString::fromStdString(problems.back().message), message);
+    // Alone, the file tells the same, by line.
+    if (other.isEmpty())
+        QCOMPARE(found(CheckScript(*model, nullptr, {})), expected);
 }
 
 void TestScriptChecks::severities_data()
