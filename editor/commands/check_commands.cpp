@@ -4,6 +4,7 @@
 #include <QComboBox>
 
 #include <algorithm>
+#include <utility>
 
 #include "ini.h"
 #include "script_checker.h"
@@ -55,6 +56,7 @@ CheckCommands::CheckCommands(ScriptChecker &checker, QComboBox &problemList, con
 
 void CheckCommands::checkScript()
 {
+    m_countWanted = true;
     m_checker.check();
 }
 
@@ -69,7 +71,9 @@ void CheckCommands::showProblems(const std::vector<ScriptProblem> &problems)
     m_list.addItems(items);
     m_list.setCurrentIndex(0);
     m_list.setEnabled(!problems.empty());
-    Q_EMIT statusText(ProblemCountText(problems));
+    // The checks that follow typing keep the list current without a message on every pause.
+    if (std::exchange(m_countWanted, false))
+        Q_EMIT statusText(ProblemCountText(problems));
 }
 
 void CheckCommands::problemChosen(int index)

@@ -43,4 +43,5 @@ private:
     std::vector<ScriptProblem> m_problems;
     QString m_settingsFile;
     CheckOptions m_options;
+    bool m_countWanted = false;     // Check Script was asked for: its result is counted in the status
 };

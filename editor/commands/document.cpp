@@ -83,6 +83,7 @@ bool Document::newScript()
         return false;
     m_control.resetDocument();
     resetScript();
+    Q_EMIT scriptReplaced();
     Q_EMIT statusText(QStringLiteral("Script has been cleared."));
     return true;
 }
@@ -114,6 +115,7 @@ bool Document::openScriptFile(const QString &path, bool quiet)
         return false;
     }
     m_watch->follow(path);
+    Q_EMIT scriptReplaced();
     if (!quiet)
         Q_EMIT statusText(QStringLiteral("The selected script has been loaded successfully."));
     if (looksBinary(path))

@@ -46,6 +46,8 @@ Q_SIGNALS:
     void modifiedChanged(bool modified);
     // A script file was opened or saved: the Recent Files list follows.
     void scriptFileUsed(const QString &path);
+    // New or Open put another script in the text area.
+    void scriptReplaced();
 
 private:
     // The answers to the question asked when saving over a file another program has changed.

@@ -36,6 +36,8 @@
 #include "outline_list.h"
 #include "pane_splitter.h"
 #include "parse.h"
+#include "problem_commands.h"
+#include "problems_panel.h"
 #include "project_commands.h"
 #include "recent_files.h"
 #include "rule_line.h"
@@ -205,6 +207,9 @@ void MainWindow::createControls()
     auto *analysis = new AnalysisService(*m_textArea, m_script);
     m_checker = new ScriptChecker(*m_textArea, *analysis);
     m_checkCommands = new CheckCommands(*m_checker, *m_unusedList, m_paths.SettingsIniFile, this);
+    m_problemsPanel = new ProblemsPanel(m_paths.SettingsIniFile, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problemsPanel);
+    m_problemCommands = new ProblemCommands(*m_checker, *m_textArea, *m_document, *m_problemsPanel, this);
     auto *outline = new ScriptOutline(*m_textArea, *analysis);
     m_outlineList = new OutlineList(*outline, *m_npcList, this);
     outline->setActive(true);
@@ -434,6 +439,22 @@ void MainWindow::connectCommands()
     onCommand(Command::ProjectProperties, m_projectCommands, &ProjectCommands::showProjectProperties);
 
     onCommand(Command::CheckScript, m_checkCommands, &CheckCommands::checkScript);
+    onCommand(Command::CheckProject, m_problemCommands, [this] {
+        QStringList files;
+        for (const ProjectEntry &entry : m_projectCommands->projectFiles())
+            files << entry.fileName;
+        m_problemCommands->checkProject(m_projectCommands->projectPath(), files, m_scriptServer->profile(),
+                                          m_checkCommands->reportsUnknownCommands());
+    });
+    connect(m_problemCommands, &ProblemCommands::statusText, this, &MainWindow::setStatusText);
+    connect(m_projectCommands, &ProjectCommands::projectOpenChanged, m_problemCommands, [this](bool open) {
+        if (!open)
+            m_problemCommands->projectClosed();
+    });
+    onToggle(Command::ShowProblems, m_problemsPanel, &QWidget::setVisible);
+    connect(m_problemsPanel, &ProblemsPanel::shownChanged, commandAction(Command::ShowProblems), &QAction::setChecked);
+    m_problemsPanel->setVisible(m_problemsPanel->keptShown());
+    commandAction(Command::ShowProblems)->setChecked(m_problemsPanel->keptShown());
     onToggle(Command::ReportUnknownCommands, m_checkCommands, &CheckCommands::setReportUnknownCommands);
     commandAction(Command::ReportUnknownCommands)->setChecked(m_checkCommands->reportsUnknownCommands());
     onToggle(Command::ReadOnly, m_editCommands, &EditCommands::setTextReadOnly);
@@ -537,6 +558,16 @@ CheckCommands *MainWindow::checkCommands() const
     return m_checkCommands;
 }
 
+ProblemCommands *MainWindow::problemCommands() const
+{
+    return m_problemCommands;
+}
+
+ProblemsPanel *MainWindow::problemsPanel() const
+{
+    return m_problemsPanel;
+}
+
 ModuleChannel *MainWindow::moduleChannel() const
 {
     return m_channel;
@@ -612,6 +643,7 @@ void MainWindow::showEvent(QShowEvent *event)
     // area to nothing, and the selection lists, which follow its previous width, with it.
     if (!m_clientSized) {
         m_clientSized = true;
+        resizeDocks({m_problemsPanel}, {m_problemsPanel->sizeHint().height()}, Qt::Vertical);
         layoutClient();
     }
 }

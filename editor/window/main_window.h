@@ -20,6 +20,8 @@ class EditControl;
 class ModuleChannel;
 class MultiRule;
 class OutlineList;
+class ProblemCommands;
+class ProblemsPanel;
 class PaneSplitter;
 class ProjectCommands;
 class QComboBox;
@@ -63,6 +65,8 @@ public:
     InsertCommands *insertCommands() const;
     ProjectCommands *projectCommands() const;
     CheckCommands *checkCommands() const;
+    ProblemCommands *problemCommands() const;
+    ProblemsPanel *problemsPanel() const;
     ModuleChannel *moduleChannel() const;
     CaretInsertion *caretInsertion() const;
     StatusBar *statusPanels() const;
@@ -114,6 +118,8 @@ private:
     RecentFiles *m_recentFiles = nullptr;
     ScriptChecker *m_checker = nullptr;
     CheckCommands *m_checkCommands = nullptr;
+    ProblemsPanel *m_problemsPanel = nullptr;
+    ProblemCommands *m_problemCommands = nullptr;
     OutlineList *m_outlineList = nullptr;
     std::map<Command, QAction *> m_commands;
     QAction *m_firstHighlightingType = nullptr;

@@ -13,9 +13,9 @@ enum class Command {
     Find, FindNext, FindPrevious, Replace, GoToLine, FindInFiles,
     InsertNpc, InsertShop, InsertMessage, InsertColourCode, BlankMessageTemplate,
     NewProject, OpenProject, CloseProject, ProjectProperties,
-    CheckScript, ReportUnknownCommands,
+    CheckScript, CheckProject, ReportUnknownCommands,
     ReadOnly,
-    SetFont, ShowWhitespace,
+    SetFont, ShowWhitespace, ShowProblems,
     GoToWebsite, GoToVexloForum, GoToTamrinForum, About,
 };
 

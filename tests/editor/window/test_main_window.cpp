@@ -26,6 +26,8 @@
 #include "check_commands.h"
 #include "project_commands.h"
 #include "pane_splitter.h"
+#include "problem_list.h"
+#include "problems_panel.h"
 #include "scripted_dialogs.h"
 #include "status_bar.h"
 #include "temp_tree.h"
@@ -211,6 +213,7 @@ private Q_SLOTS:
                                     QStringLiteral("mQUIT")}));
         QCOMPARE(menuItem(f.window, QStringLiteral("mDEBUG"))->menu()->actions(),
                  (QList<QAction *>{menuItem(f.window, QStringLiteral("mDEBUGCHECKSCRIPT")),
+                                   menuItem(f.window, QStringLiteral("mDEBUGCHECKPROJECT")),
                                    menuItem(f.window, QStringLiteral("mDEBUGUNKNOWNCOMMANDS"))}));
     }
 
@@ -713,11 +716,32 @@ private Q_SLOTS:
             MainWindow window(tree.paths(), dialogs);
             window.show();
             window.setGeometry(QRect(40, 60, 700, 500));
+            // The Problems panel, hidden at the first start, is left shown: closing the window
+            // hides it along with the rest, which must not count as the user's choice.
+            QVERIFY(!window.problemsPanel()->isVisible());
+            menuItem(window, QStringLiteral("mVIEWPROBLEMS"))->trigger();
             QVERIFY(window.close());
         }
         MainWindow again(tree.paths(), dialogs);
         again.show();
         QCOMPARE(again.geometry(), QRect(40, 60, 700, 500));
+        QVERIFY(again.problemsPanel()->isVisible());
+        QVERIFY(menuItem(again, QStringLiteral("mVIEWPROBLEMS"))->isChecked());
+    }
+
+    // Typing is followed by a check: the panel and cboUnused list the same problems, and the
+    // status bar, cleared by the edit, stays clear: a count is Check Script's answer alone.
+    void typingFillsTheProblemLists()
+    {
+        Fixture f;
+        f.window.show();
+        f.window.setStatusText(QStringLiteral("Ready."));
+        f.editor().insertAt(QStringLiteral("-\tscript\tGuide\t-1,{\n\tgoto L_Away;\n\tgoto L_Gone;\n}\n"), 0, 0);
+        auto *unused = f.window.findChild<QComboBox *>(QStringLiteral("cboUnused"));
+        QTRY_COMPARE(unused->count(), 3);
+        QCOMPARE(f.window.problemsPanel()->problems().rowCount(), 2);
+        QCOMPARE(unused->itemText(2), QStringLiteral("Line 3: warning: Label 'L_Gone' is not defined in this block [no-label]"));
+        QCOMPARE(f.general(), QString());
     }
 
     void checkScriptAndOutlineFillTheSelectionLists()
@@ -786,10 +810,12 @@ private Q_SLOTS:
         row("mCLOSEPROJECT", Effect::Status, QStringLiteral("The current project has been closed."));
         row("mPROJECTPROPERTIES", Effect::Dialog, QStringLiteral("wProject"));
         row("mDEBUGCHECKSCRIPT", Effect::Status, QStringLiteral("1 error found.")); // warp takes a map and two numbers
+        row("mDEBUGCHECKPROJECT", Effect::Status, QStringLiteral("The project has no files to check."));
         row("mDEBUGUNKNOWNCOMMANDS", Effect::Checked, QStringLiteral("unknown commands unreported"));
         row("mOPTIONSREADONLY", Effect::Checked, QStringLiteral("read-only"));
         row("mVIEWSETFONT", Effect::Font, QStringLiteral("DejaVu Sans Mono"));
         row("mVIEWSHOWWHITESPACE", Effect::Checked, QStringLiteral("whitespace shown"));
+        row("mVIEWPROBLEMS", Effect::Checked, QStringLiteral("problems shown"));
         row("mHIGHLIGHTINGTYPE_2", Effect::Language, QString());
         row("mHIGHLIGHTINGTYPE_3", Effect::Language, QStringLiteral("C/C++"));
         row("mHIGHLIGHTINGTYPE_9", Effect::Language, QStringLiteral("XML"));
@@ -871,6 +897,7 @@ private Q_SLOTS:
                 {QStringLiteral("unknown commands unreported"), !f.window.checkCommands()->reportsUnknownCommands()},
                 {QStringLiteral("read-only"), editor.isReadOnly() && checked},
                 {QStringLiteral("whitespace shown"), editor.isWhitespaceVisible() && checked},
+                {QStringLiteral("problems shown"), f.window.problemsPanel()->isVisible() && checked},
             };
             QVERIFY(states.value(expected));
             break;
