@@ -19,7 +19,7 @@ constexpr unsigned long ColourFromValue = 1;   // SC_INDICFLAG_VALUEFORE
 constexpr long LargeEdit = 256 << 10;
 constexpr long CodeLength = 7;
 // Marking the codes of a large text is done in slices, the UI thread free between them.
-constexpr qint64 SliceNanoseconds = 4'000'000;
+constexpr qint64 SliceNanoseconds = 2'000'000;
 
 unsigned long indicatorValue(uint32_t rgb)
 {
