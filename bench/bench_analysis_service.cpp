@@ -110,6 +110,16 @@ int main(int argc, char **argv)
     QObject::connect(outline, &ScriptOutline::modelChanged, [&] { outlined = true; });
     QObject::connect(&checks, &CheckCommands::statusText, [&] { checked = true; });
 
+    // What the machine itself costs: on a machine busy with other work the thread waits for a
+    // core now and then, whatever it runs.
+    {
+        QElapsedTimer idle;
+        idle.start();
+        double seconds = 0;
+        const double block = longestBlockMs([&] { return idle.elapsed() >= 2000; }, &seconds);
+        std::printf("idle: longest UI thread block %.1f ms over %.2f s with nothing to do\n", block, seconds);
+    }
+
     std::vector<double> blocks;
     // Round 0: the first analysis, with the outline switched on and Check Script asked for at
     // once; the later rounds: a key typed at the end, then Check Script.

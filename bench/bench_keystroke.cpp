@@ -27,7 +27,7 @@ namespace {
 
 int eventsHeard = 0;
 
-void listen(QAccessibleEvent *event)
+void hearEvent(QAccessibleEvent *event)
 {
     // A reader reads what each event carries.
     if (event->type() == QAccessible::TextInserted)
@@ -36,7 +36,7 @@ void listen(QAccessibleEvent *event)
         ++eventsHeard;
 }
 
-double press(EditControl &control, int key, const QString &text = QString())
+double timeKeyPress(EditControl &control, int key, const QString &text = QString())
 {
     QElapsedTimer timer;
     timer.start();
@@ -49,35 +49,35 @@ double press(EditControl &control, int key, const QString &text = QString())
     return timer.nsecsElapsed() / 1e6;
 }
 
-void report(const char *what, std::vector<double> times)
+void printTimes(const char *what, std::vector<double> times)
 {
     std::sort(times.begin(), times.end());
     const double p95 = times[std::min(times.size() - 1, times.size() * 95 / 100)];
     std::printf("%-34s median %8.3f ms   p95 %8.3f ms   (%zu)\n", what, bench::median(times), p95, times.size());
 }
 
-void typeAt(EditControl &control, long position, int keystrokes, const char *what)
+void timeTyping(EditControl &control, long position, int keystrokes, const char *what)
 {
     control.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(position));
     QCoreApplication::processEvents();
     std::vector<double> times;
     for (int i = 0; i < keystrokes; ++i) {
         // A letter and a backspace, so the text ends as it began.
-        times.push_back(press(control, Qt::Key_X, QStringLiteral("x")));
-        times.push_back(press(control, Qt::Key_Backspace));
+        times.push_back(timeKeyPress(control, Qt::Key_X, QStringLiteral("x")));
+        times.push_back(timeKeyPress(control, Qt::Key_Backspace));
     }
-    report(what, times);
+    printTimes(what, times);
 }
 
-void moveCaret(EditControl &control, int moves, const char *what)
+void timeCaretMoves(EditControl &control, int moves, const char *what)
 {
     control.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(control.textLength() / 2));
     QCoreApplication::processEvents();
     std::vector<double> times;
     const int keys[] = {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Left, Qt::Key_End};
     for (int i = 0; i < moves; ++i)
-        times.push_back(press(control, keys[i % 6]));
-    report(what, times);
+        times.push_back(timeKeyPress(control, keys[i % 6]));
+    printTimes(what, times);
 }
 
 } // namespace
@@ -114,19 +114,19 @@ int main(int argc, char *argv[])
                 qscintillaMask ? "QScintilla hears every insertion and deletion" : "edits reported by the control");
 
     const long middle = control.textLength() / 2;
-    typeAt(control, middle, keystrokes, "keystroke, middle");
-    typeAt(control, control.textLength(), keystrokes, "keystroke, end");
-    moveCaret(control, keystrokes * 2, "caret move");
+    timeTyping(control, middle, keystrokes, "keystroke, middle");
+    timeTyping(control, control.textLength(), keystrokes, "keystroke, end");
+    timeCaretMoves(control, keystrokes * 2, "caret move");
 
     // Under a desktop with a screen-reader bus the platform's bridge listens already.
     const bool platform = QAccessible::isActive();
     if (!platform)
-        AccessibleEditEvents::setReader({[] { return true; }, listen});
+        AccessibleEditEvents::setReader({[] { return true; }, hearEvent});
     std::printf("reader: %s\n", platform ? "the platform's bridge" : "in-process stand-in");
     QAccessible::queryAccessibleInterface(&control);
-    typeAt(control, middle, keystrokes, "keystroke, middle, reader");
-    typeAt(control, control.textLength(), keystrokes, "keystroke, end, reader");
-    moveCaret(control, keystrokes * 2, "caret move, reader");
+    timeTyping(control, middle, keystrokes, "keystroke, middle, reader");
+    timeTyping(control, control.textLength(), keystrokes, "keystroke, end, reader");
+    timeCaretMoves(control, keystrokes * 2, "caret move, reader");
     std::printf("reader heard %d events\n", eventsHeard);
     return platform || eventsHeard > 0 ? 0 : 1;
 }

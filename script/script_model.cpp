@@ -61,9 +61,9 @@ std::shared_ptr<const ScriptProfile> KeywordProfile(const std::unordered_set<std
 }
 
 ScriptModel BuildScriptModel(const ScriptStyler &, const std::unordered_set<std::string> &keywords,
-                             std::string_view text)
+                             std::string_view text, const std::atomic<bool> *stop)
 {
-    return BuildScriptModel(KeywordProfile(keywords), text);
+    return BuildScriptModel(KeywordProfile(keywords), text, stop);
 }
 
 std::unordered_set<std::string> CommandWords(const LanguageDefinition &definition)

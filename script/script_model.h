@@ -2,6 +2,7 @@
 // reads it, and the faults found while reading.
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -134,13 +135,17 @@ struct ScriptModel
     std::vector<ScriptReference> references;
     std::shared_ptr<const ScriptProfile> profile;   // the one it was read with
     int lineCount = 0;
+    // The reading was told to stop before the end: the model holds the text's first part only.
+    bool stopped = false;
 
     // The block whose lines hold line, or nullptr.
     const ScriptBlock *blockAt(int line) const;
 };
 
-// Reads length bytes of UTF-8 text as the server of profile does, in one pass.
-ScriptModel BuildScriptModel(std::shared_ptr<const ScriptProfile> profile, std::string_view text);
+// Reads length bytes of UTF-8 text as the server of profile does, in one pass. Once stop is
+// set, the reading ends within a few thousand tokens and the model says it stopped.
+ScriptModel BuildScriptModel(std::shared_ptr<const ScriptProfile> profile, std::string_view text,
+                             const std::atomic<bool> *stop = nullptr);
 
 // Whether text has a header line at all: a ".txt" file without one is no script.
 bool HasScriptHeader(const ScriptProfile &profile, std::string_view text);
@@ -156,7 +161,7 @@ std::vector<ScriptProblem> CheckScript(const ScriptModel &model, const ScriptInd
 // keywords stand for commands that take any arguments. The styler is no longer asked: comments
 // and strings are the server's, whatever the highlighting definition says.
 ScriptModel BuildScriptModel(const ScriptStyler &styler, const std::unordered_set<std::string> &keywords,
-                             std::string_view text);
+                             std::string_view text, const std::atomic<bool> *stop = nullptr);
 std::unordered_set<std::string> CommandWords(const LanguageDefinition &definition);
 std::vector<ScriptProblem> CheckScript(const ScriptModel &model, const CheckOptions &options);
 // A profile whose commands are keywords, each taking any arguments; no header kinds beyond the

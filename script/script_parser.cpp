@@ -128,8 +128,9 @@ struct ExprFrame
 class Parser
 {
 public:
-    Parser(std::shared_ptr<const ScriptProfile> profile, std::string_view text)
-        : m_profile(*profile), m_text(text)
+    Parser(std::shared_ptr<const ScriptProfile> profile, std::string_view text,
+           const std::atomic<bool> *stop = nullptr)
+        : m_profile(*profile), m_text(text), m_stop(stop)
     {
         m_model.profile = std::move(profile);
     }
@@ -179,10 +180,18 @@ private:
         return c != '.' && c != '@' && c != '$' && c != '\'' && c != '#';
     }
     int indentOf(uint32_t lineStart) const;
+    // Whether the caller has told the reading to stop; the model is marked stopped when so.
+    bool stopAsked()
+    {
+        m_model.stopped = m_model.stopped || (m_stop && m_stop->load(std::memory_order_relaxed));
+        return m_model.stopped;
+    }
 
     const ScriptProfile &m_profile;
     std::string_view m_text;
     ScriptModel m_model;
+    const std::atomic<bool> *m_stop;
+    unsigned m_tokensRead = 0;      // since the stop flag was last looked at
 
     // The reading position.
     ScriptTokenizer m_tokens{std::string_view()};
@@ -451,6 +460,8 @@ size_t Parser::topLevel(size_t at)
         HeaderLine header;
         if (readHeader(at, end, false, &header)) {
             at = startBlock(header, at, end);
+            if (stopAsked())
+                return size;
             continue;
         }
         if (c == '}')
@@ -581,6 +592,12 @@ size_t Parser::body(size_t from)
     m_next = fetch();
     for (;;) {
         advance();
+        // A body may be as long as the text: the flag is looked at inside it too.
+        if (++m_tokensRead == 4096) {
+            m_tokensRead = 0;
+            if (stopAsked())
+                return m_text.size();
+        }
         if (m_cur.kind == TokenKind::End) {
             if (m_cur.header) {
                 // The header belongs to the next block: go back to its line.
@@ -1538,11 +1555,12 @@ ScriptModel Parser::build()
 
 } // namespace
 
-ScriptModel BuildScriptModel(std::shared_ptr<const ScriptProfile> profile, std::string_view text)
+ScriptModel BuildScriptModel(std::shared_ptr<const ScriptProfile> profile, std::string_view text,
+                             const std::atomic<bool> *stop)
 {
     if (!profile)
         profile = std::make_shared<const ScriptProfile>();
-    return Parser(std::move(profile), text).build();
+    return Parser(std::move(profile), text, stop).build();
 }
 
 const ScriptBlock *ScriptModel::blockAt(int line) const

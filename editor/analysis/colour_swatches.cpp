@@ -1,8 +1,5 @@
-// Colour swatches: the whole text from the shared analysis, a small edit's lines at once.
+// Colour swatches: the lines on screen and around them, and a small edit's lines at once.
 #include "colour_swatches.h"
-
-#include <QElapsedTimer>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -14,12 +11,13 @@ namespace {
 
 // The indicator's value carries the colour (Scintilla's blue-green-red order) for its drawing.
 constexpr unsigned long ColourFromValue = 1;   // SC_INDICFLAG_VALUEFORE
-// Edits larger than this, such as a whole file read in, wait for the analysis rather than have
-// the UI thread search them.
+// Edits larger than this, such as a whole file read in, are marked where they are seen.
 constexpr long LargeEdit = 256 << 10;
 constexpr long CodeLength = 7;
-// Marking the codes of a large text is done in slices, the UI thread free between them.
-constexpr qint64 SliceNanoseconds = 4'000'000;
+// Lines marked above and below the screen, so that scrolling a little finds them marked. A
+// swatch is seen only on screen: marking all of a large script's hundreds of thousands of codes
+// would make Scintilla grow its marks by tens of milliseconds at a time.
+constexpr int AroundLines = 400;
 
 unsigned long indicatorValue(uint32_t rgb)
 {
@@ -52,20 +50,18 @@ QColor ColourSwatches::colourAt(int position) const
 void ColourSwatches::start()
 {
     m_modified = connect(&control(), &EditControl::textEdited, this, &ColourSwatches::textEdited);
-    m_modelReady = connect(&m_analysis, &AnalysisService::modelReady, this, &ColourSwatches::markAll);
-    m_wholeText = true;
-    if (m_analysis.latest()->revision == m_analysis.revision())
-        markAll(m_analysis.latest());
-    else
-        m_analysis.request();
+    m_scrolled = connect(&control(), &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (updated & QsciScintillaBase::SC_UPDATE_V_SCROLL)
+            markAround(false);
+    });
+    markAround(true);
 }
 
 void ColourSwatches::stop()
 {
     disconnect(m_modified);
-    disconnect(m_modelReady);
-    m_wholeText = false;
-    stopMarking();
+    disconnect(m_scrolled);
+    m_aroundFirst = m_aroundLast = -1;
     EditControl &text = control();
     text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
     text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
@@ -73,17 +69,27 @@ void ColourSwatches::stop()
 
 void ColourSwatches::textEdited(int from, int to)
 {
-    if (m_marking) {
-        // The codes left are at the old text's positions: the next analysis marks them.
-        stopMarking();
-        m_wholeText = true;
-        m_following = true;
-        m_analysis.follow(true);
+    const EditControl &text = control();
+    if (to - from > LargeEdit) {
+        markAround(true);
+        return;
     }
     // Reported once the edit is complete, so the changed lines can be marked at once.
-    const EditControl &text = control();
     refresh(int(text.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(from))),
             int(text.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(to))));
+}
+
+void ColourSwatches::markAround(bool always)
+{
+    const EditControl &text = control();
+    const int first = int(text.SendScintilla(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE,
+                                             text.SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE)));
+    const int last = first + int(text.SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN));
+    if (!always && first >= m_aroundFirst && last <= m_aroundLast)
+        return;
+    m_aroundFirst = std::max(0, first - AroundLines);
+    m_aroundLast = last + AroundLines;
+    refresh(m_aroundFirst, m_aroundLast);
 }
 
 void ColourSwatches::refresh(int firstLine, int lastLine)
@@ -99,66 +105,25 @@ void ColourSwatches::refresh(int firstLine, int lastLine)
         : length;
     if (end <= start)
         return;
-    if (end - start > LargeEdit) {
-        m_wholeText = true;
-        m_analysis.request();
-        return;
-    }
     text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
     text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, static_cast<unsigned long>(start), end - start);
-    // Only the range asked for is made contiguous, so typing in a large text stays cheap.
+    const auto mark = [&text](long position, uint32_t rgb) {
+        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, indicatorValue(rgb));
+        text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(position), CodeLength);
+    };
+    // The analysis has the codes when it is of the text as it stands; otherwise only the range
+    // asked for is searched, made contiguous, so that typing in a large text stays cheap.
+    const std::shared_ptr<const AnalysedText> analysed = m_analysis.latest();
+    if (analysed->revision == m_analysis.revision()) {
+        const std::vector<ColourCode> &codes = analysed->colourCodes;
+        auto code = std::lower_bound(codes.begin(), codes.end(), int64_t(start),
+                                     [](const ColourCode &c, int64_t at) { return c.position < at; });
+        for (; code != codes.end() && code->position < end; ++code)
+            mark(long(code->position), code->rgb);
+        return;
+    }
     const auto *bytes = reinterpret_cast<const char *>(
         text.SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
-    for (const ColourCode &code : FindColourCodes(std::string_view(bytes, size_t(end - start)))) {
-        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, indicatorValue(code.rgb));
-        text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start + code.position), CodeLength);
-    }
-}
-
-void ColourSwatches::markAll(const std::shared_ptr<const AnalysedText> &analysed)
-{
-    // Small edits keep the marks right between analyses; the whole text is marked again only
-    // when a large edit asked for it, or the swatches were just switched on.
-    if (!m_wholeText)
-        return;
-    m_wholeText = false;
-    EditControl &text = control();
-    text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
-    text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
-    m_marking = analysed;
-    m_marked = 0;
-    markSome();
-}
-
-void ColourSwatches::markSome()
-{
-    if (!m_marking)
-        return;
-    QElapsedTimer clock;
-    clock.start();
-    EditControl &text = control();
-    text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, m_indicator);
-    const std::vector<ColourCode> &codes = m_marking->colourCodes;
-    while (m_marked < codes.size()) {
-        const ColourCode &code = codes[m_marked++];
-        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, indicatorValue(code.rgb));
-        text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(code.position), CodeLength);
-        if (m_marked % 16 == 0 && clock.nsecsElapsed() > SliceNanoseconds) {
-            QTimer::singleShot(0, this, &ColourSwatches::markSome);
-            return;
-        }
-    }
-    stopMarking();
-}
-
-void ColourSwatches::stopMarking()
-{
-    if (m_marking)
-        m_analysis.retire(std::move(m_marking));
-    m_marking.reset();
-    m_marked = 0;
-    if (m_following && !m_wholeText) {
-        m_following = false;
-        m_analysis.follow(false);
-    }
+    for (const ColourCode &code : FindColourCodes(std::string_view(bytes, size_t(end - start))))
+        mark(start + long(code.position), code.rgb);
 }

@@ -15,8 +15,9 @@ class ColourSwatches : public EditFeature
     Q_OBJECT
 
 public:
-    // Attaches to control switched on. The whole text's codes come from analysis; a small edit's
-    // lines are searched again at once, so a typed code shows without waiting for it.
+    // Attaches to control switched on. The codes on screen and around it are marked, from
+    // analysis when it is current; a small edit's lines are searched again at once, so a typed
+    // code shows without waiting for it.
     ColourSwatches(EditControl &control, AnalysisService &analysis);
 
     // The colour underlining the byte at position; invalid where none does.
@@ -26,17 +27,14 @@ private:
     void start();
     void stop();
     void textEdited(int from, int to);
+    // Marks the lines around the screen, unless always is false and they are marked already.
+    void markAround(bool always);
     void refresh(int firstLine, int lastLine);
-    void markAll(const std::shared_ptr<const AnalysedText> &text);
-    void markSome();
-    void stopMarking();
 
     AnalysisService &m_analysis;
     int m_indicator = -1;
-    bool m_wholeText = false;   // waiting for an analysis to mark the whole text from
-    std::shared_ptr<const AnalysedText> m_marking;  // the analysis being marked a slice per turn
-    size_t m_marked = 0;        // its codes marked so far
-    bool m_following = false;   // an edit broke off the marking: the analysis is followed till it is done
+    int m_aroundFirst = -1;     // the lines last marked around the screen
+    int m_aroundLast = -1;
     QMetaObject::Connection m_modified;
-    QMetaObject::Connection m_modelReady;
+    QMetaObject::Connection m_scrolled;
 };

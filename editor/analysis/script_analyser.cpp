@@ -23,9 +23,10 @@ std::shared_ptr<const AnalysedText> AnalyseText(const ScriptResources &resources
     analysed->colourCodes = FindColourCodes(text);
     if (cancelled)
         return nullptr;
-    analysed->model = resources.profile ? BuildScriptModel(resources.profile, text)
-                                        : BuildScriptModel(resources.styler, resources.keywords, text);
-    if (cancelled)
+    // A stale build of a large text stops within a few thousand tokens of being cancelled.
+    analysed->model = resources.profile ? BuildScriptModel(resources.profile, text, &cancelled)
+                                        : BuildScriptModel(resources.styler, resources.keywords, text, &cancelled);
+    if (cancelled || analysed->model.stopped)
         return nullptr;
     // Listed here rather than by the list, which would hold the UI thread up on a large script.
     for (int b = 0; b < int(analysed->model.blocks.size()); ++b) {

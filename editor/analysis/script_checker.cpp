@@ -1,7 +1,11 @@
 // Marking the script's problems in the text and telling them when the mouse rests on one.
 #include "script_checker.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QToolTip>
+
+#include <algorithm>
 
 #include "edit_control.h"
 #include "jump_placement.h"
@@ -11,6 +15,9 @@
 namespace {
 
 constexpr int DwellMilliseconds = 500;
+// A large script has thousands of problems: they are marked in slices this long, the UI thread
+// free between them.
+constexpr qint64 SliceNanoseconds = 2'000'000;
 // The index's name for a script not saved yet; no file path looks like it.
 const std::string UnsavedScriptKey = "\n(unsaved script)";
 
@@ -26,10 +33,8 @@ ScriptChecker::ScriptChecker(EditControl &control, AnalysisService &analysis)
     control.setIndicatorForegroundColor(QColor(0xC0, 0x80, 0x00), m_warningIndicator);
     connect(&m_analysis, &AnalysisService::checked, this,
             [this](uint64_t, const std::shared_ptr<const AnalysisService::Problems> &problems) {
-                if (!isActive())
-                    return;
-                mark(*problems);
-                Q_EMIT checked(*problems);
+                if (isActive())
+                    mark(*problems);
             });
     connect(this, &EditFeature::activeChanged, this, [this](bool active) {
         if (!active) {
@@ -89,26 +94,64 @@ void ScriptChecker::mark(const std::vector<ScriptProblem> &problems)
 {
     clearMarks();
     m_problems = problems;
+    // The problems on screen are marked first; the problems are in text order.
+    const EditControl &text = control();
+    const int firstLine = int(text.SendScintilla(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE,
+                                                 text.SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE)));
+    m_firstMarked = size_t(std::lower_bound(m_problems.begin(), m_problems.end(), firstLine,
+                                            [](const ScriptProblem &problem, int line) { return problem.line < line; })
+                           - m_problems.begin());
+    m_marked = 0;
+    // An edit moves the text under the problems' lines and columns: the rest stay unmarked.
+    m_edited = connect(&control(), &EditControl::textEdited, this, &ScriptChecker::finishMarking);
+    markSome();
+}
+
+void ScriptChecker::markSome()
+{
+    if (m_marked < 0)
+        return;
+    QElapsedTimer clock;
+    clock.start();
     EditControl &text = control();
     const long length = text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    for (size_t i = 0; i < problems.size(); ++i) {
-        const ScriptProblem &problem = problems[i];
+    const qsizetype count = qsizetype(m_problems.size());
+    while (m_marked < count) {
+        const size_t i = (m_firstMarked + size_t(m_marked++)) % size_t(count);
+        const ScriptProblem &problem = m_problems[i];
         // Columns and lengths count characters: a character may take several bytes.
         const long start = text.positionFromLineIndex(problem.line, problem.column);
         long end = text.SendScintilla(QsciScintillaBase::SCI_POSITIONRELATIVE, static_cast<unsigned long>(start),
                                       static_cast<long>(problem.length));
         if (end <= start)
             end = length;   // past the text's end
-        if (start < 0 || start >= length)
-            continue;
-        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, indicator(problem.severity));
-        text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, static_cast<unsigned long>(i + 1));
-        text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start), end - start);
+        if (start >= 0 && start < length) {
+            text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, indicator(problem.severity));
+            text.SendScintilla(QsciScintillaBase::SCI_SETINDICATORVALUE, static_cast<unsigned long>(i + 1));
+            text.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start),
+                               end - start);
+        }
+        if (m_marked % 16 == 0 && clock.nsecsElapsed() > SliceNanoseconds) {
+            QTimer::singleShot(0, this, &ScriptChecker::markSome);
+            return;
+        }
     }
+    finishMarking();
+}
+
+void ScriptChecker::finishMarking()
+{
+    if (m_marked < 0)
+        return;
+    m_marked = -1;
+    disconnect(m_edited);
+    Q_EMIT checked(m_problems);
 }
 
 void ScriptChecker::clearMarks()
 {
+    m_marked = -1;
+    disconnect(m_edited);
     m_problems.clear();
     EditControl &text = control();
     for (const int indicator : {m_errorIndicator, m_warningIndicator}) {

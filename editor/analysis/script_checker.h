@@ -37,10 +37,15 @@ public:
     void goTo(const ScriptProblem &problem);
 
 Q_SIGNALS:
+    // The problems found, once they are marked; sooner when an edit cuts the marking short.
     void checked(const std::vector<ScriptProblem> &problems);
 
 private:
     void mark(const std::vector<ScriptProblem> &problems);
+    // Marks problems for a few milliseconds, then lets the UI thread go until the next turn.
+    void markSome();
+    // Ends the marking; checked follows with every problem, marked or not.
+    void finishMarking();
     void clearMarks();
     void showTip(int position, int x, int y);
 
@@ -50,4 +55,9 @@ private:
     int m_errorIndicator = -1;
     int m_warningIndicator = -1;
     std::vector<ScriptProblem> m_problems;    // indicator value n marks m_problems[n - 1]
+    // Marking runs from the first problem on screen to the end, then from the top: m_marked
+    // counts the problems done, m_firstMarked is where it began. -1 when no marking is under way.
+    qsizetype m_marked = -1;
+    size_t m_firstMarked = 0;
+    QMetaObject::Connection m_edited;
 };

@@ -1,7 +1,9 @@
 // Check Script's command, its list of problems and its status text.
 #include "check_commands.h"
 
+#include <QAbstractListModel>
 #include <QComboBox>
+#include <QListView>
 
 #include <algorithm>
 #include <utility>
@@ -40,6 +42,39 @@ QString ProblemCountText(const std::vector<ScriptProblem> &problems)
     return parts.join(QStringLiteral(", ")) + QStringLiteral(" found.");
 }
 
+// The caption, then the problems; a problem's text is made only when the list shows it, so that
+// thousands of problems fill the list at once.
+class ProblemEntries : public QAbstractListModel
+{
+public:
+    ProblemEntries(const QString &caption, QObject *parent) : QAbstractListModel(parent), m_caption(caption) {}
+
+    void reset(std::vector<ScriptProblem> problems)
+    {
+        beginResetModel();
+        m_problems = std::move(problems);
+        endResetModel();
+    }
+
+    const std::vector<ScriptProblem> &problems() const { return m_problems; }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_problems.size()) + 1;
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::AccessibleTextRole)
+            return {};
+        return index.row() == 0 ? m_caption : ProblemListText(m_problems[size_t(index.row() - 1)]);
+    }
+
+private:
+    QString m_caption;
+    std::vector<ScriptProblem> m_problems;
+};
+
 CheckCommands::CheckCommands(ScriptChecker &checker, QComboBox &problemList, const QString &settingsFile,
                              QObject *parent)
     : QObject(parent)
@@ -62,13 +97,16 @@ void CheckCommands::checkScript()
 
 void CheckCommands::showProblems(const std::vector<ScriptProblem> &problems)
 {
-    m_problems = problems;
-    while (m_list.count() > 1)
-        m_list.removeItem(m_list.count() - 1);
-    QStringList items;
-    for (const ScriptProblem &problem : problems)
-        items << ProblemListText(problem);
-    m_list.addItems(items);
+    if (!m_entries) {
+        // The caption the window gave item 0 stays item 0; measuring every problem for the
+        // list's width would take long.
+        m_entries = new ProblemEntries(m_list.itemText(0), &m_list);
+        m_list.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        if (auto *view = qobject_cast<QListView *>(m_list.view()))
+            view->setUniformItemSizes(true);
+        m_list.setModel(m_entries);
+    }
+    m_entries->reset(problems);
     m_list.setCurrentIndex(0);
     m_list.setEnabled(!problems.empty());
     // The checks that follow typing keep the list current without a message on every pause.
@@ -78,8 +116,8 @@ void CheckCommands::showProblems(const std::vector<ScriptProblem> &problems)
 
 void CheckCommands::problemChosen(int index)
 {
-    if (index > 0 && size_t(index) <= m_problems.size())
-        m_checker.goTo(m_problems[size_t(index) - 1]);
+    if (m_entries && index > 0 && size_t(index) <= m_entries->problems().size())
+        m_checker.goTo(m_entries->problems()[size_t(index) - 1]);
 }
 
 bool CheckCommands::reportsUnknownCommands() const

@@ -8,6 +8,7 @@
 
 #include "script_model.h"
 
+class ProblemEntries;
 class QComboBox;
 class ScriptChecker;
 
@@ -40,7 +41,7 @@ private:
 
     ScriptChecker &m_checker;
     QComboBox &m_list;
-    std::vector<ScriptProblem> m_problems;
+    ProblemEntries *m_entries = nullptr;   // the list's model once the first problems arrive
     QString m_settingsFile;
     CheckOptions m_options;
     bool m_countWanted = false;     // Check Script was asked for: its result is counted in the status

@@ -9,8 +9,9 @@
 
 namespace {
 
-// A piece is copied in a few milliseconds even on a busy machine.
-constexpr qsizetype SnapshotPiece = 1 << 20;
+// A piece is copied in about a millisecond, so that a machine busy with other work still gets
+// the UI thread back within a frame.
+constexpr qsizetype SnapshotPiece = 256 << 10;
 
 // Scintilla's text range: a span of bytes and the buffer they are copied into, NUL added.
 struct TextRange

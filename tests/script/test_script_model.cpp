@@ -122,6 +122,8 @@ private Q_SLOTS:
     void oneReadingWhateverThePath_data();
     void oneReadingWhateverThePath();
     void nestingCostsNoMore();
+    void stopEndsTheReading_data();
+    void stopEndsTheReading();
 };
 
 void TestScriptModel::tokens_data()
@@ -432,6 +434,45 @@ void TestScriptModel::nestingCostsNoMore()
     const ScriptModel model = BuildScriptModel(shippedProfile("rathena"), view(text));
     QVERIFY(model.problems.size() <= 1000);
     QCOMPARE(model.blocks.size(), size_t(1));
+}
+
+// A reading told to stop ends after the block it is in, or inside a long body, and says so.
+// Texts: short blocks of one statement each, after one block whose body holds longBody
+// statements (none when 0).
+void TestScriptModel::stopEndsTheReading_data()
+{
+    QTest::addColumn<int>("longBody");
+    QTest::addColumn<int>("shortBlocks");
+    QTest::addColumn<int>("stop");      // 0: no flag given, 1: a flag left clear, 2: a flag set
+    QTest::addColumn<int>("blocks");
+    QTest::addColumn<bool>("stopped");
+    QTest::addColumn<bool>("insideBody");   // the reading ended before the long body did
+    QTest::newRow("no flag") << 0 << 3 << 0 << 3 << false << false;
+    QTest::newRow("a clear flag reads to the end") << 2000 << 3 << 1 << 4 << false << false;
+    QTest::newRow("after the first block") << 0 << 3 << 2 << 1 << true << false;
+    QTest::newRow("inside a long body") << 2000 << 3 << 2 << 1 << true << true;
+    QTest::newRow("a body too short to look inside") << 10 << 3 << 2 << 1 << true << false;
+    QTest::newRow("a set flag is told even at the end") << 0 << 1 << 2 << 1 << true << false;
+}
+
+void TestScriptModel::stopEndsTheReading()
+{
+    QFETCH(int, longBody);
+    QFETCH(int, shortBlocks);
+    QFETCH(int, stop);
+    QFETCH(int, blocks);
+    QFETCH(bool, stopped);
+    QFETCH(bool, insideBody);
+    QByteArray text;
+    if (longBody > 0)
+        text += "-\tscript\tLong\t-1,{\n" + QByteArray("\tmes \"a\";\n").repeated(longBody) + "}\n";
+    for (int n = 0; n < shortBlocks; ++n)
+        text += "-\tscript\tShort" + QByteArray::number(n) + "\t-1,{\n\tend;\n}\n";
+    std::atomic<bool> flag{stop == 2};
+    const ScriptModel model = BuildScriptModel(shippedProfile("rathena"), view(text), stop == 0 ? nullptr : &flag);
+    QCOMPARE(int(model.blocks.size()), blocks);
+    QCOMPARE(model.stopped, stopped);
+    QCOMPARE(model.lineCount <= longBody, insideBody);
 }
 
 QTEST_APPLESS_MAIN(TestScriptModel)

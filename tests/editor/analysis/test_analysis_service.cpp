@@ -7,6 +7,7 @@
 #include "analysis_service.h"
 #include "analysis_worker.h"
 #include "edit_control.h"
+#include "test_profile.h"
 
 using Lane = AnalysisWorker::Lane;
 
@@ -264,6 +265,49 @@ private Q_SLOTS:
             QCOMPARE(f.service->latest()->revision, f.published.last());
             QCOMPARE(f.lengths.last(), size_t(3 + published.last()));
         }
+    }
+
+    // With the real analysis: a build told to stop gives nothing, and a text edited while it is
+    // built is published only as it stands at the end.
+    void staleBuildsStop_data()
+    {
+        QTest::addColumn<int>("editsWhileBuilding");
+        QTest::newRow("no edit") << 0;
+        QTest::newRow("one edit") << 1;
+        QTest::newRow("edit after edit") << 4;
+    }
+
+    void staleBuildsStop()
+    {
+        QFETCH(int, editsWhileBuilding);
+        const QByteArray block = "-\tscript\tGuide\t-1,{\n" + QByteArray("\tmes \"Hello\";\n").repeated(50) + "}\n";
+        const auto resources = LoadScriptResources(QString(), testProfile());
+        const QByteArray whole = block.repeated(100);
+        std::atomic<bool> stop{true};
+        QVERIFY(!AnalyseText(*resources, std::string_view(whole.constData(), size_t(whole.size())), 1, stop));
+
+        EditControl editor;
+        editor.setText(QString::fromLatin1(block.repeated(2000)));
+        AnalysisService service(editor, resources);
+        QList<uint64_t> published;
+        bool publishedStale = false;
+        size_t blocks = 0;
+        QObject::connect(&service, &AnalysisService::modelReady, &service,
+                         [&](const std::shared_ptr<const AnalysedText> &text) {
+                             publishedStale = publishedStale || text->revision != service.revision();
+                             published << text->revision;
+                             blocks = text->model.blocks.size();
+                         });
+        service.request();
+        for (int edit = 0; edit < editsWhileBuilding; ++edit) {
+            QTest::qWait(5);
+            editor.append(QString::fromLatin1(block));
+            editor.finishEdits();
+            service.request();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!published.isEmpty() && published.last() == service.revision(), 30000);
+        QVERIFY(!publishedStale);
+        QCOMPARE(blocks, size_t(2000 + editsWhileBuilding));
     }
 };
 
