@@ -20,11 +20,11 @@ QStringList shownRows(const ProblemList &list)
 }
 
 // Problems given as "line:column:W|E:message", lines and columns counted from 0.
-std::vector<ScriptProblem> problems(const QStringList &specs)
+std::vector<ScriptProblem> problems(const QStringList &written)
 {
     std::vector<ScriptProblem> list;
-    for (const QString &spec : specs) {
-        const QStringList parts = spec.split(QLatin1Char(':'));
+    for (const QString &entry : written) {
+        const QStringList parts = entry.split(QLatin1Char(':'));
         ScriptProblem problem;
         problem.line = parts[0].toInt();
         problem.column = parts[1].toInt();
