@@ -16,10 +16,8 @@ import socket
 import struct
 import subprocess
 import sys
-import tempfile
-import time
 
-from open_vs_scite import TICK, LONGEST_RUN, QUIET_SECONDS, best, cpu_and_peak
+from open_vs_scite import best, private_display, wait_idle
 
 FRAME_BYTES = 16 * 2**20
 
@@ -31,27 +29,11 @@ def one_line(source, target, size):
         line.write(text[:size])
 
 
-def wait_idle(process):
-    """CPU seconds of process once its CPU time stops growing."""
-    started = time.monotonic()
-    last_ticks, quiet_since = -1, time.monotonic()
-    while time.monotonic() - started < LONGEST_RUN:
-        time.sleep(0.1)
-        if process.poll() is not None:
-            raise RuntimeError(f"ended early ({process.returncode})")
-        ticks, _ = cpu_and_peak(process.pid)
-        if ticks > last_ticks + 1:
-            last_ticks, quiet_since = ticks, time.monotonic()
-        elif time.monotonic() - quiet_since >= QUIET_SECONDS:
-            return ticks / TICK
-    raise RuntimeError("never went idle")
-
-
 def send_frame(program, payload, env, runtime):
     """CPU seconds the editor spends on one frame, from sending it until idle again."""
     process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        before = wait_idle(process)
+        before, _ = wait_idle(process)
         path = os.path.join(runtime, f"quillmere-{process.pid}")
         with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as channel:
             channel.connect(path)
@@ -59,7 +41,7 @@ def send_frame(program, payload, env, runtime):
             answer = channel.recv(64)
             if b"HANDLED" not in answer:
                 raise RuntimeError("the editor did not answer the frame")
-        return wait_idle(process) - before
+        return wait_idle(process)[0] - before
     finally:
         process.kill()
         process.wait()
@@ -71,13 +53,7 @@ def main():
     quillmere = os.path.join(build, "Quillmere", "Quillmere")
     writer = os.path.join(build, "bench", "bench_write_script")
     scite = shutil.which("scite") or shutil.which("SciTE")
-    work = tempfile.mkdtemp(prefix="long-line-bench-")
-    os.chmod(work, 0o700)
-    display = f":{200 + os.getpid() % 50}"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        time.sleep(1)
+    with private_display("long-line-bench-") as (work, env):
         script = os.path.join(work, "big.txt")
         subprocess.run([writer, script], check=True, stdout=subprocess.DEVNULL)
         ten = os.path.join(work, "line10.txt")
@@ -85,10 +61,6 @@ def main():
         one_line(script, ten, 10 * 2**20)
         prefix = "COMMAND=INSERTTEXTATCURSOR\u00acDATA=".encode()
         one_line(script, frame_file, FRAME_BYTES - len(prefix))
-        env = dict(os.environ, DISPLAY=display, HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"),
-                   XDG_RUNTIME_DIR=work)
-        for name in ("QT_QPA_PLATFORM", "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
-            env.pop(name, None)
         print(f"best of {rounds}, CPU until idle, less the program's own idle start")
         opened = {}
         for name, program in (("Quillmere", quillmere), ("SciTE", scite)):
@@ -107,9 +79,6 @@ def main():
         if "SciTE" in opened and "Quillmere" in opened:
             print(f"10 MB line open ratio Quillmere / SciTE: {opened['Quillmere'][0] / opened['SciTE'][0]:.2f}")
             print(f"16 MiB line frame / SciTE opening it: {frame / opened['SciTE'][1]:.2f}")
-    finally:
-        xvfb.kill()
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

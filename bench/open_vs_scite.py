@@ -7,6 +7,7 @@ Also prints the peak resident size with the script open and analysed, against th
 
 Usage: bench/open_vs_scite.py BUILD_DIR [rounds]   (needs Xvfb; SciTE from Debian's `scite`)
 """
+import contextlib
 import os
 import shutil
 import subprocess
@@ -31,27 +32,52 @@ def cpu_and_peak(pid):
     return ticks, peak
 
 
+def wait_idle(process):
+    """CPU seconds and peak bytes of a running process once its CPU time stops growing."""
+    started = time.monotonic()
+    last_ticks, peak = -1, 0
+    quiet_since = time.monotonic()
+    while time.monotonic() - started < LONGEST_RUN:
+        time.sleep(0.1)
+        if process.poll() is not None:
+            raise RuntimeError(f"{process.args[0]} ended early ({process.returncode})")
+        ticks, peak = cpu_and_peak(process.pid)
+        # One tick of slack: an idle program may still wake for a timer now and then.
+        if ticks > last_ticks + 1:
+            last_ticks, quiet_since = ticks, time.monotonic()
+        elif time.monotonic() - quiet_since >= QUIET_SECONDS:
+            return ticks / TICK, peak
+    raise RuntimeError(f"{process.args[0]} never went idle")
+
+
 def run_until_idle(command, env):
     """CPU seconds and peak bytes of command from exec until its CPU time stops growing."""
     process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        started = time.monotonic()
-        last_ticks, peak = -1, 0
-        quiet_since = time.monotonic()
-        while time.monotonic() - started < LONGEST_RUN:
-            time.sleep(0.1)
-            if process.poll() is not None:
-                raise RuntimeError(f"{command[0]} ended early ({process.returncode})")
-            ticks, peak = cpu_and_peak(process.pid)
-            # One tick of slack: an idle program may still wake for a timer now and then.
-            if ticks > last_ticks + 1:
-                last_ticks, quiet_since = ticks, time.monotonic()
-            elif time.monotonic() - quiet_since >= QUIET_SECONDS:
-                return ticks / TICK, peak
-        raise RuntimeError(f"{command[0]} never went idle")
+        return wait_idle(process)
     finally:
         process.kill()
         process.wait()
+
+
+@contextlib.contextmanager
+def private_display(prefix):
+    """A private Xvfb display and a throw-away home: the work folder and the programs' environment."""
+    work = tempfile.mkdtemp(prefix=prefix)
+    os.chmod(work, 0o700)
+    display = f":{150 + os.getpid() % 100}"
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(1)
+        env = dict(os.environ, DISPLAY=display, HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"),
+                   XDG_RUNTIME_DIR=work)
+        for name in ("QT_QPA_PLATFORM", "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
+            env.pop(name, None)
+        yield work, env
+    finally:
+        xvfb.kill()
+        shutil.rmtree(work, ignore_errors=True)
 
 
 def best(command, env, rounds):
@@ -65,19 +91,10 @@ def main():
     quillmere = os.path.join(build, "Quillmere", "Quillmere")
     writer = os.path.join(build, "bench", "bench_write_script")
     scite = shutil.which("scite") or shutil.which("SciTE")
-    work = tempfile.mkdtemp(prefix="open-bench-")
-    display = f":{150 + os.getpid() % 50}"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        time.sleep(1)
+    with private_display("open-bench-") as (work, env):
         script = os.path.join(work, "big.txt")
         subprocess.run([writer, script], check=True, stdout=subprocess.DEVNULL)
         size = os.path.getsize(script)
-        env = dict(os.environ, DISPLAY=display, HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"),
-                   XDG_RUNTIME_DIR=work)
-        for name in ("QT_QPA_PLATFORM", "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
-            env.pop(name, None)
         print(f"file {size / 2**20:.1f} MB, best of {rounds}, CPU from exec until idle")
         results = {}
         for name, program in (("Quillmere", quillmere), ("SciTE", scite)):
@@ -91,9 +108,6 @@ def main():
                   f"open {loaded - idle:6.2f} s   peak {peak / 2**20:6.1f} MB = {peak / size:4.2f} x file")
         if len(results) == 2 and results["SciTE"] > 0:
             print(f"open CPU ratio Quillmere / SciTE: {results['Quillmere'] / results['SciTE']:.2f}")
-    finally:
-        xvfb.kill()
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

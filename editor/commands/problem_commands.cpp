@@ -110,9 +110,9 @@ void ProblemCommands::projectClosed()
 
 void ProblemCommands::goTo(const ProblemRow &row)
 {
-    if (!row.file.isEmpty() && row.file != openPath()) {
-        if (!m_document.promptSaveModified() || !m_document.openScriptFile(row.file, false))
-            return;
-    }
-    m_checker.goTo(row.problem);
+    // A row of the text being edited, saved or not, needs no file.
+    if (row.file.isEmpty() || row.file == openPath())
+        m_checker.goTo(row.problem);
+    else
+        m_document.showScriptPlace(row.file, row.problem.line, row.problem.column, 0);
 }

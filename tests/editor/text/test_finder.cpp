@@ -30,8 +30,6 @@ private slots:
     void replace();
     void replaceAll_data();
     void replaceAll();
-    void replaceAllWithExpressionsAndSelection_data();
-    void replaceAllWithExpressionsAndSelection();
     void replaceAllIsOneUndoStep();
     void replaceAllLeavesReadOnlyTextAlone();
     void findDialogSearchesAndReports();
@@ -242,19 +240,38 @@ void TestFinder::replaceAll_data()
     QTest::addColumn<QString>("replacement");
     QTest::addColumn<bool>("matchCase");
     QTest::addColumn<bool>("wholeWord");
+    QTest::addColumn<bool>("regularExpression");
+    QTest::addColumn<int>("selectFrom");     // -1: the whole text, else Replace All in the selection
+    QTest::addColumn<int>("selectTo");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("plain") << "mes a; mes b;" << "mes" << "say" << false << false << 2 << "say a; say b;";
-    QTest::newRow("case") << "Mes mes MES" << "mes" << "x" << true << false << 1 << "Mes x MES";
-    QTest::newRow("any case") << "Mes mes MES" << "mes" << "x" << false << false << 3 << "x x x";
-    QTest::newRow("whole word") << "mes message mes" << "mes" << "x" << false << true << 2 << "x message x";
-    QTest::newRow("replacement holds the search text") << "a b a" << "a" << "aa" << false << false << 2
+    QTest::newRow("plain") << "mes a; mes b;" << "mes" << "say" << false << false << false << -1 << -1 << 2 << "say a; say b;";
+    QTest::newRow("case") << "Mes mes MES" << "mes" << "x" << true << false << false << -1 << -1 << 1 << "Mes x MES";
+    QTest::newRow("any case") << "Mes mes MES" << "mes" << "x" << false << false << false << -1 << -1 << 3 << "x x x";
+    QTest::newRow("whole word") << "mes message mes" << "mes" << "x" << false << true << false << -1 << -1 << 2 << "x message x";
+    QTest::newRow("replacement holds the search text") << "a b a" << "a" << "aa" << false << false << false << -1 << -1 << 2
                                                        << "aa b aa";
-    QTest::newRow("replacement is the search text") << "aaa" << "a" << "a" << false << false << 3 << "aaa";
-    QTest::newRow("removing") << "a,b,,c" << "," << "" << false << false << 3 << "abc";
-    QTest::newRow("nothing found") << "abc" << "z" << "y" << false << false << 0 << "abc";
-    QTest::newRow("line breaks") << "a\r\nb\r\n" << "\r\n" << ";" << false << false << 2 << "a;b;";
+    QTest::newRow("replacement is the search text") << "aaa" << "a" << "a" << false << false << false << -1 << -1 << 3 << "aaa";
+    QTest::newRow("removing") << "a,b,,c" << "," << "" << false << false << false << -1 << -1 << 3 << "abc";
+    QTest::newRow("nothing found") << "abc" << "z" << "y" << false << false << false << -1 << -1 << 0 << "abc";
+    QTest::newRow("line breaks") << "a\r\nb\r\n" << "\r\n" << ";" << false << false << false << -1 << -1 << 2 << "a;b;";
+    QTest::newRow("groups") << "getitem 501,1; getitem 7539,20;" << "getitem (\\d+),(\\d+)" << "getitem(\\1, \\2)"
+                            << true << false << true << -1 << -1 << 2 << "getitem(501, 1); getitem(7539, 20);";
+    QTest::newRow("whole match and escapes") << "a1b22" << "\\d+" << "<\\0>\\t" << true << false << true << -1 << -1 << 2
+                                             << "a<1>\tb<22>\t";
+    QTest::newRow("other backslashes kept") << "ab" << "b" << "\\\\x\\q" << true << false << true << -1 << -1 << 1 << "a\\x\\q";
+    QTest::newRow("plain text is not an expression") << "a.c abc" << "a.c" << "x" << true << false << false << -1 << -1 << 1
+                                                     << "x abc";
+    QTest::newRow("non-ASCII group") << "mes \"Élève\";" << "\"(.+)\"" << "'\\1'" << true << false << true << -1 << -1 << 1
+                                     << "mes 'Élève';";
+    QTest::newRow("invalid expression") << "(a)" << "(" << "x" << true << false << true << -1 << -1 << 0 << "(a)";
+    QTest::newRow("in the selection") << "mes a; mes b; mes c;" << "mes" << "say" << true << false << false << 7 << 13 << 1
+                                      << "mes a; say b; mes c;";
+    QTest::newRow("expression in the selection") << "x1 x2 x3" << "x(\\d)" << "y\\1" << true << false << true << 3 << 8 << 2
+                                                 << "x1 y2 y3";
+    QTest::newRow("match across the selection's end") << "abcabc" << "bca" << "-" << true << false << false << 0 << 3 << 0
+                                                      << "abcabc";
 }
 
 void TestFinder::replaceAll()
@@ -264,55 +281,6 @@ void TestFinder::replaceAll()
     QFETCH(QString, replacement);
     QFETCH(bool, matchCase);
     QFETCH(bool, wholeWord);
-    QFETCH(int, count);
-    QFETCH(QString, after);
-
-    EditControl control;
-    control.setText(text);
-    control.selectRange(control.textLength(), control.textLength());
-    Finder finder(control);
-    finder.setSearchText(search);
-    finder.setReplaceText(replacement);
-    // Neither the caret nor the wrap switch limits replacing all.
-    finder.setOptions(makeOptions(matchCase, wholeWord, false, true));
-    QCOMPARE(finder.replaceAll(), count);
-    QCOMPARE(control.text(), after);
-}
-
-void TestFinder::replaceAllWithExpressionsAndSelection_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("search");
-    QTest::addColumn<QString>("replacement");
-    QTest::addColumn<bool>("regularExpression");
-    QTest::addColumn<int>("selectFrom");     // -1: the whole text
-    QTest::addColumn<int>("selectTo");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("after");
-
-    QTest::newRow("groups") << "getitem 501,1; getitem 7539,20;" << "getitem (\\d+),(\\d+)" << "getitem(\\1, \\2)"
-                            << true << -1 << -1 << 2 << "getitem(501, 1); getitem(7539, 20);";
-    QTest::newRow("whole match and escapes") << "a1b22" << "\\d+" << "<\\0>\\t" << true << -1 << -1 << 2
-                                             << "a<1>\tb<22>\t";
-    QTest::newRow("other backslashes kept") << "ab" << "b" << "\\\\x\\q" << true << -1 << -1 << 1 << "a\\x\\q";
-    QTest::newRow("plain text is not an expression") << "a.c abc" << "a.c" << "x" << false << -1 << -1 << 1
-                                                     << "x abc";
-    QTest::newRow("non-ASCII group") << "mes \"Élève\";" << "\"(.+)\"" << "'\\1'" << true << -1 << -1 << 1
-                                     << "mes 'Élève';";
-    QTest::newRow("invalid expression") << "(a)" << "(" << "x" << true << -1 << -1 << 0 << "(a)";
-    QTest::newRow("in the selection") << "mes a; mes b; mes c;" << "mes" << "say" << false << 7 << 13 << 1
-                                      << "mes a; say b; mes c;";
-    QTest::newRow("expression in the selection") << "x1 x2 x3" << "x(\\d)" << "y\\1" << true << 3 << 8 << 2
-                                                 << "x1 y2 y3";
-    QTest::newRow("match across the selection's end") << "abcabc" << "bca" << "-" << false << 0 << 3 << 0
-                                                      << "abcabc";
-}
-
-void TestFinder::replaceAllWithExpressionsAndSelection()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, search);
-    QFETCH(QString, replacement);
     QFETCH(bool, regularExpression);
     QFETCH(int, selectFrom);
     QFETCH(int, selectTo);
@@ -323,10 +291,13 @@ void TestFinder::replaceAllWithExpressionsAndSelection()
     control.setText(text);
     if (selectFrom >= 0)
         control.selectRange(selectFrom, selectTo);
+    else
+        control.selectRange(control.textLength(), control.textLength());
     Finder finder(control);
     finder.setSearchText(search);
     finder.setReplaceText(replacement);
-    FindOptions options = makeOptions(true, false, true, true);
+    // Neither the caret nor the wrap switch limits replacing all; only "in selection" does.
+    FindOptions options = makeOptions(matchCase, wholeWord, false, true);
     options.regularExpression = regularExpression;
     options.inSelection = selectFrom >= 0;
     finder.setOptions(options);
