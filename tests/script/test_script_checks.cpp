@@ -67,6 +67,22 @@ QByteArray npc(const QByteArray &body, const QByteArray &name = "T")
     return "-\tscript\t" + name + "\t-1,{\n" + body + "}\n";
 }
 
+// Checks text as "b.txt" beside other as "a.txt": a.txt comes first, so its NPCs are the ones
+// defined first.
+std::vector<ScriptProblem> checkBeside(const QByteArray &other, const QByteArray &text)
+{
+    const auto profile = profileOf();
+    ScriptIndex index(profile->ignoreCase);
+    index.add("a.txt", std::make_shared<const ScriptModel>(
+                           BuildScriptModel(profile, std::string_view(other.constData(), size_t(other.size())))));
+    auto model = std::make_shared<const ScriptModel>(
+        BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size()))));
+    index.add("b.txt", model);
+    CheckOptions options;
+    options.path = "b.txt";
+    return CheckScript(*model, &index, options);
+}
+
 } // namespace
 
 class TestScriptChecks : public QObject
@@ -257,16 +273,7 @@ void TestScriptChecks::acrossFiles()
     QFETCH(QByteArray, other);
     QFETCH(QByteArray, text);
     QFETCH(QStringList, expected);
-    const auto profile = profileOf();
-    ScriptIndex index(profile->ignoreCase);
-    // "a.txt" comes first: its NPCs are the ones defined first.
-    index.add("a.txt", std::make_shared<const ScriptModel>(
-                           BuildScriptModel(profile, std::string_view(other.constData(), size_t(other.size())))));
-    auto model = std::make_shared<const ScriptModel>(BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size()))));
-    index.add("b.txt", model);
-    CheckOptions options;
-    options.path = "b.txt";
-    QCOMPARE(found(CheckScript(*model, &index, options)), expected);
+    QCOMPARE(found(checkBeside(other, text)), expected);
 }
 
 // A "}" left out inside an NPC is found at the brace that lacks it, as the indentation tells.
@@ -367,20 +374,14 @@ void TestScriptChecks::manyNames()
     QFETCH(QByteArray, text);
     QFETCH(QStringList, expected);
     QFETCH(QString, message);
-    const auto profile = profileOf();
-    ScriptIndex index(profile->ignoreCase);
-    index.add("a.txt", std::make_shared<const ScriptModel>(
-                           BuildScriptModel(profile, std::string_view(other.constData(), size_t(other.size())))));
-    auto model = std::make_shared<const ScriptModel>(BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size()))));
-    index.add("b.txt", model);
-    CheckOptions options;
-    options.path = "b.txt";
-    const std::vector<ScriptProblem> problems = CheckScript(*model, &index, options);
+    const std::vector<ScriptProblem> problems = checkBeside(other, text);
     QCOMPARE(found(problems), expected);
     QCOMPARE(QString::fromStdString(problems.back().message), message);
     // Alone, the file tells the same, by line.
     if (other.isEmpty())
-        QCOMPARE(found(CheckScript(*model, nullptr, {})), expected);
+        QCOMPARE(found(CheckScript(BuildScriptModel(profileOf(), std::string_view(text.constData(), size_t(text.size()))),
+                                   nullptr, {})),
+                 expected);
 }
 
 void TestScriptChecks::severities_data()
