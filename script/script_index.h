@@ -28,7 +28,11 @@ public:
     void remove(const std::string &path);
     void clear();
 
+    using Files = std::map<std::string, std::shared_ptr<const ScriptModel>>;
+
     const ScriptModel *model(const std::string &path) const;
+    // Every file's model, in path order.
+    const Files &files() const { return m_files; }
     size_t fileCount() const { return m_files.size(); }
 
     // The files defining a global function (a "function<TAB>script" header), first in path order.
@@ -46,7 +50,7 @@ private:
     bool hasLabel(std::string_view uniqueName, std::string_view label, int depth) const;
 
     bool m_ignoreCase;
-    std::map<std::string, std::shared_ptr<const ScriptModel>> m_files;   // by path, sorted
+    Files m_files;      // by path, sorted
     // Built on first use after a change. The names are views into the blocks of the models in
     // m_files, so that looking one up takes no copy of it; a change empties them first.
     mutable bool m_stale = false;

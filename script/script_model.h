@@ -45,6 +45,8 @@ struct ScriptBlock
     std::string uniqueName;             // the part after "::", else the whole name
     std::string source;                 // a duplicate's source NPC
     int line = 0;
+    int nameColumn = 0;                 // where the name stands on the header line
+    int sourceColumn = -1;              // where a duplicate's source stands; -1 without one
     int endLine = 0;                    // the line of the closing brace; the header's line without a body
     bool blankSeparated = false;        // its fields are separated by blanks: the server cannot read it
     std::vector<ScriptLabel> labels;    // in text order

@@ -485,6 +485,10 @@ size_t Parser::startBlock(const HeaderLine &header, size_t lineStart, size_t lin
     block.line = m_line;
     block.endLine = m_line;
     block.blankSeparated = header.blanks;
+    // Going to a definition lands on the name itself.
+    block.nameColumn = column(m_lineStart, uint32_t(header.name.data() - m_text.data()));
+    if (!header.source.empty())
+        block.sourceColumn = column(m_lineStart, uint32_t(header.source.data() - m_text.data()));
     m_model.blocks.push_back(std::move(block));
     m_block = int(m_model.blocks.size()) - 1;
     if (header.blanks)
