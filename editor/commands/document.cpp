@@ -127,7 +127,7 @@ bool Document::openScriptFile(const QString &path, bool quiet)
 
 bool Document::showScriptPlace(const QString &path, int line, int column, int length)
 {
-    const bool open = !m_fileName.isEmpty() && QFileInfo(m_fileName) == QFileInfo(path);
+    const bool open = path.isEmpty() || (!m_fileName.isEmpty() && QFileInfo(m_fileName) == QFileInfo(path));
     if (!open && (!promptSaveModified() || !openScriptFile(path, false)))
         return false;
     m_control.setSelection(line, column, line, column + length);

@@ -30,8 +30,8 @@ public:
     bool newScript();
     bool openScript();
     bool openScriptFile(const QString &path, bool quiet);
-    // Shows a place in a script: the open one, or path opened after asking about unsaved
-    // changes. Selects length characters from line and column (from 0) and puts the line in
+    // Shows a place in a script: the open one (an empty path names it too, untitled or not),
+    // or path opened after asking about unsaved changes. Selects length characters from line and column (from 0) and puts the line in
     // the upper part of the view.
     bool showScriptPlace(const QString &path, int line, int column, int length);
     bool insertScriptFile();

@@ -21,6 +21,7 @@
 #include "check_commands.h"
 #include "colour_swatches.h"
 #include "command_catalogue.h"
+#include "definition_commands.h"
 #include "dialog_seam.h"
 #include "document.h"
 #include "document_status.h"
@@ -40,6 +41,7 @@
 #include "problems_panel.h"
 #include "project_commands.h"
 #include "recent_files.h"
+#include "references_panel.h"
 #include "rule_line.h"
 #include "script_analyser.h"
 #include "script_checker.h"
@@ -242,6 +244,9 @@ void MainWindow::createControls()
         indexer->fileSaved(path);
     });
     connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, indexFiles);
+    auto *references = new ReferencesPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, references);
+    m_definitions = new DefinitionCommands(*m_textArea, *analysis, *indexer, *m_document, *references, this);
 }
 
 void MainWindow::createMenus()
@@ -425,6 +430,9 @@ void MainWindow::connectCommands()
     connect(findInFiles, &FindInFilesPanel::hitActivated, m_document, [this](const FileSearchHit &hit) {
         m_document->showScriptPlace(hit.path, hit.line, hit.column, hit.length);
     });
+    onCommand(Command::GoToDefinition, m_definitions, &DefinitionCommands::goToDefinition);
+    onCommand(Command::FindReferences, m_definitions, &DefinitionCommands::findReferences);
+    connect(m_definitions, &DefinitionCommands::statusText, this, &MainWindow::setStatusText);
 
     onCommand(Command::InsertNpc, m_insertCommands, [this] { m_insertCommands->launchModule(ModuleType::Npc); });
     onCommand(Command::InsertShop, m_insertCommands, [this] { m_insertCommands->launchModule(ModuleType::Shop); });

@@ -12,6 +12,7 @@
 
 class CaretInsertion;
 class CheckCommands;
+class DefinitionCommands;
 class DialogSeam;
 class InsertCommands;
 class Document;
@@ -121,6 +122,7 @@ private:
     ProblemsPanel *m_problemsPanel = nullptr;
     ProblemCommands *m_problemCommands = nullptr;
     OutlineList *m_outlineList = nullptr;
+    DefinitionCommands *m_definitions = nullptr;
     std::map<Command, QAction *> m_commands;
     QAction *m_firstHighlightingType = nullptr;
     ScriptServerChoice *m_scriptServer = nullptr;

@@ -33,6 +33,8 @@ const QList<MenuEntry> &mainMenuTable()
         {M::Search, "mSEARCHFINDINFILES", "Find in Files..", "Ctrl+Shift+F", C::FindInFiles, {}},
         {M::Search, "mSEPARATOR10", "-", "", {}, {}},
         {M::Search, "mSEARCHGOTOLINE", "Go to Line", "Ctrl+G", C::GoToLine, {}},
+        {M::Search, "mSEARCHGOTODEFINITION", "Go to Definition", "F12", C::GoToDefinition, {}},
+        {M::Search, "mSEARCHFINDREFERENCES", "Find References", "Shift+F12", C::FindReferences, {}},
         {M::Search, "mSEPARATOR11", "-", "", {}, {}},
         {M::Bar, "mINSERT", "Insert", "", {}, M::Insert},
         {M::Insert, "mINSERTNPC", "NPC", "", C::InsertNpc, {}},

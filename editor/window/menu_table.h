@@ -11,6 +11,7 @@ enum class Command {
     NewFile, OpenFile, InsertFile, SaveFile, SaveAs, Print, Quit,
     Undo, Redo, Cut, Copy, Paste, SelectAll,
     Find, FindNext, FindPrevious, Replace, GoToLine, FindInFiles,
+    GoToDefinition, FindReferences,
     InsertNpc, InsertShop, InsertMessage, InsertColourCode, BlankMessageTemplate,
     NewProject, OpenProject, CloseProject, ProjectProperties,
     CheckScript, CheckProject, ReportUnknownCommands,
