@@ -23,7 +23,8 @@ ReferencesPanel::ReferencesPanel(QWidget *parent)
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(2, 2, 2, 2);
     m_summary = new QLabel(body);
-    nameWidget(m_summary, QStringLiteral("lblReferences"), tr("Reference summary"));
+    // The label is heard by its text: the count and the name.
+    nameWidget(m_summary, QStringLiteral("lblReferences"));
     m_list = new QTreeWidget(body);
     nameWidget(m_list, QStringLiteral("lvwReferences"), tr("Reference list"));
     m_list->setAccessibleDescription(tr("Click a reference or press Enter on it to go there."));
@@ -33,6 +34,8 @@ ReferencesPanel::ReferencesPanel(QWidget *parent)
     m_list->setItemsExpandable(false);
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Five rows at least, however little room the text leaves the docks.
+    m_list->setMinimumHeight(m_list->fontMetrics().lineSpacing() * 7);
     m_list->header()->setStretchLastSection(true);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(TextColumn, QHeaderView::Stretch);
