@@ -143,6 +143,8 @@ private:
     size_t topLevel(size_t at);
     bool readHeader(size_t lineStart, size_t lineEnd, bool strict, HeaderLine *header) const;
     size_t startBlock(const HeaderLine &header, size_t lineStart, size_t lineEnd);
+    // Past the "}" that closes the "{" at brace, for a script that is not read.
+    size_t skipScript(size_t brace);
     void endBlock(int line);
 
     // Body level.
@@ -464,14 +466,57 @@ size_t Parser::topLevel(size_t at)
                 return size;
             continue;
         }
-        if (c == '}')
+        if (c == '}') {
             report(ProblemKind::Pairing, m_line, m_lineStart, uint32_t(at), 1, "'}' has no matching '{'");
-        else
+            at = end;
+            continue;
+        }
+        const std::string_view line = m_text.substr(at, end - at);
+        const size_t tab = line.find('\t');
+        const size_t nextTab = tab == std::string_view::npos ? tab : line.find('\t', tab + 1);
+        if (nextTab == std::string_view::npos || nextTab == tab + 1) {
             report(ProblemKind::BadLine, m_line, m_lineStart, uint32_t(at), uint32_t(end - at),
                    "The server cannot read this line: a header needs its fields separated by tabs");
-        at = end;
+            at = end;
+            continue;
+        }
+        // Tab-separated fields the loader still cannot take: say what is wrong with the word.
+        const std::string_view word = line.substr(tab + 1, nextTab - tab - 1);
+        if (!m_profile.header(word.substr(0, word.find('('))))
+            report(ProblemKind::BadLine, m_line, m_lineStart, uint32_t(at + tab + 1), uint32_t(word.size()),
+                   "'" + std::string(word.substr(0, 40)) + "' is not a header this server knows");
+        else
+            report(ProblemKind::BadLine, m_line, m_lineStart, uint32_t(at), uint32_t(end - at),
+                   "The server cannot read this header: a field is missing or its word is misspelt");
+        // The script after such a line is not read either: one finding, and reading goes on after
+        // its "}".
+        size_t last = end;
+        while (last > at && isBlank(m_text[last - 1]))
+            --last;
+        at = last > at && m_text[last - 1] == '{' ? skipScript(last - 1) : end;
     }
     return at;
+}
+
+size_t Parser::skipScript(size_t brace)
+{
+    ScriptTokenizer tokens(m_text, brace + 1);
+    int depth = 1;
+    for (;;) {
+        const ScriptToken token = tokens.next();
+        if (token.kind == TokenKind::End)
+            return m_text.size();
+        if (token.kind == TokenKind::LineEnd) {
+            ++m_line;
+            m_lineStart = token.start + token.length;
+        } else if (token.kind == TokenKind::Punct && token.length == 1) {
+            const char c = m_text[token.start];
+            if (c == '{')
+                ++depth;
+            else if (c == '}' && --depth == 0)
+                return token.start + 1;
+        }
+    }
 }
 
 size_t Parser::startBlock(const HeaderLine &header, size_t lineStart, size_t lineEnd)
