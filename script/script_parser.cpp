@@ -944,8 +944,13 @@ void Parser::statementToken()
         completeStatement();
     }
     StatementFrame &top = m_frames.back();
-    const StatementFrame inherit{Frame::Brace, top.loops, top.switches, top.switchFrame, token.start, token.line,
-                                 token.lineStart, indentOf(token.lineStart)};
+    // What a construct opened here takes from the one around it; the indentation is read only
+    // for those, since most statements open nothing.
+    const auto inherit = [this, &token] {
+        const StatementFrame &around = m_frames.back();
+        return StatementFrame{Frame::Brace, around.loops, around.switches, around.switchFrame, token.start,
+                              token.line, token.lineStart, indentOf(token.lineStart)};
+    };
     if (top.frame == Frame::DoWhile) {
         if (token.kind != TokenKind::Word || keyword(textOf(token)) != Keyword::While) {
             report(ProblemKind::Syntax, token, "'do' needs 'while (...)' after its statement");
@@ -976,7 +981,7 @@ void Parser::statementToken()
                 ++m_overflow;
                 return;
             }
-            StatementFrame brace = inherit;
+            StatementFrame brace = inherit();
             m_frames.push_back(brace);
             return;
         }
@@ -1046,7 +1051,7 @@ void Parser::statementToken()
             recover();
             return;
         }
-        StatementFrame frame = inherit;
+        StatementFrame frame = inherit();
         frame.frame = word == Keyword::If ? Frame::If : word == Keyword::While ? Frame::Loop : Frame::Switch;
         if (word == Keyword::While)
             ++frame.loops;
@@ -1072,7 +1077,7 @@ void Parser::statementToken()
             return;
         }
         advance();
-        StatementFrame frame = inherit;
+        StatementFrame frame = inherit();
         frame.frame = Frame::Loop;
         ++frame.loops;
         m_frames.push_back(frame);
@@ -1086,7 +1091,7 @@ void Parser::statementToken()
         return;
     }
     case Keyword::Do: {
-        StatementFrame frame = inherit;
+        StatementFrame frame = inherit();
         frame.frame = Frame::Do;
         ++frame.loops;
         m_frames.push_back(frame);
@@ -1179,7 +1184,7 @@ void Parser::statementToken()
         block.functions.push_back({std::string(textOf(name)), name.line, column(name.lineStart, name.start), defined});
         if (defined) {
             advance();
-            StatementFrame frame = inherit;
+            StatementFrame frame = inherit();
             frame.frame = Frame::LocalFunction;
             frame.loops = 0;
             frame.switches = 0;
