@@ -4,6 +4,7 @@
 #include "script_tokenizer.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -1585,9 +1586,21 @@ bool Parser::anyHeader() const
 
 ScriptModel Parser::build()
 {
-    // Scripts hold a block for every few hundred bytes: room for them saves moving them all as
-    // they come (pages never written are never taken from the system).
-    m_model.blocks.reserve(m_text.size() / 256 + 4);
+    // A block starts a line, and not with a blank, a comment or a "}": those lines bound the
+    // blocks. Room for them all at once spares moving every block as the list grows, and the
+    // moment when old and new storage are both held (pages never written are never taken from
+    // the system). Text with lone CR line ends falls back to a block per few hundred bytes.
+    size_t lineStarts = 0;
+    const char *const end = m_text.data() + m_text.size();
+    for (const char *at = m_text.data(); at < end;) {
+        const char c = *at;
+        lineStarts += !isBlank(c) && c != '\n' && c != '\r' && c != '/' && c != '}';
+        at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
+        if (!at)
+            break;
+        ++at;
+    }
+    m_model.blocks.reserve(std::max(lineStarts, m_text.find('\n') == std::string_view::npos ? m_text.size() / 256 : 0) + 4);
     topLevel(0);
     // Lines as an editor counts them, without the empty one after a final line end.
     const bool endsLine = !m_text.empty() && (m_text.back() == '\n' || m_text.back() == '\r');
