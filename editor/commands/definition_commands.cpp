@@ -54,6 +54,7 @@ DefinitionCommands::DefinitionCommands(EditControl &control, AnalysisService &an
     connect(&m_analysis, &AnalysisService::modelReady, this, &DefinitionCommands::analysed);
     connect(&m_control, &EditControl::textEdited, this, [this] { m_pending = Lookup::None; });
     connect(&m_panel, &ReferencesPanel::referenceChosen, this, &DefinitionCommands::goToReference);
+    connect(&m_document, &Document::scriptReplaced, &m_panel, &ReferencesPanel::dropUntitledRows);
 }
 
 DefinitionCommands::~DefinitionCommands() = default;

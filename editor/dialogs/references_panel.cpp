@@ -54,6 +54,25 @@ ReferencesPanel::ReferencesPanel(QWidget *parent)
 
 void ReferencesPanel::showReferences(const QString &name, const QList<ReferenceRow> &rows)
 {
+    m_name = name;
+    fill(rows);
+    show();
+    raise();
+}
+
+void ReferencesPanel::dropUntitledRows()
+{
+    QList<ReferenceRow> kept;
+    for (const ReferenceRow &row : std::as_const(m_rows))
+        if (!row.path.isEmpty())
+            kept << row;
+    if (kept.size() != m_rows.size())
+        fill(kept);
+}
+
+void ReferencesPanel::fill(const QList<ReferenceRow> &rows)
+{
+    const QString &name = m_name;
     m_rows = rows;
     m_list->clear();
     QSet<QString> files;
@@ -75,8 +94,6 @@ void ReferencesPanel::showReferences(const QString &name, const QList<ReferenceR
                                       : tr("%1 to '%2' in %3.").arg(uses, name, in));
     if (!items.isEmpty())
         m_list->setCurrentItem(items.first());
-    show();
-    raise();
 }
 
 const QList<ReferenceRow> &ReferencesPanel::rows() const

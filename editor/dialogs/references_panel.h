@@ -35,6 +35,8 @@ public:
 
     // Replaces the list with the uses of name and shows the panel; the first row is current.
     void showReferences(const QString &name, const QList<ReferenceRow> &rows);
+    // The untitled script's rows go once another script takes its place: they named its text.
+    void dropUntitledRows();
     const QList<ReferenceRow> &rows() const;
     QTreeWidget &list() const;
     // The line above the list: how many uses of what, in how many files.
@@ -47,9 +49,11 @@ Q_SIGNALS:
     void referenceChosen(const ReferenceRow &row);
 
 private:
+    void fill(const QList<ReferenceRow> &rows);
     void rowChosen(int row);
 
     QLabel *m_summary = nullptr;
     QTreeWidget *m_list = nullptr;
     QList<ReferenceRow> m_rows;
+    QString m_name;
 };

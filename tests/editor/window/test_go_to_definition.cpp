@@ -25,6 +25,7 @@ const QByteArray Profile = "name = Test Server\n"
                            "script script body state\n"
                            "[commands]\n"
                            "end -\n"
+                           "goto l label\n"
                            "return ? value\n"
                            "callfunc s* function, argument\n"
                            "donpcevent s event\n";
@@ -185,6 +186,37 @@ private Q_SLOTS:
         f.editor().getCursorPosition(&line, &at);
         QCOMPARE(line + 1, rows.last().section(QLatin1Char('|'), 1, 1).toInt());
         QCOMPARE(f.editor().selectedText(), summary.section(QLatin1Char('\''), 1, 1));
+    }
+
+    // The rows of an untitled script name its text: another script in its place drops them.
+    void untitledRowsGoWithTheirScript_data()
+    {
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("the script stays") << false << 2;
+        QTest::newRow("New replaces it") << true << 0;
+    }
+
+    void untitledRowsGoWithTheirScript()
+    {
+        QFETCH(bool, replaced);
+        QFETCH(int, rows);
+        Fixture f;
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.editor().setText(QStringLiteral("-\tscript\tGuide\t-1,{\n\tgoto L_End;\nL_End:\n\tend;\n}\n"));
+        f.editor().setFocus();
+        f.editor().setCursorPosition(1, 8);
+        QTest::keyClick(&f.editor(), Qt::Key_F12, Qt::ShiftModifier);
+        auto *panel = f.window.findChild<ReferencesPanel *>();
+        QTRY_COMPARE(panel->rows().size(), 2);
+        QCOMPARE(panel->list().topLevelItem(0)->text(ReferencesPanel::FileColumn), QStringLiteral("(untitled)"));
+        if (replaced) {
+            f.dialogs.msgBoxAnswers.enqueue(MsgBoxAnswer::No);
+            QVERIFY(f.window.document()->newScript());
+        }
+        QCOMPARE(panel->rows().size(), rows);
+        QCOMPARE(panel->list().topLevelItemCount(), rows);
     }
 };
 
