@@ -642,11 +642,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     SaveWindowMetrics(this, m_paths.SettingsIniFile);
     m_panes->storeWidth();
-    m_lastSession->store();
     if (!m_closeConfirmed && !m_document->promptSaveModified()) {
         event->ignore();
         return;
     }
+    // After the question, so a script saved under a new name is the one noted.
+    m_lastSession->store();
     event->accept();
 }
 

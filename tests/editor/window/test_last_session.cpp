@@ -25,36 +25,40 @@ private Q_SLOTS:
 
 void TestLastSession::nextStart_data()
 {
-    // The first run: the switch, and whether a project and a script are open (the script's
-    // caret on line 7). Between the runs a file may go. The second run: whether the command
-    // line names a script, then what is open.
+    // The first run: the switch, whether a project is open, and the script: "guard.txt" opened
+    // with its caret on line 7, "" for none, or "new.txt" for an untitled script typed into and
+    // saved under that name when the window closes. Between the runs a file may go. The second
+    // run: whether the command line names a script, then what is open.
     QTest::addColumn<bool>("restore");
     QTest::addColumn<bool>("withProject");
-    QTest::addColumn<bool>("withScript");
+    QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("removed");
     QTest::addColumn<bool>("scriptNamed");
     QTest::addColumn<bool>("projectBack");
-    QTest::addColumn<bool>("scriptBack");
+    QTest::addColumn<QString>("scriptBack");
     QTest::addColumn<int>("line");
 
-    QTest::newRow("off: the start is a fresh one") << false << true << true << "" << false << false << false << 1;
-    QTest::newRow("on: project, script and line") << true << true << true << "" << false << true << true << 7;
-    QTest::newRow("on: a script without a project") << true << false << true << "" << false << false << true << 7;
-    QTest::newRow("on: the script is gone") << true << true << true << "scripts/guard.txt" << false << true << false << 1;
-    QTest::newRow("on: the project is gone") << true << true << true << "town.prj" << false << false << true << 7;
-    QTest::newRow("on: the command line names a script") << true << true << true << "" << true << true << false << 1;
-    QTest::newRow("on: nothing was open") << true << false << false << "" << false << false << false << 1;
+    const QString guard = QStringLiteral("guard.txt");
+    QTest::newRow("off: the start is a fresh one") << false << true << guard << "" << false << false << "" << 1;
+    QTest::newRow("on: project, script and line") << true << true << guard << "" << false << true << guard << 7;
+    QTest::newRow("on: a script without a project") << true << false << guard << "" << false << false << guard << 7;
+    QTest::newRow("on: the script is gone") << true << true << guard << "scripts/guard.txt" << false << true << "" << 1;
+    QTest::newRow("on: the project is gone") << true << true << guard << "town.prj" << false << false << guard << 7;
+    QTest::newRow("on: the command line names a script") << true << true << guard << "" << true << true << "" << 1;
+    QTest::newRow("on: nothing was open") << true << false << "" << "" << false << false << "" << 1;
+    QTest::newRow("on: saved under a new name on closing") << true << false << "new.txt" << "" << false << false
+                                                           << "new.txt" << 2;
 }
 
 void TestLastSession::nextStart()
 {
     QFETCH(bool, restore);
     QFETCH(bool, withProject);
-    QFETCH(bool, withScript);
+    QFETCH(QString, script);
     QFETCH(QString, removed);
     QFETCH(bool, scriptNamed);
     QFETCH(bool, projectBack);
-    QFETCH(bool, scriptBack);
+    QFETCH(QString, scriptBack);
     QFETCH(int, line);
 
     TempTree tree;
@@ -62,10 +66,10 @@ void TestLastSession::nextStart()
     QByteArray lines;
     for (int i = 1; i <= 40; ++i)
         lines += "mes \"line " + QByteArray::number(i) + "\";\n";
-    const QString script = tree.write(QStringLiteral("scripts/guard.txt"), lines);
+    const QString guard = tree.write(QStringLiteral("scripts/guard.txt"), lines);
     const QString project = tree.write(QStringLiteral("town.prj"),
                                        "[Project Information]\nEditor Version=1\nTotal Files=1\n[Project Files]\n"
-                                       "001-File=FILENAME=" + script.toUtf8() + "\n");
+                                       "001-File=FILENAME=" + guard.toUtf8() + "\n");
     ScriptedDialogs dialogs;
     {
         MainWindow first(tree.paths(), dialogs);
@@ -76,9 +80,14 @@ void TestLastSession::nextStart()
             item->trigger();
         if (withProject)
             QVERIFY(first.projectCommands()->openProject(project));
-        if (withScript) {
-            QVERIFY(first.document()->openScriptFile(script, false));
+        if (script == QLatin1String("guard.txt")) {
+            QVERIFY(first.document()->openScriptFile(guard, false));
             first.editControl()->goToLine(7);
+        } else if (!script.isEmpty()) {
+            QTest::keyClicks(first.editControl(), QStringLiteral("mes \"hi\";"));
+            QTest::keyClick(first.editControl(), Qt::Key_Return);
+            dialogs.msgBoxAnswers.enqueue(MsgBoxAnswer::Yes);
+            dialogs.fileNames.enqueue(tree.path(QStringLiteral("scripts/") + script));
         }
         QVERIFY(first.close());
     }
@@ -89,7 +98,8 @@ void TestLastSession::nextStart()
     QCOMPARE(menuItem(second, QStringLiteral("mOPTIONSRESTORESESSION"))->isChecked(), restore);
     second.lastSession()->restore(scriptNamed);
     QCOMPARE(second.projectCommands()->projectPath(), projectBack ? project : QString());
-    QCOMPARE(second.document()->scriptFileName(), scriptBack ? script : QString());
+    QCOMPARE(second.document()->scriptFileName(),
+             scriptBack.isEmpty() ? QString() : tree.path(QStringLiteral("scripts/") + scriptBack));
     int caretLine = 0;
     int column = 0;
     second.editControl()->getCursorPosition(&caretLine, &column);
