@@ -247,7 +247,7 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
         if (!named(block))
             continue;
         if (indexed == &context.model) {
-            const std::vector<ScriptIndex::Place> *places = context.index->npc(block.uniqueName);
+            const ScriptIndex::Places *places = context.index->npc(block.uniqueName);
             if (!places || places->size() < 2 || places->front().block == &block)
                 continue;
             const ScriptIndex::Place &first = places->front();

@@ -24,6 +24,21 @@ ScriptIndex::ScriptIndex(bool ignoreCase)
 {
 }
 
+ScriptIndex::ScriptIndex(const ScriptIndex &other)
+    : m_ignoreCase(other.m_ignoreCase)
+    , m_files(other.m_files)
+    , m_stale(true)
+{
+}
+
+ScriptIndex &ScriptIndex::operator=(const ScriptIndex &other)
+{
+    m_ignoreCase = other.m_ignoreCase;
+    m_files = other.m_files;
+    m_stale = true;
+    return *this;
+}
+
 void ScriptIndex::add(const std::string &path, std::shared_ptr<const ScriptModel> model)
 {
     // The tables may name blocks of the model replaced here: stale, they are rebuilt before any
@@ -50,42 +65,109 @@ const ScriptModel *ScriptIndex::model(const std::string &path) const
     return it == m_files.end() ? nullptr : it->second.get();
 }
 
+template <typename Visit>
+void ScriptIndex::NameTable::build(Visit visit)
+{
+    m_places.clear();
+    m_names.clear();
+    m_groups.clear();
+    // First the groups and their sizes, then the places in their groups' order.
+    std::vector<uint32_t> groups;
+    visit([&groups](std::string_view, const Place &) { groups.push_back(0); });
+    uint32_t size = 16;
+    while (size < groups.size() * 2)
+        size *= 2;
+    m_slots.assign(size, 0);
+    m_mask = size - 1;
+    std::vector<uint32_t> counts;
+    size_t at = 0;
+    visit([this, &groups, &counts, &at](std::string_view name, const Place &) {
+        const uint32_t slot = slotOf(name);
+        if (m_slots[slot] == 0) {
+            m_names.push_back(name);
+            m_slots[slot] = uint32_t(m_names.size());
+        }
+        const uint32_t group = m_slots[slot] - 1;
+        if (group == counts.size())
+            counts.push_back(0);
+        ++counts[group];
+        groups[at++] = group;
+    });
+    std::vector<uint32_t> filled(counts.size());
+    for (size_t group = 1; group < counts.size(); ++group)
+        filled[group] = filled[group - 1] + counts[group - 1];
+    m_places.resize(groups.size());
+    at = 0;
+    visit([this, &groups, &filled, &at](std::string_view, const Place &place) {
+        m_places[filled[groups[at++]]++] = place;
+    });
+    // Each group's end is where filling it stopped.
+    m_groups.resize(counts.size());
+    for (size_t group = 0; group < counts.size(); ++group)
+        m_groups[group] = {m_places.data() + (filled[group] - counts[group]), m_places.data() + filled[group]};
+}
+
+uint32_t ScriptIndex::NameTable::slotOf(std::string_view name) const
+{
+    uint32_t at = uint32_t(std::hash<std::string_view>()(name)) & m_mask;
+    while (m_slots[at] != 0 && m_names[m_slots[at] - 1] != name)
+        at = (at + 1) & m_mask;
+    return at;
+}
+
+const ScriptIndex::Places *ScriptIndex::NameTable::find(std::string_view name) const
+{
+    if (m_slots.empty())
+        return nullptr;
+    const uint32_t group = m_slots[slotOf(name)];
+    return group == 0 ? nullptr : &m_groups[group - 1];
+}
+
 void ScriptIndex::rebuild() const
 {
     if (!m_stale)
         return;
-    m_functions.clear();
-    m_npcs.clear();
-    size_t blocks = 0;
-    for (const auto &file : m_files)
-        blocks += file.second ? file.second->blocks.size() : 0;
-    m_npcs.reserve(blocks);
     // Files in path order, blocks in text order: the first place of a name is the first listed.
-    for (const auto &[path, model] : m_files) {
-        if (!model)
-            continue;
-        for (const ScriptBlock &block : model->blocks) {
-            if (block.kind == BlockKind::Function)
-                m_functions[block.name].push_back({path, &block});
-            else if (block.kind != BlockKind::Monster && block.kind != BlockKind::MapFlag && !block.uniqueName.empty())
-                m_npcs[block.uniqueName].push_back({path, &block});
+    const auto blocksWhere = [this](auto wanted) {
+        return [this, wanted](auto add) {
+            for (const auto &[path, model] : m_files) {
+                if (!model)
+                    continue;
+                for (const ScriptBlock &block : model->blocks)
+                    if (wanted(block))
+                        add(wanted.name(block), Place{path, &block});
+            }
+        };
+    };
+    struct Functions
+    {
+        bool operator()(const ScriptBlock &block) const { return block.kind == BlockKind::Function; }
+        std::string_view name(const ScriptBlock &block) const { return block.name; }
+    };
+    struct Npcs
+    {
+        bool operator()(const ScriptBlock &block) const
+        {
+            return block.kind != BlockKind::Function && block.kind != BlockKind::Monster
+                   && block.kind != BlockKind::MapFlag && !block.uniqueName.empty();
         }
-    }
+        std::string_view name(const ScriptBlock &block) const { return block.uniqueName; }
+    };
+    m_functions.build(blocksWhere(Functions()));
+    m_npcs.build(blocksWhere(Npcs()));
     m_stale = false;
 }
 
-const std::vector<ScriptIndex::Place> *ScriptIndex::globalFunction(std::string_view name) const
+const ScriptIndex::Places *ScriptIndex::globalFunction(std::string_view name) const
 {
     rebuild();
-    const auto it = m_functions.find(name);
-    return it == m_functions.end() ? nullptr : &it->second;
+    return m_functions.find(name);
 }
 
-const std::vector<ScriptIndex::Place> *ScriptIndex::npc(std::string_view uniqueName) const
+const ScriptIndex::Places *ScriptIndex::npc(std::string_view uniqueName) const
 {
     rebuild();
-    const auto it = m_npcs.find(uniqueName);
-    return it == m_npcs.end() ? nullptr : &it->second;
+    return m_npcs.find(uniqueName);
 }
 
 bool ScriptIndex::npcHasLabel(std::string_view uniqueName, std::string_view label) const
@@ -95,7 +177,7 @@ bool ScriptIndex::npcHasLabel(std::string_view uniqueName, std::string_view labe
 
 bool ScriptIndex::hasLabel(std::string_view uniqueName, std::string_view label, int depth) const
 {
-    const std::vector<Place> *places = npc(uniqueName);
+    const Places *places = npc(uniqueName);
     if (!places)
         return false;
     for (const Place &place : *places) {

@@ -1,11 +1,11 @@
 // ScriptIndex: what a set of script files defines, for the checks that look beyond one file.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "script_model.h"
@@ -20,8 +20,24 @@ public:
         const ScriptBlock *block = nullptr;     // held by the file's model, which the index keeps
     };
 
+    // The places of one name, in the order the index lists them.
+    struct Places
+    {
+        const Place *first = nullptr;
+        const Place *last = nullptr;
+
+        size_t size() const { return size_t(last - first); }
+        const Place &front() const { return *first; }
+        const Place *begin() const { return first; }
+        const Place *end() const { return last; }
+    };
+
     // ignoreCase: labels are compared as the profile compares them.
     explicit ScriptIndex(bool ignoreCase = true);
+    // A copy holds the same files and builds its own look-up tables: the original's point into
+    // the original.
+    ScriptIndex(const ScriptIndex &other);
+    ScriptIndex &operator=(const ScriptIndex &other);
 
     // Adds the model of the file at path, or replaces the one it had.
     void add(const std::string &path, std::shared_ptr<const ScriptModel> model);
@@ -32,9 +48,9 @@ public:
     size_t fileCount() const { return m_files.size(); }
 
     // The files defining a global function (a "function<TAB>script" header), first in path order.
-    const std::vector<Place> *globalFunction(std::string_view name) const;
+    const Places *globalFunction(std::string_view name) const;
     // The NPCs with a unique name, in path and line order.
-    const std::vector<Place> *npc(std::string_view uniqueName) const;
+    const Places *npc(std::string_view uniqueName) const;
     // Whether some NPC of that unique name has label.
     bool npcHasLabel(std::string_view uniqueName, std::string_view label) const;
 
@@ -42,6 +58,28 @@ public:
     void prepare() const { rebuild(); }
 
 private:
+    // Names and their places: the places in one list, grouped by name in the order added, and
+    // the names found through an open-addressed table. A large script holds hundreds of thousands
+    // of NPC names; a list and a table node for each cost more than reading the script did.
+    class NameTable
+    {
+    public:
+        // visit(add) calls add(name, place) for every place, the same way each time it is called.
+        template <typename Visit>
+        void build(Visit visit);
+        const Places *find(std::string_view name) const;
+
+    private:
+        // The slot that holds name, or the empty one where it would go.
+        uint32_t slotOf(std::string_view name) const;
+
+        std::vector<Place> m_places;
+        std::vector<std::string_view> m_names;  // a group's name
+        std::vector<Places> m_groups;
+        std::vector<uint32_t> m_slots;          // a group's index + 1, or 0 for none
+        uint32_t m_mask = 0;
+    };
+
     void rebuild() const;
     bool hasLabel(std::string_view uniqueName, std::string_view label, int depth) const;
 
@@ -50,6 +88,6 @@ private:
     // Built on first use after a change. The names are views into the blocks of the models in
     // m_files, so that looking one up takes no copy of it; a change empties them first.
     mutable bool m_stale = false;
-    mutable std::unordered_map<std::string_view, std::vector<Place>> m_functions;
-    mutable std::unordered_map<std::string_view, std::vector<Place>> m_npcs;
+    mutable NameTable m_functions;
+    mutable NameTable m_npcs;
 };

@@ -4,6 +4,7 @@
 #include "script_tokenizer.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -143,6 +144,8 @@ private:
     size_t topLevel(size_t at);
     bool readHeader(size_t lineStart, size_t lineEnd, bool strict, HeaderLine *header) const;
     size_t startBlock(const HeaderLine &header, size_t lineStart, size_t lineEnd);
+    // Past the "}" that closes the "{" at brace, for a script that is not read.
+    size_t skipScript(size_t brace);
     void endBlock(int line);
 
     // Body level.
@@ -464,14 +467,57 @@ size_t Parser::topLevel(size_t at)
                 return size;
             continue;
         }
-        if (c == '}')
+        if (c == '}') {
             report(ProblemKind::Pairing, m_line, m_lineStart, uint32_t(at), 1, "'}' has no matching '{'");
-        else
+            at = end;
+            continue;
+        }
+        const std::string_view line = m_text.substr(at, end - at);
+        const size_t tab = line.find('\t');
+        const size_t nextTab = tab == std::string_view::npos ? tab : line.find('\t', tab + 1);
+        if (nextTab == std::string_view::npos || nextTab == tab + 1) {
             report(ProblemKind::BadLine, m_line, m_lineStart, uint32_t(at), uint32_t(end - at),
                    "The server cannot read this line: a header needs its fields separated by tabs");
-        at = end;
+            at = end;
+            continue;
+        }
+        // Tab-separated fields the loader still cannot take: say what is wrong with the word.
+        const std::string_view word = line.substr(tab + 1, nextTab - tab - 1);
+        if (!m_profile.header(word.substr(0, word.find('('))))
+            report(ProblemKind::BadLine, m_line, m_lineStart, uint32_t(at + tab + 1), uint32_t(word.size()),
+                   "'" + std::string(word.substr(0, 40)) + "' is not a header this server knows");
+        else
+            report(ProblemKind::BadLine, m_line, m_lineStart, uint32_t(at), uint32_t(end - at),
+                   "The server cannot read this header: a field is missing or its word is misspelt");
+        // The script after such a line is not read either: one finding, and reading goes on after
+        // its "}".
+        size_t last = end;
+        while (last > at && isBlank(m_text[last - 1]))
+            --last;
+        at = last > at && m_text[last - 1] == '{' ? skipScript(last - 1) : end;
     }
     return at;
+}
+
+size_t Parser::skipScript(size_t brace)
+{
+    ScriptTokenizer tokens(m_text, brace + 1);
+    int depth = 1;
+    for (;;) {
+        const ScriptToken token = tokens.next();
+        if (token.kind == TokenKind::End)
+            return m_text.size();
+        if (token.kind == TokenKind::LineEnd) {
+            ++m_line;
+            m_lineStart = token.start + token.length;
+        } else if (token.kind == TokenKind::Punct && token.length == 1) {
+            const char c = m_text[token.start];
+            if (c == '{')
+                ++depth;
+            else if (c == '}' && --depth == 0)
+                return token.start + 1;
+        }
+    }
 }
 
 size_t Parser::startBlock(const HeaderLine &header, size_t lineStart, size_t lineEnd)
@@ -899,8 +945,13 @@ void Parser::statementToken()
         completeStatement();
     }
     StatementFrame &top = m_frames.back();
-    const StatementFrame inherit{Frame::Brace, top.loops, top.switches, top.switchFrame, token.start, token.line,
-                                 token.lineStart, indentOf(token.lineStart)};
+    // What a construct opened here takes from the one around it; the indentation is read only
+    // for those, since most statements open nothing.
+    const auto inherit = [this, &token] {
+        const StatementFrame &around = m_frames.back();
+        return StatementFrame{Frame::Brace, around.loops, around.switches, around.switchFrame, token.start,
+                              token.line, token.lineStart, indentOf(token.lineStart)};
+    };
     if (top.frame == Frame::DoWhile) {
         if (token.kind != TokenKind::Word || keyword(textOf(token)) != Keyword::While) {
             report(ProblemKind::Syntax, token, "'do' needs 'while (...)' after its statement");
@@ -931,7 +982,7 @@ void Parser::statementToken()
                 ++m_overflow;
                 return;
             }
-            StatementFrame brace = inherit;
+            StatementFrame brace = inherit();
             m_frames.push_back(brace);
             return;
         }
@@ -1001,7 +1052,7 @@ void Parser::statementToken()
             recover();
             return;
         }
-        StatementFrame frame = inherit;
+        StatementFrame frame = inherit();
         frame.frame = word == Keyword::If ? Frame::If : word == Keyword::While ? Frame::Loop : Frame::Switch;
         if (word == Keyword::While)
             ++frame.loops;
@@ -1027,7 +1078,7 @@ void Parser::statementToken()
             return;
         }
         advance();
-        StatementFrame frame = inherit;
+        StatementFrame frame = inherit();
         frame.frame = Frame::Loop;
         ++frame.loops;
         m_frames.push_back(frame);
@@ -1041,7 +1092,7 @@ void Parser::statementToken()
         return;
     }
     case Keyword::Do: {
-        StatementFrame frame = inherit;
+        StatementFrame frame = inherit();
         frame.frame = Frame::Do;
         ++frame.loops;
         m_frames.push_back(frame);
@@ -1134,7 +1185,7 @@ void Parser::statementToken()
         block.functions.push_back({std::string(textOf(name)), name.line, column(name.lineStart, name.start), defined});
         if (defined) {
             advance();
-            StatementFrame frame = inherit;
+            StatementFrame frame = inherit();
             frame.frame = Frame::LocalFunction;
             frame.loops = 0;
             frame.switches = 0;
@@ -1535,9 +1586,21 @@ bool Parser::anyHeader() const
 
 ScriptModel Parser::build()
 {
-    // Scripts hold a block for every few hundred bytes: room for them saves moving them all as
-    // they come (pages never written are never taken from the system).
-    m_model.blocks.reserve(m_text.size() / 256 + 4);
+    // A block starts a line, and not with a blank, a comment or a "}": those lines bound the
+    // blocks. Room for them all at once spares moving every block as the list grows, and the
+    // moment when old and new storage are both held (pages never written are never taken from
+    // the system). Text with lone CR line ends falls back to a block per few hundred bytes.
+    size_t lineStarts = 0;
+    const char *const end = m_text.data() + m_text.size();
+    for (const char *at = m_text.data(); at < end;) {
+        const char c = *at;
+        lineStarts += !isBlank(c) && c != '\n' && c != '\r' && c != '/' && c != '}';
+        at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
+        if (!at)
+            break;
+        ++at;
+    }
+    m_model.blocks.reserve(std::max(lineStarts, m_text.find('\n') == std::string_view::npos ? m_text.size() / 256 : 0) + 4);
     topLevel(0);
     // Lines as an editor counts them, without the empty one after a final line end.
     const bool endsLine = !m_text.empty() && (m_text.back() == '\n' || m_text.back() == '\r');

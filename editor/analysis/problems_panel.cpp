@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QShowEvent>
+#include <QSortFilterProxyModel>
 #include <QStyle>
 #include <QTreeView>
 
@@ -15,6 +16,29 @@ namespace {
 
 const QString SettingsSection = QStringLiteral("View");
 const QString ShownKey = QStringLiteral("Problems Panel");
+
+// The list's columns without File while it holds one script. A hidden view column would still be
+// read out by screen readers, which take the columns from the model.
+class ShownColumns : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void setFileShown(bool shown)
+    {
+        m_fileShown = shown;
+        invalidateColumnsFilter();
+    }
+
+protected:
+    bool filterAcceptsColumn(int column, const QModelIndex &) const override
+    {
+        return m_fileShown || column != ProblemList::FileColumn;
+    }
+
+private:
+    bool m_fileShown = false;
+};
 
 } // namespace
 
@@ -36,17 +60,17 @@ ProblemsPanel::ProblemsPanel(const QString &settingsFile, QWidget *parent)
     m_view->setItemsExpandable(false);
     m_view->setAllColumnsShowFocus(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setModel(m_problems);
+    auto *columns = new ShownColumns(this);
+    columns->setSourceModel(m_problems);
+    m_view->setModel(columns);
+    // The message, always the last column, takes the width the others leave.
     m_view->header()->setStretchLastSection(true);
     m_view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_view->header()->setSectionResizeMode(ProblemList::MessageColumn, QHeaderView::Stretch);
-    m_view->setColumnHidden(ProblemList::FileColumn, true);
     setWidget(m_view);
     // Until its window places it, where it was left is only remembered: keptShown() says it.
     hide();
 
-    connect(m_problems, &ProblemList::groupsFilesChanged, m_view,
-            [this](bool groups) { m_view->setColumnHidden(ProblemList::FileColumn, !groups); });
+    connect(m_problems, &ProblemList::groupsFilesChanged, columns, &ShownColumns::setFileShown);
     connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) { rowChosen(index.row()); });
     // Enter activates; where a style also activates on a single click, clicked has gone there already.
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {

@@ -108,6 +108,22 @@ QString commandBefore(const QString &lineBeforeCaret)
     return word;
 }
 
+// Calltips do not wrap: a long help line would run off the window, so it is broken at blanks.
+QString wrappedHelp(const QString &help)
+{
+    constexpr int Width = 80;
+    QString text = help;
+    int lineStart = 0;
+    while (text.size() - lineStart > Width) {
+        const int blank = text.lastIndexOf(QLatin1Char(' '), lineStart + Width);
+        if (blank <= lineStart)
+            break;  // one word longer than a line stays whole
+        text[blank] = QLatin1Char('\n');
+        lineStart = blank + 1;
+    }
+    return text;
+}
+
 } // namespace
 
 QString CommandHelp(const QString &lineBeforeCaret)
@@ -120,7 +136,7 @@ QString CommandTip(const QString &name, const ScriptProfile *profile)
 {
     if (name.isEmpty())
         return {};
-    const QString help = catalogueHelp().value(name.toLower());
+    const QString help = wrappedHelp(catalogueHelp().value(name.toLower()));
     const ScriptCommand *command = profile ? profile->command(name.toStdString()) : nullptr;
     if (!command)
         return help;

@@ -209,6 +209,11 @@ void TestScriptModel::blocks_data()
                        "1:0:1 The server cannot read this line: a header needs its fields separated by tabs",
                        "2:1:4 The server cannot read this line: a header needs its fields separated by tabs",
                        "3:0:1 '}' has no matching '{'", "0 calls"};
+    QTest::newRow("header word this server lacks: its script is skipped") << QByteArray(
+        "-\ttrader\tT\t-1,{\nOnInit:\n\tsellitem 501;\n\tif (1) { end; }\n}\n-\tscript\tNext\t-1,{\n\tend;\n}\n")
+        << QStringList{"Floating Next 5-7 [] ()", "0:2:6 'trader' is not a header this server knows", "0 calls"};
+    QTest::newRow("known header word, a field missing") << QByteArray("prt,1,1,4\tduplicate\tD\t1\n")
+        << QStringList{"0:0:23 The server cannot read this header: a field is missing or its word is misspelt", "0 calls"};
     QTest::newRow("quote in the name, body on the header line") << QByteArray(
         "-\tscript\tSay \"Hi\t-1,{ mes \"a\"; }\n-\tscript\tNext\t-1,{ end; }\n")
         << QStringList{"Floating Say \"Hi 0-0 [] ()", "Floating Next 1-1 [] ()", "0 calls"};

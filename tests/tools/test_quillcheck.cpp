@@ -84,6 +84,10 @@ void TestQuillcheck::run_data()
     QTest::newRow("no unknown commands") << QStringList{"--no-unknown", "@/sub/unknown.txt"} << 0
         << QStringList{} << QStringList{};
     QTest::newRow("no files") << QStringList{} << 2 << QStringList{} << QStringList{"usage: quillcheck", " "};
+    QTest::newRow("help") << QStringList{"--help", "@/bad.txt"} << 0
+        << QStringList{"usage: quillcheck [--server eathena|rathena|hercules] [--profile FILE] [--load-list FILE]",
+                       "                  [--format text|json] [--no-unknown] [--verbose] [--jobs N] [FILE_OR_FOLDER...]"}
+        << QStringList{};
     QTest::newRow("unknown option") << QStringList{"--fast", "@/good.txt"} << 2 << QStringList{}
         << QStringList{"quillcheck: unknown option --fast", "usage: quillcheck", " "};
 }

@@ -121,7 +121,11 @@ int main(int argc, char *argv[])
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
-        if (argument == QLatin1String("--no-unknown")) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            // Asked for, the usage is the answer, not a complaint.
+            std::fputs(Usage, stdout);
+            return 0;
+        } else if (argument == QLatin1String("--no-unknown")) {
             options.unknownCommands = false;
         } else if (argument == QLatin1String("--verbose")) {
             verbose = true;

@@ -65,10 +65,11 @@ private Q_SLOTS:
         QTest::newRow("after a parenthesis") << "\tif (x) warp(" << "warp <map>, <x>, <y>[, <char id>]\n" + warpHelp;
         QTest::newRow("any case") << "\tWARP " << "warp <map>, <x>, <y>[, <char id>]\n" + warpHelp;
         QTest::newRow("shape alone") << "\twarpchar " << "warpchar <map>, <x>, <y>[, <char id>]";
+        // Help longer than 80 characters is broken at a blank, since calltips do not wrap.
         QTest::newRow("no arguments") << "\tclose " << "close\nclose - Adds a Close button to the NPC message window, "
-                                                     "which when clicked cause the window to close.";
+                                                     "which when clicked cause\nthe window to close.";
         QTest::newRow("help alone, not in the profile") << "\tjobchange "
-            << "jobchange <new_job> - Changes the player into the new job class. new_job = job_swordman, job_archer, "
+            << "jobchange <new_job> - Changes the player into the new job class. new_job =\njob_swordman, job_archer, "
                "job_assassin, etc.";
         QTest::newRow("a variable of the same name") << "\tset .@warp " << "";
         QTest::newRow("not yet") << "\twarp" << "";
@@ -96,7 +97,9 @@ private Q_SLOTS:
         QCOMPARE(editor.text(), QStringLiteral("getitem"));
         QTest::keyClicks(&editor, QStringLiteral(" 501,1; .@warp = 1; warp "));
         QVERIFY(editor.SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE) != 0);
-        QCOMPARE(completion->tipAt(3), QStringLiteral("getitem <item>, <amount>[, <account id>]\n") + CommandHelp("getitem "));
+        QCOMPARE(completion->tipAt(3), QStringLiteral("getitem <item>, <amount>[, <account id>]\n"
+                                                  "getitem ItemID,Amount - Gives the player ItemID, the total number of them is\n"
+                                                  "specified by Amount."));
         QCOMPARE(completion->tipAt(10), QString());     // a number
         QCOMPARE(completion->tipAt(18), QString());     // a variable
         QVERIFY(completion->tipAt(27).startsWith(QStringLiteral("warp <map>")));

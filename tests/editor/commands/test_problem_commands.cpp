@@ -32,6 +32,15 @@ QStringList shownRows(const ProblemList &list)
     return rows;
 }
 
+// The column headers as the panel's list shows them, and as screen readers hear them.
+QStringList shownHeaders(const QTreeView &view)
+{
+    QStringList headers;
+    for (int column = 0; column < view.model()->columnCount(); ++column)
+        headers << view.model()->headerData(column, Qt::Horizontal).toString();
+    return headers;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(MsgBoxAnswer)
@@ -83,6 +92,7 @@ private Q_SLOTS:
         QTRY_COMPARE(f.rows(), QStringList{"(untitled) 2 Warning"});
         f.editor.insertAt(typed, line, 0);
         QTRY_COMPARE(f.rows(), rows);
+        QCOMPARE(shownHeaders(f.panel.view()), (QStringList{"Severity", "Line", "Column", "Message"}));
         // New empties the list at once; the empty script then has nothing to list.
         f.dialogs.msgBoxAnswers.enqueue(MsgBoxAnswer::No);
         QVERIFY(f.document.newScript());
@@ -137,6 +147,7 @@ private Q_SLOTS:
         QTRY_COMPARE(f.status, status);
         QCOMPARE(f.rows(), rows);
         QVERIFY(f.panel.problems().groupsFiles());
+        QCOMPARE(shownHeaders(f.panel.view()), (QStringList{"File", "Severity", "Line", "Column", "Message"}));
     }
 
     // A row of another file opens it the way Open does, after the question about the open
