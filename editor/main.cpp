@@ -4,6 +4,7 @@
 
 #include "app_paths.h"
 #include "command_line_files.h"
+#include "last_session.h"
 #include "main_window.h"
 #include "qt_dialog_seam.h"
 
@@ -54,7 +55,10 @@ int main(int argc, char *argv[])
     QtDialogSeam dialogs;
     MainWindow window(paths, dialogs);
     window.show();
-    OpenCommandLineFiles(*window.document(), CommandLineFiles(app.arguments()),
+    // A script named on the command line is opened instead of the one the last session left.
+    const QStringList files = CommandLineFiles(app.arguments());
+    window.lastSession()->restore(!files.isEmpty());
+    OpenCommandLineFiles(*window.document(), files,
                          [&window](const QString &text) { window.setStatusText(text); });
     return app.exec();
 }
