@@ -28,9 +28,15 @@ ScriptChecker::ScriptChecker(EditControl &control, AnalysisService &analysis)
     , m_analysis(analysis)
 {
     m_errorIndicator = control.indicatorDefine(QsciScintilla::SquiggleIndicator);
-    control.setIndicatorForegroundColor(QColor(0xD0, 0x20, 0x20), m_errorIndicator);
     m_warningIndicator = control.indicatorDefine(QsciScintilla::DashesIndicator);
-    control.setIndicatorForegroundColor(QColor(0xC0, 0x80, 0x00), m_warningIndicator);
+    // The squiggles take the scheme's colours, so they read on its paper.
+    const auto colourMarks = [this](const ColourScheme *scheme) {
+        const ColourScheme &colours = scheme ? *scheme : SchemeFor(SchemeKind::Light);
+        this->control().setIndicatorForegroundColor(colours.errorMark, m_errorIndicator);
+        this->control().setIndicatorForegroundColor(colours.warningMark, m_warningIndicator);
+    };
+    colourMarks(control.colourScheme());
+    connect(&control, &EditControl::colourSchemeChanged, this, colourMarks);
     connect(&m_analysis, &AnalysisService::checked, this,
             [this](uint64_t, const std::shared_ptr<const AnalysisService::Problems> &problems) {
                 if (isActive())

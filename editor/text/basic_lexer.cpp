@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QFont>
 
+#include "colour_theme.h"
+
 BasicLexer::BasicLexer(QObject *parent)
     : QsciLexer(parent)
 {
@@ -65,26 +67,42 @@ QString BasicLexer::description(int style) const
     }
 }
 
-QColor BasicLexer::defaultColor(int style) const
+TextRole BasicLexer::role(int style)
 {
     switch (style) {
-    case Comment: return QColor(0x00, 0x80, 0x00);
+    case Comment: return TextRole::Comment;
     case Number:
     case HexNumber:
     case BinNumber:
-    case Date: return QColor(0x80, 0x00, 0xE1);
-    case Keyword: return QColor(0x00, 0x00, 0xFF);
+    case Date: return TextRole::Number;
+    case Keyword: return TextRole::Keyword;
     case Keyword2:
     case Keyword3:
-    case Keyword4: return QColor(0x00, 0x60, 0xA0);
+    case Keyword4: return TextRole::Function;
     case String:
-    case UnclosedString: return QColor(0xA0, 0x00, 0x00);
-    case Preprocessor: return QColor(0x80, 0x80, 0x00);
-    case Operator: return QColor(0x80, 0x00, 0x00);
-    case Constant: return QColor(0x80, 0x40, 0x00);
-    case Label: return QColor(0x80, 0x80, 0x80);
-    case Error: return QColor(0xFF, 0x00, 0x00);
-    default: return QColor(0x00, 0x00, 0x00);
+    case UnclosedString: return TextRole::String;
+    case Preprocessor: return TextRole::Preprocessor;
+    case Operator: return TextRole::Operator;
+    case Constant: return TextRole::Constant;
+    case Label: return TextRole::Label;
+    case Error: return TextRole::Error;
+    default: return TextRole::Plain;
+    }
+}
+
+QColor BasicLexer::defaultColor(int style) const
+{
+    return SchemeFor(SchemeKind::Light).basicText.at(role(style));
+}
+
+void BasicLexer::applyColourTheme(const ColourTheme &theme)
+{
+    const ColourScheme &scheme = theme.scheme ? *theme.scheme : SchemeFor(SchemeKind::Light);
+    setDefaultPaper(scheme.paper);
+    setDefaultColor(scheme.basicText.at(TextRole::Plain));
+    for (int style = Default; style <= BinNumber; ++style) {
+        setColor(scheme.basicText.at(role(style)), style);
+        setPaper(scheme.paper, style);
     }
 }
 

@@ -3,7 +3,10 @@
 
 #include <Qsci/qscilexer.h>
 
-class BasicLexer : public QsciLexer
+#include "colour_scheme.h"
+#include "language_registry.h"
+
+class BasicLexer : public QsciLexer, public ElementStyledLanguage
 {
     Q_OBJECT
 
@@ -41,4 +44,11 @@ public:
     QFont defaultFont(int style) const override;
     bool caseSensitive() const override;
     const char *wordCharacters() const override;
+
+    // Every style takes the scheme's colour for its role and the scheme's paper; without a
+    // scheme, the Light scheme's colours.
+    void applyColourTheme(const ColourTheme &theme) override;
+
+    // The kind of text a style holds.
+    static TextRole role(int style);
 };

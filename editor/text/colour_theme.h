@@ -7,6 +7,8 @@
 
 #include <map>
 
+#include "colour_scheme.h"
+
 // Parts of the text area that take a colour. The numbers are the element indexes of the
 // editor's colour settings, so stored settings keep meaning the same part.
 enum class EditorElement : int {
@@ -34,6 +36,9 @@ struct ColourTheme
     QFont font;
     std::map<EditorElement, QColor> colours;
     std::map<StyledElement, FontStyle> fontStyles;
+    // The scheme the text is drawn in; none: each language keeps its own colours. An element
+    // colour set above wins over the scheme's.
+    const ColourScheme *scheme = nullptr;
 
     // An invalid colour where the theme sets none: the language keeps its own.
     QColor colour(EditorElement element) const

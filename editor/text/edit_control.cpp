@@ -425,6 +425,25 @@ const ColourTheme &EditControl::colourTheme() const
     return m_theme;
 }
 
+void EditControl::setColourScheme(const ColourScheme *scheme)
+{
+    m_theme.scheme = scheme;
+    applyElementStyles();
+    applyChrome();
+    Q_EMIT colourSchemeChanged(scheme);
+}
+
+const ColourScheme *EditControl::colourScheme() const
+{
+    return m_theme.scheme;
+}
+
+void EditControl::setFolding(FoldStyle fold, int margin)
+{
+    QsciScintilla::setFolding(fold, margin);
+    applyFoldColours();
+}
+
 TextEncoding EditControl::encoding() const
 {
     return m_encoding;
@@ -695,14 +714,33 @@ bool EditControl::viewportEvent(QEvent *event)
 
 void EditControl::applyElementStyles()
 {
-    if (auto *styled = dynamic_cast<ElementStyledLanguage *>(lexer()))
+    QsciLexer *language = lexer();
+    if (auto *styled = dynamic_cast<ElementStyledLanguage *>(language)) {
         styled->applyColourTheme(m_theme);
+    } else if (language && m_theme.scheme) {
+        // QScintilla's own languages keep their colours where they read on the scheme's
+        // paper, and are lifted towards readable where they do not.
+        // Text stands on the caret's line too.
+        const QColor paper = m_theme.scheme->paper;
+        const auto readable = [this, &paper](const QColor &colour) {
+            return ReadableOn(ReadableOn(colour, paper), m_theme.scheme->currentLine);
+        };
+        language->setDefaultPaper(paper);
+        language->setDefaultColor(readable(language->defaultColor()));
+        for (int style = 0; style <= QsciScintillaBase::STYLE_MAX; ++style) {
+            if (language->description(style).isEmpty())
+                continue;
+            language->setPaper(paper, style);
+            language->setColor(readable(language->defaultColor(style)), style);
+        }
+    }
 }
 
 void EditControl::applyChrome()
 {
     // Changing the font or the lexer resets the margin's style, so margin and caret line are redone.
     setMarginsFont(m_theme.font);
+    applySchemeChrome();
     const QColor lineNumbers = m_theme.colour(EditorElement::LineNumberText);
     if (lineNumbers.isValid())
         setMarginsForegroundColor(lineNumbers);
@@ -710,6 +748,47 @@ void EditControl::applyChrome()
     if (currentLine.isValid())
         setCaretLineBackgroundColor(currentLine);
     Q_EMIT editorFontChanged();
+}
+
+void EditControl::applySchemeChrome()
+{
+    const ColourScheme *scheme = m_theme.scheme;
+    if (!scheme)
+        return;
+    const QColor text = scheme->scriptText.at(TextRole::Plain);
+    if (!lexer()) {
+        QsciScintilla::setPaper(scheme->paper);
+        QsciScintilla::setColor(text);
+    }
+    // The area right of each line's end is drawn in the default style.
+    SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), scheme->paper);
+    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_DEFAULT), text);
+    setMarginsBackgroundColor(scheme->marginBack);
+    setMarginsForegroundColor(scheme->lineNumbers);
+    setCaretLineBackgroundColor(scheme->currentLine);
+    setCaretForegroundColor(scheme->caret);
+    setSelectionForegroundColor(scheme->selectionText);
+    setSelectionBackgroundColor(scheme->selectionBack);
+    setMatchedBraceForegroundColor(scheme->matchedBrace);
+    setMatchedBraceBackgroundColor(scheme->paper);
+    setUnmatchedBraceForegroundColor(scheme->unmatchedBrace);
+    setUnmatchedBraceBackgroundColor(scheme->paper);
+    setCallTipsForegroundColor(scheme->callTipText);
+    setCallTipsHighlightColor(scheme->callTipHighlight);
+    setCallTipsBackgroundColor(scheme->callTipBack);
+    applyFoldColours();
+}
+
+void EditControl::applyFoldColours()
+{
+    const ColourScheme *scheme = m_theme.scheme;
+    if (!scheme || !scheme->foldMarginBack.isValid())
+        return;
+    setFoldMarginColors(scheme->foldMarginBack, scheme->foldMarginBack);
+    for (int mark = int(SC_MARKNUM_FOLDEREND); mark <= int(SC_MARKNUM_FOLDEROPEN); ++mark) {
+        setMarkerForegroundColor(scheme->foldMarkFore, mark);
+        setMarkerBackgroundColor(scheme->foldMarkBack, mark);
+    }
 }
 
 #include "moc_edit_control.cpp"

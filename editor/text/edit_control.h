@@ -93,6 +93,12 @@ public:
     FontStyle elementFontStyle(StyledElement element) const;
     // The font, colours and font styles that the languages are given.
     const ColourTheme &colourTheme() const;
+    // Draws the text, margins, caret, selection and call tips in scheme; nullptr leaves each
+    // language its own colours. The scheme must outlive the control (see SchemeFor).
+    void setColourScheme(const ColourScheme *scheme);
+    const ColourScheme *colourScheme() const;
+    // Folding redefines the fold marks, so the scheme's colours go back onto them.
+    void setFolding(FoldStyle fold, int margin = 2) override;
 
     TextEncoding encoding() const;
     LineBreakStyle lineBreakStyle() const;
@@ -132,6 +138,8 @@ public:
 Q_SIGNALS:
     // The face or size of the text changed; margins that measure text follow it.
     void editorFontChanged();
+    // Another scheme took over: features that colour marks in the text follow it.
+    void colourSchemeChanged(const ColourScheme *scheme);
     // Once one or more changes of the text are complete: from..to holds every byte that
     // changed, in the text as it is now (empty where text was only removed).
     void textEdited(int from, int to);
@@ -151,6 +159,8 @@ private:
     void applyElementStyles();
     void applyFontTo(QsciLexer *language) const;
     void applyChrome();
+    void applySchemeChrome();
+    void applyFoldColours();
     class LoadingSink;
     void loadUtf8(const QByteArray &utf8);
     // Around a load: the old text goes, room is made for size bytes, nothing is undoable.

@@ -1,6 +1,7 @@
 // The defaults applied once to the text area when the main window loads.
 #include "editor_defaults.h"
 
+#include "colour_scheme.h"
 #include "edit_control.h"
 #include "fold_margin.h"
 #include "line_number_margin.h"
@@ -30,17 +31,9 @@ void applyEditorDefaults(EditControl &control)
     control.setEditorFont(font);
 
     // Script text in the colours script writers expect: keywords blue, strings and operators
-    // red, numbers violet, comments grey; the margin's numbers stay faint and the caret's line
-    // a light grey band. The list-driven script language uses them; QScintilla's built-in
-    // languages keep their own colours.
-    control.setElementColour(EditorElement::CurrentLineBackground, QColor(240, 240, 240));
-    control.setElementColour(EditorElement::LineNumberText, QColor(170, 170, 170));
-    control.setElementColour(EditorElement::NumberText, QColor(128, 0, 225));
-    control.setElementColour(EditorElement::KeywordText, QColor(0, 0, 255));
-    control.setElementColour(EditorElement::CommentText, QColor(128, 128, 128));
-    control.setElementColour(EditorElement::ScopeKeywordText, QColor(0, 0, 255));
-    control.setElementColour(EditorElement::StringText, QColor(255, 0, 0));
-    control.setElementColour(EditorElement::OperatorText, QColor(255, 0, 0));
+    // red, numbers violet, comments grey, the caret's line a light grey band. The user's
+    // scheme, once read from the settings, takes over from this one.
+    control.setColourScheme(&SchemeFor(SchemeKind::Light));
     // Colour alone sets the parts apart: no bold or italic.
     control.setElementFontStyle(StyledElement::Operator, FontStyle());
     control.setElementFontStyle(StyledElement::Keyword, FontStyle());

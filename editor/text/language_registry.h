@@ -11,8 +11,8 @@ class QObject;
 class QsciLexer;
 struct ColourTheme;
 
-// A language whose colours follow the editor's colour theme (the list-driven languages do;
-// QScintilla's own lexers keep their own colours).
+// A language whose colours follow the editor's colour theme (the list-driven language and
+// Basic do; QScintilla's other lexers keep their own colours where they read on the scheme).
 class ElementStyledLanguage
 {
 public:

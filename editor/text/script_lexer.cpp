@@ -136,20 +136,31 @@ void ScriptLexer::applyColourTheme(const ColourTheme &theme)
     struct Look
     {
         int style;
-        EditorElement colour;
+        TextRole role;
+        std::optional<EditorElement> colour;     // none: only the scheme colours the style
         std::optional<StyledElement> fontStyle;  // none: the style keeps its font
     };
     static const Look looks[] = {
-        {Keyword, EditorElement::KeywordText, StyledElement::Keyword},
-        {ScopeKeyword, EditorElement::ScopeKeywordText, StyledElement::Keyword},
-        {Operator, EditorElement::OperatorText, StyledElement::Operator},
-        {Comment, EditorElement::CommentText, StyledElement::Comment},
-        {String, EditorElement::StringText, std::nullopt},
-        {Number, EditorElement::NumberText, std::nullopt},
+        {Default, TextRole::Plain, std::nullopt, std::nullopt},
+        {Keyword, TextRole::Keyword, EditorElement::KeywordText, StyledElement::Keyword},
+        {ScopeKeyword, TextRole::ScopeKeyword, EditorElement::ScopeKeywordText, StyledElement::Keyword},
+        {Operator, TextRole::Operator, EditorElement::OperatorText, StyledElement::Operator},
+        {Comment, TextRole::Comment, EditorElement::CommentText, StyledElement::Comment},
+        {String, TextRole::String, EditorElement::StringText, std::nullopt},
+        {Number, TextRole::Number, EditorElement::NumberText, std::nullopt},
+        {TagAttribute, TextRole::TagAttribute, std::nullopt, std::nullopt},
+        {TagElement, TextRole::TagElement, std::nullopt, std::nullopt},
     };
+    if (theme.scheme) {
+        setDefaultPaper(theme.scheme->paper);
+        setDefaultColor(theme.scheme->scriptText.at(TextRole::Plain));
+    }
     for (const Look &look : looks) {
-        const QColor colour = theme.colour(look.colour);
+        QColor colour = look.colour ? theme.colour(*look.colour) : QColor();
+        if (!colour.isValid() && theme.scheme)
+            colour = theme.scheme->scriptText.at(look.role);
         setColor(colour.isValid() ? colour : defaultColor(look.style), look.style);
+        setPaper(theme.scheme ? theme.scheme->paper : defaultPaper(look.style), look.style);
         if (!look.fontStyle)
             continue;
         // A bold or italic editor font stays so.

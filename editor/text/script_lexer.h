@@ -38,8 +38,10 @@ public:
     // comes earlier) through the one holding end - 1, and sets their fold levels.
     void styleText(int start, int end) override;
 
-    // Keywords, scope keywords, operators, comments, strings and numbers take the theme's
-    // colours; keywords (scope keywords too), comments and operators its font styles.
+    // Every style takes the theme's scheme colour and paper, where the theme has a scheme;
+    // keywords, scope keywords, operators, comments, strings and numbers take the theme's own
+    // colours over the scheme's, and keywords (scope keywords too), comments and operators its
+    // font styles.
     void applyColourTheme(const ColourTheme &theme) override;
 
 private:

@@ -33,6 +33,7 @@
 #include "help_commands.h"
 #include "insert_commands.h"
 #include "item_lookup.h"
+#include "last_session.h"
 #include "module_channel.h"
 #include "outline_list.h"
 #include "pane_splitter.h"
@@ -49,6 +50,7 @@
 #include "script_language.h"
 #include "script_indexer.h"
 #include "script_outline.h"
+#include "scheme_commands.h"
 #include "script_server_choice.h"
 #include "status_bar.h"
 #include "version.h"
@@ -468,6 +470,11 @@ void MainWindow::connectCommands()
     onToggle(Command::ReadOnly, m_editCommands, &EditCommands::setTextReadOnly);
     onCommand(Command::SetFont, m_editCommands, &EditCommands::chooseFont);
     onToggle(Command::ShowWhitespace, m_editCommands, &EditCommands::showWhitespace);
+    auto *schemes = new SchemeCommands(*m_textArea, m_paths.SettingsIniFile, this);
+    schemes->setItems(commandAction(Command::SchemeLight), commandAction(Command::SchemeDark),
+                      commandAction(Command::SchemeDesktop));
+    m_lastSession = new LastSession(*m_document, *m_projectCommands, *m_textArea, m_paths.SettingsIniFile, this);
+    m_lastSession->setItem(commandAction(Command::RestoreLastSession));
 
     onCommand(Command::GoToWebsite, this, [this] { openWebsite(m_dialogs, nullptr); });
     onCommand(Command::GoToVexloForum, this, [this] { openForum(m_dialogs, nullptr); });
@@ -606,10 +613,16 @@ const AppPaths &MainWindow::paths() const
     return m_paths;
 }
 
+LastSession *MainWindow::lastSession() const
+{
+    return m_lastSession;
+}
+
 bool MainWindow::commitSession(bool mayAsk)
 {
     SaveWindowMetrics(this, m_paths.SettingsIniFile);
     m_panes->storeWidth();
+    m_lastSession->store();
     if (!mayAsk)
         return true;
     if (!m_document->promptSaveModified())
@@ -641,6 +654,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // After the question, so a script saved under a new name is the one noted.
+    m_lastSession->store();
     event->accept();
 }
 

@@ -15,6 +15,7 @@ class CheckCommands;
 class DefinitionCommands;
 class DialogSeam;
 class InsertCommands;
+class LastSession;
 class Document;
 class EditCommands;
 class EditControl;
@@ -74,6 +75,7 @@ public:
     QWidget *clientArea() const;
     PaneSplitter *panes() const;
     const AppPaths &paths() const;
+    LastSession *lastSession() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -126,6 +128,7 @@ private:
     std::map<Command, QAction *> m_commands;
     QAction *m_firstHighlightingType = nullptr;
     ScriptServerChoice *m_scriptServer = nullptr;
+    LastSession *m_lastSession = nullptr;
     // The client is laid out from its first show on, once it has its real size.
     bool m_clientSized = false;
     // The user answered the unsaved-changes question for a log-out and has not typed since.

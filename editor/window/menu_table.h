@@ -18,6 +18,7 @@ enum class Command {
     ReadOnly,
     SetFont, ShowWhitespace, ShowProblems,
     GoToWebsite, GoToVexloForum, GoToTamrinForum, About,
+    SchemeLight, SchemeDark, SchemeDesktop, RestoreLastSession,
 };
 
 // The menu bar and the menus that hang in it or in each other.
@@ -26,6 +27,7 @@ enum class Menu {
     File, Edit, Search, Insert, Project, Debug, Options, View, Help,
     InsertCommands, CommandsInterface, CommandsAction, CommandsLogic, Templates,
     HighlightingType,
+    ColourScheme,
 };
 
 // One item: a command, a submenu, or (with neither) a separator.
