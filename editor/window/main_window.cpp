@@ -131,7 +131,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     // The user starts typing straight away.
     m_textArea->setFocus();
     // Without it the editor still works; only the modules cannot hand their text back.
-    if (!m_channel->open(qint32(QCoreApplication::applicationPid())))
+    if (!m_channel->startListening(qint32(QCoreApplication::applicationPid())))
         channelListeningChanged(false, QStringLiteral("The module channel could not be opened: modules cannot insert their text."));
 }
 
