@@ -26,6 +26,7 @@
 #include "document_status.h"
 #include "edit_commands.h"
 #include "edit_control.h"
+#include "edit_control_accessible.h"
 #include "encoding_commands.h"
 #include "find_in_files_panel.h"
 #include "editor_defaults.h"
@@ -177,6 +178,7 @@ void MainWindow::createControls()
     m_unusedList->setAccessibleDescription(tr("The problems Check Script found; choose one to go there."));
 
     m_textArea = new EditControl(m_client);
+    attachAccessibility(*m_textArea);
     m_textArea->setGeometry(twipsToPixels(MainWindowDesign::Editor));
 
     m_status = new StatusBar(m_client);
