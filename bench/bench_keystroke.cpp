@@ -98,6 +98,7 @@ int main(int argc, char *argv[])
     const int blockBytes = int(bench::makeGuideScript(1000).size() / 1000);
     const QByteArray script = bench::makeGuideScript(int(50LL * 1024 * 1024 / blockBytes));
     EditControl control;
+    attachAccessibility(control);
     (new LineNumberMargin(control))->setActive(true);
     (new FoldMargin(control))->setActive(true);
     registerScriptLanguage(control, ReadLanguageDefinition(QCoreApplication::applicationDirPath()

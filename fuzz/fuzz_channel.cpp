@@ -95,7 +95,7 @@ struct Channel
 
     Channel()
     {
-        FUZZ_CHECK(channel.open(qint32(::getpid())));
+        FUZZ_CHECK(channel.startListening(qint32(::getpid())));
         QObject::connect(&channel, &ModuleChannel::commandReceived, &channel,
                          [this](const QString &text) { received.append(text); });
         QObject::connect(&channel, &ModuleChannel::frameRefused, &channel,

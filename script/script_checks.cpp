@@ -9,6 +9,29 @@
 
 namespace {
 
+// How many items a check goes through between two looks at the stop flag.
+constexpr size_t StopPollItems = 4096;
+
+// The stop flag, looked at once every StopPollItems items: the checks' inner loops are too
+// short to load a shared flag on each turn.
+class StopPoll
+{
+public:
+    explicit StopPoll(const CheckContext &context)
+        : m_stop(context.stop)
+    {
+    }
+
+    bool due()
+    {
+        return m_stop && ++m_items % StopPollItems == 0 && m_stop->load(std::memory_order_relaxed);
+    }
+
+private:
+    const std::atomic<bool> *m_stop;
+    size_t m_items = 0;
+};
+
 ScriptProblem problem(const ScriptCheck &check, int line, int column, int length, std::string message)
 {
     return {check.kind, line, column, std::max(length, 1), std::move(message), check.severity, check.code};
@@ -17,9 +40,13 @@ ScriptProblem problem(const ScriptCheck &check, int line, int column, int length
 // The reading's own faults of the row's kind, as the parser found them.
 void readingFaults(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
-    for (const ScriptProblem &found : context.model.problems)
+    StopPoll poll(context);
+    for (const ScriptProblem &found : context.model.problems) {
+        if (poll.due())
+            return;
         if (found.kind == check.kind)
             problems.push_back(problem(check, found.line, found.column, found.length, found.message));
+    }
 }
 
 // The global functions a model defines, by name.
@@ -53,7 +80,10 @@ void unknownCommands(const CheckContext &context, const ScriptCheck &check, std:
         return;
     std::unordered_set<std::string_view> own;
     bool ownRead = false;
+    StopPoll poll(context);
     for (const ScriptCall &call : context.model.calls) {
+        if (poll.due())
+            return;
         if (call.command >= 0 || call.name.empty())
             continue;
         if (!ownRead) {
@@ -82,7 +112,10 @@ std::string argumentCounts(const ScriptCommand &command)
 
 void argumentCount(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
+    StopPoll poll(context);
     for (const ScriptCall &call : context.model.calls) {
+        if (poll.due())
+            return;
         if (call.command < 0 || call.arguments < 0)
             continue;
         const ScriptCommand &command = context.profile.commands[size_t(call.command)];
@@ -100,7 +133,10 @@ constexpr size_t FewLabels = 16;
 void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
     std::unordered_map<std::string, const ScriptLabel *> seen;
+    StopPoll poll(context);
     for (const ScriptBlock &block : context.model.blocks) {
+        if (poll.due())
+            return;
         if (block.labels.size() < 2)
             continue;
         if (block.labels.size() <= FewLabels) {
@@ -131,7 +167,10 @@ void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std:
 void missingLabels(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
     std::unordered_map<std::string, bool> labels;
+    StopPoll poll(context);
     for (const ScriptBlock &block : context.model.blocks) {
+        if (poll.due())
+            return;
         if (block.jumps.empty())
             continue;
         if (block.labels.size() <= FewLabels) {
@@ -157,7 +196,10 @@ void missingLabels(const CheckContext &context, const ScriptCheck &check, std::v
 
 void undefinedFunctions(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
+    StopPoll poll(context);
     for (const ScriptBlock &block : context.model.blocks) {
+        if (poll.due())
+            return;
         for (const ScriptLocalFunction &declared : block.functions) {
             if (declared.defined)
                 continue;
@@ -176,10 +218,14 @@ void missingFunctions(const CheckContext &context, const ScriptCheck &check, std
     if (!context.index || context.model.references.empty())
         return;
     const std::unordered_set<std::string_view> own = ownFunctions(context.model);
-    for (const ScriptReference &reference : context.model.references)
+    StopPoll poll(context);
+    for (const ScriptReference &reference : context.model.references) {
+        if (poll.due())
+            return;
         if (reference.kind == ScriptReference::Function && !globalFunctionDefined(context, own, reference.target))
             problems.push_back(problem(check, reference.line, reference.column, reference.length,
                                        "No checked file defines the function '" + reference.target + "'"));
+    }
 }
 
 using NpcBlocks = std::unordered_map<std::string_view, std::vector<const ScriptBlock *>>;
@@ -218,7 +264,10 @@ void missingEvents(const CheckContext &context, const ScriptCheck &check, std::v
     if (context.model.references.empty())
         return;
     const NpcBlocks npcs = ownNpcs(context.model);
+    StopPoll poll(context);
     for (const ScriptReference &reference : context.model.references) {
+        if (poll.due())
+            return;
         if (reference.kind != ScriptReference::Event || ownNpcHasLabel(context, npcs, reference.target, reference.label))
             continue;
         if (!context.index || context.index->npcHasLabel(reference.target, reference.label))
@@ -242,7 +291,10 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
     std::unordered_map<std::string_view, const ScriptBlock *> firsts;
     if (indexed != &context.model)
         firsts.reserve(context.model.blocks.size());
+    StopPoll poll(context);
     for (size_t i = 0; i < context.model.blocks.size(); ++i) {
+        if (poll.due())
+            return;
         const ScriptBlock &block = context.model.blocks[i];
         if (!named(block))
             continue;
@@ -300,16 +352,37 @@ const ScriptCheck &ScriptCheckOf(ProblemKind kind)
     return it != checks.end() ? *it : checks.front();
 }
 
-std::vector<ScriptProblem> CheckScript(const ScriptModel &model, const ScriptIndex *index, const CheckOptions &options)
+namespace {
+
+ScriptCheckResult runChecks(const ScriptModel &model, const ScriptIndex *index, const CheckOptions &options,
+                            const std::atomic<bool> *stop)
 {
-    std::vector<ScriptProblem> problems;
+    ScriptCheckResult result;
     if (!model.profile)
-        return problems;
-    const CheckContext context{model, *model.profile, index, options};
-    for (const ScriptCheck &check : ScriptChecks())
-        check.run(context, check, problems);
-    std::stable_sort(problems.begin(), problems.end(), [](const ScriptProblem &a, const ScriptProblem &b) {
+        return result;
+    const CheckContext context{model, *model.profile, index, options, stop};
+    for (const ScriptCheck &check : ScriptChecks()) {
+        if (stop && stop->load(std::memory_order_relaxed))
+            break;
+        check.run(context, check, result.problems);
+    }
+    // Once set, the flag stays set: a check that returned early has left it so.
+    result.stopped = stop && stop->load(std::memory_order_relaxed);
+    std::stable_sort(result.problems.begin(), result.problems.end(), [](const ScriptProblem &a, const ScriptProblem &b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
-    return problems;
+    return result;
+}
+
+} // namespace
+
+std::vector<ScriptProblem> CheckScript(const ScriptModel &model, const ScriptIndex *index, const CheckOptions &options)
+{
+    return runChecks(model, index, options, nullptr).problems;
+}
+
+ScriptCheckResult CheckScript(const ScriptModel &model, const ScriptIndex *index, const CheckOptions &options,
+                              const std::atomic<bool> &stop)
+{
+    return runChecks(model, index, options, &stop);
 }

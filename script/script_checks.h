@@ -1,6 +1,7 @@
 // The checks over a script model: each one a function and a row of one table.
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "script_model.h"
@@ -14,6 +15,7 @@ struct CheckContext
     const ScriptProfile &profile;
     const ScriptIndex *index;       // nullptr: no cross-file checks
     const CheckOptions &options;
+    const std::atomic<bool> *stop;  // nullptr: the checks run to the end
 };
 
 struct ScriptCheck

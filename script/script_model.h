@@ -159,6 +159,18 @@ class ScriptIndex;
 std::vector<ScriptProblem> CheckScript(const ScriptModel &model, const ScriptIndex *index,
                                        const CheckOptions &options);
 
+struct ScriptCheckResult
+{
+    std::vector<ScriptProblem> problems;    // in text order
+    // The checks were told to stop before the end: the problems are those found until then.
+    bool stopped = false;
+};
+
+// As above; once stop is set, the checks end within a block or a few thousand items and the
+// result says it stopped.
+ScriptCheckResult CheckScript(const ScriptModel &model, const ScriptIndex *index, const CheckOptions &options,
+                              const std::atomic<bool> &stop);
+
 // Compatibility with the earlier reading, for callers that have not moved on to profiles: the
 // keywords stand for commands that take any arguments. The styler is no longer asked: comments
 // and strings are the server's, whatever the highlighting definition says.

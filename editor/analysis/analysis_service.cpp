@@ -155,9 +155,10 @@ void AnalysisService::startCheck()
 {
     m_worker.submit(AnalysisWorker::Lane::Check,
                     [this, text = m_latest, checks = m_checks, serial = m_checkSerial](const std::atomic<bool> &cancelled) {
-                        auto problems = std::make_shared<const Problems>(checks(text, cancelled));
-                        if (cancelled)
+                        ScriptCheckResult result = checks(text, cancelled);
+                        if (cancelled || result.stopped)
                             return;
+                        auto problems = std::make_shared<const Problems>(std::move(result.problems));
                         QMetaObject::invokeMethod(this, [this, revision = text->revision, serial, problems] {
                             checkDone(revision, serial, problems);
                         }, Qt::QueuedConnection);

@@ -27,8 +27,9 @@ public:
     static constexpr int PauseMilliseconds = 250;
 
     using Problems = std::vector<ScriptProblem>;
-    // The checks to run on a model, away from the UI thread.
-    using CheckRun = std::function<Problems(const std::shared_ptr<const AnalysedText> &text, const std::atomic<bool> &cancelled)>;
+    // The checks to run on a model, away from the UI thread; they stop once cancelled is set.
+    using CheckRun = std::function<ScriptCheckResult(const std::shared_ptr<const AnalysedText> &text,
+                                                     const std::atomic<bool> &cancelled)>;
     using ItemTipTable = QHash<QString, QString>;
     // Analyses a text at a revision on the worker; nullptr when it gave up on being cancelled.
     using Analyse = std::function<std::shared_ptr<const AnalysedText>(std::string_view text, uint64_t revision,

@@ -49,7 +49,7 @@ QColor ColourSwatches::colourAt(int position) const
 
 void ColourSwatches::start()
 {
-    m_modified = connect(&control(), &EditControl::textEdited, this, &ColourSwatches::textEdited);
+    m_modified = connect(&control(), &EditControl::textEdited, this, &ColourSwatches::markEdited);
     m_scrolled = connect(&control(), &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & QsciScintillaBase::SC_UPDATE_V_SCROLL)
             markAround(false);
@@ -67,7 +67,7 @@ void ColourSwatches::stop()
     text.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, text.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
 }
 
-void ColourSwatches::textEdited(int from, int to)
+void ColourSwatches::markEdited(int from, int to)
 {
     const EditControl &text = control();
     if (to - from > LargeEdit) {

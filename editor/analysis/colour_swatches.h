@@ -26,7 +26,7 @@ public:
 private:
     void start();
     void stop();
-    void textEdited(int from, int to);
+    void markEdited(int from, int to);
     // Marks the lines around the screen, unless always is false and they are marked already.
     void markAround(bool always);
     void refresh(int firstLine, int lastLine);

@@ -30,7 +30,9 @@ std::vector<FileProblems> CheckProjectSources(const std::vector<ProjectSource> &
         }
         if (!HasScriptHeader(*profile, text))
             continue;
-        auto model = std::make_shared<const ScriptModel>(BuildScriptModel(profile, text));
+        auto model = std::make_shared<const ScriptModel>(BuildScriptModel(profile, text, &cancelled));
+        if (model->stopped)
+            return {};
         index.add(source.path.toStdString(), model);
         files.push_back({source.path, {}, {}});
         models.push_back(std::move(model));
@@ -43,7 +45,10 @@ std::vector<FileProblems> CheckProjectSources(const std::vector<ProjectSource> &
             continue;
         CheckOptions withPath = options;
         withPath.path = files[i].path.toStdString();
-        files[i].problems = CheckScript(*models[i], &index, withPath);
+        ScriptCheckResult checked = CheckScript(*models[i], &index, withPath, cancelled);
+        if (checked.stopped)
+            return {};
+        files[i].problems = std::move(checked.problems);
     }
     return files;
 }

@@ -59,10 +59,10 @@ void ScriptChecker::check()
     if (!isActive())
         return;
     m_analysis.check([options = m_options, index = m_index](const std::shared_ptr<const AnalysedText> &text,
-                                                            const std::atomic<bool> &) {
+                                                            const std::atomic<bool> &cancelled) {
         const ScriptModel &model = text->model;
         if (!model.profile)
-            return CheckScript(model, options);
+            return CheckScript(model, nullptr, options, cancelled);
         // The index holds this file as it was saved; the checks read the text being edited in
         // its place, so that the other files are compared with what the user sees.
         ScriptIndex withText = index ? *index : ScriptIndex(model.profile->ignoreCase);
@@ -70,7 +70,7 @@ void ScriptChecker::check()
         if (withPath.path.empty())
             withPath.path = UnsavedScriptKey;
         withText.add(withPath.path, std::shared_ptr<const ScriptModel>(text, &model));
-        return CheckScript(model, &withText, withPath);
+        return CheckScript(model, &withText, withPath, cancelled);
     });
 }
 

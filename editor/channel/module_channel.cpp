@@ -131,7 +131,7 @@ int ModuleChannel::RemoveStaleSockets(const QString &folder, qint32 ownNumber)
     return removed;
 }
 
-bool ModuleChannel::open(qint32 number)
+bool ModuleChannel::startListening(qint32 number)
 {
     m_relisten->stop();
     m_path.clear();

@@ -23,7 +23,7 @@ public:
     // Listens at ChannelPath(number), the socket readable and writable by this user alone. A socket
     // left there by an editor that has ended is replaced; a living editor's is not. False when
     // the channel cannot be opened.
-    bool open(qint32 number);
+    bool startListening(qint32 number);
     bool isOpen() const;
     QString path() const;
 

@@ -86,7 +86,7 @@ CheckCommands::CheckCommands(ScriptChecker &checker, QComboBox &problemList, con
         != QLatin1String("0");
     m_checker.setOptions(m_options);
     connect(&m_checker, &ScriptChecker::checked, this, &CheckCommands::showProblems);
-    connect(&m_list, &QComboBox::activated, this, &CheckCommands::problemChosen);
+    connect(&m_list, &QComboBox::activated, this, &CheckCommands::goToListedProblem);
 }
 
 void CheckCommands::checkScript()
@@ -114,7 +114,7 @@ void CheckCommands::showProblems(const std::vector<ScriptProblem> &problems)
         Q_EMIT statusText(ProblemCountText(problems));
 }
 
-void CheckCommands::problemChosen(int index)
+void CheckCommands::goToListedProblem(int index)
 {
     if (m_entries && index > 0 && size_t(index) <= m_entries->problems().size())
         m_checker.goTo(m_entries->problems()[size_t(index) - 1]);

@@ -37,7 +37,7 @@ Q_SIGNALS:
 
 private:
     void showProblems(const std::vector<ScriptProblem> &problems);
-    void problemChosen(int index);
+    void goToListedProblem(int index);
 
     ScriptChecker &m_checker;
     QComboBox &m_list;

@@ -12,7 +12,7 @@
 
 namespace {
 
-QString absolutePath(const QString &path)
+QString absoluteFileName(const QString &path)
 {
     return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }
@@ -46,7 +46,7 @@ ProblemCommands::ProblemCommands(ScriptChecker &checker, EditControl &control, D
 
 QString ProblemCommands::openPath() const
 {
-    return absolutePath(m_document.scriptFileName());
+    return absoluteFileName(m_document.scriptFileName());
 }
 
 void ProblemCommands::scriptChecked(const std::vector<ScriptProblem> &problems)
@@ -72,7 +72,7 @@ void ProblemCommands::checkProject(const QString &projectPath, const QStringList
     const QString open = openPath();
     std::vector<ProjectSource> sources;
     for (const QString &file : files) {
-        const QString path = absolutePath(file);
+        const QString path = absoluteFileName(file);
         if (!path.isEmpty() && path == open)
             sources.push_back({path, m_control.text().toStdString()});
         else

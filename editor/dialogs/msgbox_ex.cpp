@@ -147,7 +147,7 @@ int clampAutoClose(int seconds)
     return qMin(seconds, MaxAutoCloseSeconds);
 }
 
-QPoint position(MsgBoxPosition where, const QRect &screen, const QSize &box, const QPoint &own, const QPoint &previous)
+QPoint boxTopLeft(MsgBoxPosition where, const QRect &screen, const QSize &box, const QPoint &own, const QPoint &previous)
 {
     const int right = screen.x() + screen.width() - box.width();
     const int bottom = screen.y() + screen.height() - box.height();
@@ -266,7 +266,7 @@ void MsgBoxExDialog::prepare(const MsgBoxExRequest &request, const MsgBoxExConte
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
-    m_position = MsgBoxExRules::position(request.position, available, size(), pos(), previousPosition);
+    m_position = MsgBoxExRules::boxTopLeft(request.position, available, size(), pos(), previousPosition);
     // The box's own position is wherever the window system would put it, unless it was placed.
     if (request.position != MsgBoxPosition::Own || testAttribute(Qt::WA_Moved))
         move(m_position);

@@ -38,7 +38,7 @@ QString expandText(const QString &text, const MsgBoxExContext &context);
 bool usesScrollingText(const QString &text, bool forceScrollingText);
 int clampAutoClose(int seconds);
 // Top-left corner of a box of that size at the position.
-QPoint position(MsgBoxPosition where, const QRect &screen, const QSize &box, const QPoint &own, const QPoint &previous);
+QPoint boxTopLeft(MsgBoxPosition where, const QRect &screen, const QSize &box, const QPoint &own, const QPoint &previous);
 }
 
 // The form itself (objectName "wMsgBoxEx"). Tests drive it without exec().

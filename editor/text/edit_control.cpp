@@ -1,7 +1,6 @@
 // The editor's text area: files, line breaks, options, languages and dialogs on top of QScintilla.
 #include "edit_control.h"
 
-#include "edit_control_accessible.h"
 #include "jump_placement.h"
 #include "widget_names.h"
 
@@ -50,17 +49,10 @@ int scintillaEolMode(LineBreakStyle style)
 
 EditControl::EditControl(QWidget *parent)
     : QsciScintilla(parent)
-    , m_accessibleEvents(std::make_unique<AccessibleEditEvents>(*this))
 {
-    // QScintilla installed its factory while constructing the base; ours, later, is asked first.
-    installEditControlAccessibility();
     SendScintilla(SCI_SETMODEVENTMASK, ChangeKinds);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int modification, const char *, int length) { noteChange(position, modification, length); });
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
-        if (updated & SC_UPDATE_SELECTION)
-            m_accessibleEvents->send();
-    });
     nameWidget(this, QStringLiteral("maxEdit"), tr("Script text"));
     setUtf8(true);
     // Margins stay empty until a feature uses them: no bookmarks or folding.
@@ -80,8 +72,10 @@ EditControl::EditControl(QWidget *parent)
 
 EditControl::~EditControl()
 {
-    // QScintilla may still notify while it takes its document down, after our members are gone.
+    // QScintilla may still notify while it takes its document down, after our members are gone:
+    // neither we nor a feature reading us may hear it then.
     disconnect(this, nullptr, this, nullptr);
+    disconnect(this, &QsciScintillaBase::SCN_UPDATEUI, nullptr, nullptr);
 }
 
 // Hands the file's text to Scintilla as it is read, so the whole text never exists twice.
@@ -174,7 +168,7 @@ void EditControl::beginLoad(qint64 size)
     setReadOnly(false);
     // A reader is not read the whole old and new text; it hears the caret at the top instead.
     m_loading = true;
-    m_accessibleEvents->forget();
+    Q_EMIT loadStarted();
     // Nothing of the load is undoable, so the history would only hold a copy of the whole text.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     SendScintilla(SCI_CLEARALL);
@@ -592,7 +586,7 @@ void EditControl::goToLine(int line)
     const int last = static_cast<int>(SendScintilla(SCI_GETLINECOUNT));
     const int index = qBound(1, line, qMax(1, last)) - 1;
     ensureLineVisible(index);
-    setCursorPosition(index, 0);
+    moveCaret(index, 0);
     PlaceJumpedLine(*this, index);
     setFocus();
 }
@@ -645,7 +639,7 @@ void EditControl::noteChange(int position, int modification, int length)
     if (!inserting && !(modification & SC_MOD_BEFOREDELETE))
         return;
     if (!m_loading)
-        inserting ? m_accessibleEvents->beforeInsert(position, length) : m_accessibleEvents->beforeDelete(position, length);
+        Q_EMIT textChanging(position, length, inserting);
     // The span changed so far is carried through this change: bytes after an insertion move
     // up, bytes after a deletion move down and bytes inside it collapse to its start.
     const int end = position + length;
@@ -680,7 +674,6 @@ void EditControl::finishEdits()
         return;
     const int from = std::exchange(m_editFrom, -1);
     const int to = std::exchange(m_editTo, -1);
-    m_accessibleEvents->send();
     const int lines = static_cast<int>(SendScintilla(SCI_GETLINECOUNT));
     const bool linesChanged = lines != m_lineCount;
     m_lineCount = lines;

@@ -33,11 +33,10 @@ struct EditorOptions
 
 // Features on the text (the line-number margin, and later the script language's helpers) are
 // objects of their own attached to the control from outside (see EditFeature), not methods of it.
-class AccessibleEditEvents;
+// So is what screen readers get of it (see edit_control_accessible.h).
 
 // QScintilla itself never hears of single insertions and deletions: its handling of each costs
-// time in proportion to the text's length. The control reports them with textEdited instead, and
-// serves screen readers itself (see edit_control_accessible.h).
+// time in proportion to the text's length. The control reports them with textEdited instead.
 class EditControl : public QsciScintilla, public SearchTarget
 {
     Q_OBJECT
@@ -145,6 +144,11 @@ Q_SIGNALS:
     void textEdited(int from, int to);
     // Once an edit changed the number of lines.
     void lineCountChanged(int lines);
+    // Before each insertion or deletion that is not part of a load, while the text and its
+    // positions are still as they were.
+    void textChanging(int position, int length, bool inserting);
+    // A load is replacing the whole text; no textChanging is sent for it.
+    void loadStarted();
     // The file's encoding is another now: opened, reopened, reset, or saved as UTF-8 after
     // the text gained what its code page cannot hold.
     void encodingChanged(TextEncoding encoding);
@@ -184,5 +188,4 @@ private:
     bool m_loading = false;
     bool m_readOnlyAfterLoad = false;
     mutable bool m_utf16Index = false;
-    std::unique_ptr<AccessibleEditEvents> m_accessibleEvents;
 };

@@ -20,15 +20,21 @@ QAccessibleInterface *editControlInterface(const QString &className, QObject *ob
 // Reading a very large change out loud helps no one; past this a reader hears a shorter text.
 constexpr int LongestAnnouncedChange = 1 << 20;
 
+// QScintilla gives a control its own interface while the control is being made, so ours is
+// installed as the application starts, before any control is. Qt asks every factory for the
+// control's own class before its bases', so ours answers although QScintilla's came later.
+// Whatever attaches accessibility links this file, and with it this start-up function.
+void installEditControlFactory()
+{
+    QAccessible::installFactory(editControlInterface);
+}
+Q_COREAPP_STARTUP_FUNCTION(installEditControlFactory)
+
 } // namespace
 
-void installEditControlAccessibility()
+void attachAccessibility(EditControl &control)
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(editControlInterface);
+    new AccessibleEditEvents(control);
 }
 
 EditControlAccessible::EditControlAccessible(EditControl *control)
@@ -256,8 +262,18 @@ void AccessibleEditEvents::setReader(const Reader &reader)
 }
 
 AccessibleEditEvents::AccessibleEditEvents(EditControl &control)
-    : m_control(control)
+    : QObject(&control)
+    , m_control(control)
 {
+    connect(&control, &EditControl::textChanging, this, [this](int position, int length, bool inserting) {
+        inserting ? beforeInsert(position, length) : beforeDelete(position, length);
+    });
+    connect(&control, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (updated & QsciScintillaBase::SC_UPDATE_SELECTION)
+            send();
+    });
+    connect(&control, &EditControl::textEdited, this, &AccessibleEditEvents::send);
+    connect(&control, &EditControl::loadStarted, this, &AccessibleEditEvents::forget);
 }
 
 void AccessibleEditEvents::beforeInsert(int position, int length)

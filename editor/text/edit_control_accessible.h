@@ -4,14 +4,16 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QObject>
 #include <QString>
 #include <QVector>
 
 class EditControl;
 
-// Makes the text area answer with EditControlAccessible. EditControl calls it after QScintilla
-// has installed its own factory: the factory installed last is asked first.
-void installEditControlAccessibility();
+// Makes control tell screen readers of its edits and caret as they happen (AccessibleEditEvents,
+// which go with the control); when asked, every control answers with EditControlAccessible.
+// Attached before the features, a reader hears of an edit before they act on it.
+void attachAccessibility(EditControl &control);
 
 class EditControlAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
@@ -49,7 +51,7 @@ private:
 // The insert, remove and caret events of the text area. Scintilla announces each change before
 // making it; the events are worked out then, while the offsets still hold, and sent once the
 // edit is complete. Nothing is done while no screen reader listens.
-class AccessibleEditEvents
+class AccessibleEditEvents : public QObject
 {
 public:
     // Where the events go: the platform's bridge to screen readers, unless a stand-in is given
@@ -62,6 +64,7 @@ public:
     static void setReader(const Reader &reader);
     static Reader platformReader();
 
+    // Follows control's edits and caret, as a child of it.
     explicit AccessibleEditEvents(EditControl &control);
 
     void beforeInsert(int position, int length);

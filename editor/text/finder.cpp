@@ -38,15 +38,15 @@ FindOptions Finder::options() const
 
 bool Finder::findNext()
 {
-    return find(m_options.forward);
+    return findInDirection(m_options.forward);
 }
 
 bool Finder::findPrevious()
 {
-    return find(!m_options.forward);
+    return findInDirection(!m_options.forward);
 }
 
-bool Finder::find(bool forward)
+bool Finder::findInDirection(bool forward)
 {
     if (m_searchText.isEmpty())
         return false;
@@ -126,7 +126,7 @@ bool Finder::replace()
             m_target.selectRange(start, start);
         replaced = true;
     }
-    return find(m_options.forward) || replaced;
+    return findInDirection(m_options.forward) || replaced;
 }
 
 int Finder::replaceAll()

@@ -27,7 +27,7 @@ public:
     int replaceAll();
 
 private:
-    bool find(bool forward);
+    bool findInDirection(bool forward);
     bool selectionMatches() const;
     // The replacement for the match just found: the groups put in for a regular expression.
     QString replacementForMatch() const;

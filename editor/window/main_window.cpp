@@ -27,6 +27,7 @@
 #include "document_status.h"
 #include "edit_commands.h"
 #include "edit_control.h"
+#include "edit_control_accessible.h"
 #include "encoding_commands.h"
 #include "find_in_files_panel.h"
 #include "editor_defaults.h"
@@ -135,7 +136,7 @@ MainWindow::MainWindow(const AppPaths &paths, DialogSeam &dialogs, const Program
     // The user starts typing straight away.
     m_textArea->setFocus();
     // Without it the editor still works; only the modules cannot hand their text back.
-    if (!m_channel->open(qint32(QCoreApplication::applicationPid())))
+    if (!m_channel->startListening(qint32(QCoreApplication::applicationPid())))
         channelListeningChanged(false, QStringLiteral("The module channel could not be opened: modules cannot insert their text."));
 }
 
@@ -181,6 +182,7 @@ void MainWindow::createControls()
     m_unusedList->setAccessibleDescription(tr("The problems Check Script found; choose one to go there."));
 
     m_textArea = new EditControl(m_client);
+    attachAccessibility(*m_textArea);
     m_textArea->setGeometry(twipsToPixels(MainWindowDesign::Editor));
 
     m_status = new StatusBar(m_client);

@@ -68,8 +68,8 @@ QByteArray npc(const QByteArray &body, const QByteArray &name = "T")
 }
 
 // Checks text as "b.txt" beside other as "a.txt": a.txt comes first, so its NPCs are the ones
-// defined first.
-std::vector<ScriptProblem> checkBeside(const QByteArray &other, const QByteArray &text)
+// defined first. With a stop flag, the checks that look at it are run.
+ScriptCheckResult checkBeside(const QByteArray &other, const QByteArray &text, const std::atomic<bool> *stop = nullptr)
 {
     const auto profile = profileOf();
     ScriptIndex index(profile->ignoreCase);
@@ -80,7 +80,9 @@ std::vector<ScriptProblem> checkBeside(const QByteArray &other, const QByteArray
     index.add("b.txt", model);
     CheckOptions options;
     options.path = "b.txt";
-    return CheckScript(*model, &index, options);
+    if (stop)
+        return CheckScript(*model, &index, options, *stop);
+    return {CheckScript(*model, &index, options), false};
 }
 
 } // namespace
@@ -101,6 +103,8 @@ private Q_SLOTS:
     void manyNames();
     void severities_data();
     void severities();
+    void stopFlag_data();
+    void stopFlag();
 };
 
 void TestScriptChecks::oneFile_data()
@@ -273,7 +277,7 @@ void TestScriptChecks::acrossFiles()
     QFETCH(QByteArray, other);
     QFETCH(QByteArray, text);
     QFETCH(QStringList, expected);
-    QCOMPARE(found(checkBeside(other, text)), expected);
+    QCOMPARE(found(checkBeside(other, text).problems), expected);
 }
 
 // A "}" left out inside an NPC is found at the brace that lacks it, as the indentation tells.
@@ -388,7 +392,7 @@ void TestScriptChecks::manyNames()
     QFETCH(QByteArray, text);
     QFETCH(QStringList, expected);
     QFETCH(QString, message);
-    const std::vector<ScriptProblem> problems = checkBeside(other, text);
+    const std::vector<ScriptProblem> problems = checkBeside(other, text).problems;
     QCOMPARE(found(problems), expected);
     QCOMPARE(QString::fromStdString(problems.back().message), message);
     // Alone, the file tells the same, by line.
@@ -421,5 +425,44 @@ void TestScriptChecks::severities()
     QCOMPARE(problems[0].severity == Severity::Warning, warning);
 }
 
+// A flag raised before the checks begin ends them early; one never raised lets them run through
+// every item, however many times they look at it on the way.
+void TestScriptChecks::stopFlag_data()
+{
+    QTest::addColumn<QByteArray>("other");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("raised");
+    QTest::addColumn<int>("problems");  // all that the file has
+
+    const QByteArray functions = "function\tscript\tF_Known\t{\n\treturn;\n}\n";
+    const QByteArray few = npc("\tfrobnicate 1;\n\tcallfunc \"F_Unknown\";\n\tend;\n");
+    const QByteArray calls = npc(QByteArray("\tfrobnicate 1;\n").repeated(6000) + "\tend;\n");
+    QByteArray crowd;
+    for (int i = 1; i <= 5000; ++i)
+        crowd += npc("\tend;\n", "N" + QByteArray::number(i));
+    for (const bool raised : {false, true}) {
+        const char *flag = raised ? "raised: " : "never raised: ";
+        QTest::addRow("%sa command and a function unknown", flag) << functions << few << raised << 2;
+        QTest::addRow("%s6000 unknown commands", flag) << QByteArray() << calls << raised << 6000;
+        QTest::addRow("%s5000 NPCs named in another file", flag) << crowd << crowd << raised << 5000;
+    }
+}
+
+void TestScriptChecks::stopFlag()
+{
+    QFETCH(QByteArray, other);
+    QFETCH(QByteArray, text);
+    QFETCH(bool, raised);
+    QFETCH(int, problems);
+    const std::atomic<bool> stop{raised};
+    const ScriptCheckResult result = checkBeside(other, text, &stop);
+    QCOMPARE(result.stopped, raised);
+    if (raised)
+        QVERIFY(int(result.problems.size()) < problems);
+    else
+        QCOMPARE(int(result.problems.size()), problems);
+}
+
 QTEST_GUILESS_MAIN(TestScriptChecks)
 #include "test_script_checks.moc"
+

@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     ModuleChannel channel;
-    if (!channel.open(qint32(QCoreApplication::applicationPid())))
+    if (!channel.startListening(qint32(QCoreApplication::applicationPid())))
         return 1;
     QObject::connect(&channel, &ModuleChannel::commandReceived, &app, [](const QString &text) {
         QString line = text;

@@ -181,7 +181,7 @@ private Q_SLOTS:
         QVERIFY(sawCancel);
     }
 
-    // Steps: "request", "follow", "check", "edit" (one key typed), "wait" (a few turns of the event
+    // Steps: "request", "follow", "check", "stopped check" (its checks end marked stopped), "edit" (one key typed), "wait" (a few turns of the event
     // loop, which take the snapshot to the worker), "finish" (one build ends and its result
     // arrives), "pause" (typing pauses long enough for a followed text to be rebuilt).
     // Revisions are counted from the one the text has when the steps begin.
@@ -211,6 +211,8 @@ private Q_SLOTS:
                                                         << QList<int>{0} << false;
         QTest::newRow("a check on a current text builds nothing")
             << QStringList{"request", "finish", "check"} << 1 << QList<int>{0} << QList<int>{0} << false;
+        QTest::newRow("a stopped check is dropped") << QStringList{"stopped check", "finish"} << 1
+                                                   << QList<int>{0} << QList<int>{} << false;
         QTest::newRow("a check follows the edits to the end")
             << QStringList{"check", "wait", "edit", "finish", "pause", "finish"} << 2 << QList<int>{1}
             << QList<int>{1} << true;
@@ -232,9 +234,10 @@ private Q_SLOTS:
                 f.service->request();
             } else if (step == QLatin1String("follow")) {
                 f.service->follow(true);
-            } else if (step == QLatin1String("check")) {
-                f.service->check([](const std::shared_ptr<const AnalysedText> &, const std::atomic<bool> &) {
-                    return AnalysisService::Problems{};
+            } else if (step == QLatin1String("check") || step == QLatin1String("stopped check")) {
+                const bool stopped = step != QLatin1String("check");
+                f.service->check([stopped](const std::shared_ptr<const AnalysedText> &, const std::atomic<bool> &) {
+                    return ScriptCheckResult{{}, stopped};
                 });
             } else if (step == QLatin1String("edit")) {
                 f.editor.append(QStringLiteral("x"));

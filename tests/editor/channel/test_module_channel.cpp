@@ -271,7 +271,7 @@ private Q_SLOTS:
     void largestFrameTaken()
     {
         ModuleChannel channel;
-        QVERIFY(channel.open(qint32(QCoreApplication::applicationPid())));
+        QVERIFY(channel.startListening(qint32(QCoreApplication::applicationPid())));
         qsizetype received = -1;
         connect(&channel, &ModuleChannel::commandReceived, this, [&](const QString &text) { received = text.size(); });
         QLocalSocket module;
@@ -376,7 +376,7 @@ private Q_SLOTS:
     void relistensWhenDescriptorsAreFree()
     {
         ModuleChannel channel;
-        QVERIFY(channel.open(qint32(QCoreApplication::applicationPid())));
+        QVERIFY(channel.startListening(qint32(QCoreApplication::applicationPid())));
         channel.setRelistenInterval(std::chrono::milliseconds(20));
         QStringList received;
         connect(&channel, &ModuleChannel::commandReceived, this, [&](const QString &text) { received.append(text); });

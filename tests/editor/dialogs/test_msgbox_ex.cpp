@@ -403,7 +403,7 @@ void TestMsgBoxEx::position()
     QFETCH(QSize, box);
     QFETCH(QPoint, expected);
 
-    QCOMPARE(MsgBoxExRules::position(where, screen, box, QPoint(11, 22), QPoint(33, 44)), expected);
+    QCOMPARE(MsgBoxExRules::boxTopLeft(where, screen, box, QPoint(11, 22), QPoint(33, 44)), expected);
 }
 
 void TestMsgBoxEx::positionApplied_data()

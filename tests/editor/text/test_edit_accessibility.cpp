@@ -142,6 +142,7 @@ void TestEditAccessibility::readerSeesTextAndCaret()
     QFETCH(int, expectedCaret);
 
     EditControl control;
+    attachAccessibility(control);
     control.setText(initial);
     typeAt(control, caret, keys);
 
@@ -186,6 +187,7 @@ void TestEditAccessibility::readerReadsUnits()
     QFETCH(int, expectedEnd);
 
     EditControl control;
+    attachAccessibility(control);
     control.setText(text);
     QAccessibleTextInterface *reader = textOf(control);
     QVERIFY(reader);
@@ -223,6 +225,7 @@ void TestEditAccessibility::readerHearsEdits()
     QFETCH(QString, expected);
 
     EditControl control;
+    attachAccessibility(control);
     control.setText(initial);
     AccessibleEditEvents::setReader({[] { return true; }, recordEvent});
     textOf(control)->setSelection(0, selectFrom, selectTo);
@@ -257,6 +260,7 @@ void TestEditAccessibility::editsAreReported()
     QFETCH(int, expectedLines);
 
     EditControl control;
+    attachAccessibility(control);
     control.setText(initial);
     QCoreApplication::processEvents();
     QSignalSpy edited(&control, &EditControl::textEdited);
