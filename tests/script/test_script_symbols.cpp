@@ -97,10 +97,10 @@ struct Scripts
 
 // "a.txt 3:11+4" for "a.txt|menu \"Go\",[L_Go]": the one line holding the snippet, the column
 // where the bracket opens and the name's length.
-QString placeOf(const QString &spec)
+QString placeOf(const QString &written)
 {
-    const QString file = spec.section(QLatin1Char('|'), 0, 0);
-    const QString snippet = spec.section(QLatin1Char('|'), 1);
+    const QString file = written.section(QLatin1Char('|'), 0, 0);
+    const QString snippet = written.section(QLatin1Char('|'), 1);
     const QString plain = QString(snippet).remove(QLatin1Char('[')).remove(QLatin1Char(']'));
     const QStringList lines = (file == QLatin1String("a.txt") ? OpenText : OtherText).split(QLatin1Char('\n'));
     QString found;
@@ -109,12 +109,12 @@ QString placeOf(const QString &spec)
         if (at < 0)
             continue;
         if (!found.isEmpty() || lines[line].indexOf(plain, at + 1) >= 0)
-            return QStringLiteral("snippet twice: ") + spec;
+            return QStringLiteral("snippet twice: ") + written;
         const qsizetype open = snippet.indexOf(QLatin1Char('['));
         found = QStringLiteral("%1 %2:%3+%4").arg(file).arg(line).arg(at + open)
                     .arg(snippet.indexOf(QLatin1Char(']')) - open - 1);
     }
-    return found.isEmpty() ? QStringLiteral("no such snippet: ") + spec : found;
+    return found.isEmpty() ? QStringLiteral("no such snippet: ") + written : found;
 }
 
 QString shown(const SymbolPlace &place)
@@ -218,8 +218,8 @@ private Q_SLOTS:
         for (const SymbolPlace &place : FindReferences(symbolAtCaret(scripts, caret), scripts.scope))
             found << shown(place);
         QStringList expected;
-        for (const QString &spec : references)
-            expected << placeOf(spec);
+        for (const QString &written : references)
+            expected << placeOf(written);
         QCOMPARE(found, expected);
     }
 };
