@@ -2,7 +2,6 @@
 #include "last_session.h"
 
 #include <QAction>
-#include <QFileInfo>
 
 #include "document.h"
 #include "edit_control.h"
