@@ -47,7 +47,7 @@ void ScriptIndex::add(const std::string &path, std::shared_ptr<const ScriptModel
     m_stale = true;
 }
 
-void ScriptIndex::remove(const std::string &path)
+void ScriptIndex::removeFile(const std::string &path)
 {
     m_files.erase(path);
     m_stale = true;
@@ -66,7 +66,7 @@ const ScriptModel *ScriptIndex::model(const std::string &path) const
 }
 
 template <typename Visit>
-void ScriptIndex::NameTable::build(Visit visit)
+void ScriptIndex::NameTable::fill(Visit visit)
 {
     m_places.clear();
     m_names.clear();
@@ -115,7 +115,7 @@ uint32_t ScriptIndex::NameTable::slotOf(std::string_view name) const
     return at;
 }
 
-const ScriptIndex::Places *ScriptIndex::NameTable::find(std::string_view name) const
+const ScriptIndex::Places *ScriptIndex::NameTable::placesOf(std::string_view name) const
 {
     if (m_slots.empty())
         return nullptr;
@@ -135,14 +135,14 @@ void ScriptIndex::rebuild() const
                     continue;
                 for (const ScriptBlock &block : model->blocks)
                     if (wanted(block))
-                        add(wanted.name(block), Place{path, &block});
+                        add(wanted.nameOf(block), Place{path, &block});
             }
         };
     };
     struct Functions
     {
         bool operator()(const ScriptBlock &block) const { return block.kind == BlockKind::Function; }
-        std::string_view name(const ScriptBlock &block) const { return block.name; }
+        std::string_view nameOf(const ScriptBlock &block) const { return block.name; }
     };
     struct Npcs
     {
@@ -151,23 +151,23 @@ void ScriptIndex::rebuild() const
             return block.kind != BlockKind::Function && block.kind != BlockKind::Monster
                    && block.kind != BlockKind::MapFlag && !block.uniqueName.empty();
         }
-        std::string_view name(const ScriptBlock &block) const { return block.uniqueName; }
+        std::string_view nameOf(const ScriptBlock &block) const { return block.uniqueName; }
     };
-    m_functions.build(blocksWhere(Functions()));
-    m_npcs.build(blocksWhere(Npcs()));
+    m_functions.fill(blocksWhere(Functions()));
+    m_npcs.fill(blocksWhere(Npcs()));
     m_stale = false;
 }
 
 const ScriptIndex::Places *ScriptIndex::globalFunction(std::string_view name) const
 {
     rebuild();
-    return m_functions.find(name);
+    return m_functions.placesOf(name);
 }
 
 const ScriptIndex::Places *ScriptIndex::npc(std::string_view uniqueName) const
 {
     rebuild();
-    return m_npcs.find(uniqueName);
+    return m_npcs.placesOf(uniqueName);
 }
 
 bool ScriptIndex::npcHasLabel(std::string_view uniqueName, std::string_view label) const

@@ -41,7 +41,7 @@ public:
 
     // Adds the model of the file at path, or replaces the one it had.
     void add(const std::string &path, std::shared_ptr<const ScriptModel> model);
-    void remove(const std::string &path);
+    void removeFile(const std::string &path);
     void clear();
 
     using Files = std::map<std::string, std::shared_ptr<const ScriptModel>>;
@@ -70,8 +70,8 @@ private:
     public:
         // visit(add) calls add(name, place) for every place, the same way each time it is called.
         template <typename Visit>
-        void build(Visit visit);
-        const Places *find(std::string_view name) const;
+        void fill(Visit visit);
+        const Places *placesOf(std::string_view name) const;
 
     private:
         // The slot that holds name, or the empty one where it would go.

@@ -2,12 +2,12 @@
 #include "last_session.h"
 
 #include <QAction>
-#include <QFileInfo>
 
 #include "document.h"
 #include "edit_control.h"
 #include "ini.h"
 #include "project_commands.h"
+#include "shell_helpers.h"
 
 namespace {
 
@@ -16,11 +16,6 @@ const QString RestoreKey = QStringLiteral("Restore");
 const QString ProjectKey = QStringLiteral("Project");
 const QString ScriptKey = QStringLiteral("Script");
 const QString LineKey = QStringLiteral("Line");
-
-bool isFile(const QString &path)
-{
-    return !path.isEmpty() && QFileInfo(path).isFile();
-}
 
 } // namespace
 
@@ -35,12 +30,12 @@ LastSession::LastSession(Document &document, ProjectCommands &projects, EditCont
 {
 }
 
-bool LastSession::isEnabled() const
+bool LastSession::isRestoring() const
 {
     return m_enabled;
 }
 
-void LastSession::setEnabled(bool enabled)
+void LastSession::setRestoring(bool enabled)
 {
     if (enabled == m_enabled)
         return;
@@ -55,7 +50,7 @@ void LastSession::setItem(QAction *item)
 {
     item->setCheckable(true);
     item->setChecked(m_enabled);
-    connect(item, &QAction::toggled, this, &LastSession::setEnabled);
+    connect(item, &QAction::toggled, this, &LastSession::setRestoring);
 }
 
 void LastSession::store()
@@ -75,12 +70,12 @@ void LastSession::restore(bool scriptNamed)
     if (!m_enabled)
         return;
     const QString project = ReadIni(SettingsSection, ProjectKey, QString(), m_settingsFile);
-    if (isFile(project))
+    if (fileExists(project))
         m_projects.openProject(project);
     if (scriptNamed)
         return;
     const QString script = ReadIni(SettingsSection, ScriptKey, QString(), m_settingsFile);
-    if (!isFile(script) || !m_document.openScriptFile(script, true))
+    if (!fileExists(script) || !m_document.openScriptFile(script, true))
         return;
     m_control.goToLine(ReadIni(SettingsSection, LineKey, QStringLiteral("1"), m_settingsFile).toInt());
 }

@@ -19,9 +19,9 @@ public:
     LastSession(Document &document, ProjectCommands &projects, EditControl &control, const QString &settingsFile,
                 QObject *parent = nullptr);
 
-    bool isEnabled() const;
+    bool isRestoring() const;
     // Turning it off forgets what was open.
-    void setEnabled(bool enabled);
+    void setRestoring(bool enabled);
     // A checkable item that shows the switch and turns it.
     void setItem(QAction *item);
 

@@ -167,7 +167,7 @@ bool ProjectCommands::recentItemClicked(const QString &path)
 {
     // A file that is gone is not worth the unsaved-changes question.
     if (!QFileInfo(path).isFile()) {
-        m_recentFiles->remove(path);
+        m_recentFiles->dropFile(path);
         // The name alone, so the status panel shows all of it.
         Q_EMIT statusText(QStringLiteral("%1 no longer exists: removed from Recent Files.").arg(QFileInfo(path).fileName()));
         return false;

@@ -55,13 +55,13 @@ QStringList RecentFiles::files() const
     return m_files;
 }
 
-void RecentFiles::add(const QString &path)
+void RecentFiles::noteFile(const QString &path)
 {
     if (!path.isEmpty())
         store(WithRecentFile(m_files, path));
 }
 
-void RecentFiles::remove(const QString &path)
+void RecentFiles::dropFile(const QString &path)
 {
     QStringList files = m_files;
     if (files.removeAll(path) > 0)

@@ -25,8 +25,8 @@ public:
     explicit RecentFiles(const QString &settingsFile, QObject *parent = nullptr);
 
     QStringList files() const;
-    void add(const QString &path);
-    void remove(const QString &path);
+    void noteFile(const QString &path);
+    void dropFile(const QString &path);
 
 Q_SIGNALS:
     void changed();

@@ -379,7 +379,7 @@ void MainWindow::connectCommands()
     connect(m_checkCommands, &CheckCommands::statusText, this, &MainWindow::setStatusText);
     connect(m_projectCommands, &ProjectCommands::projectOpenChanged, this, &MainWindow::setProjectMenus);
     connect(m_projectCommands, &ProjectCommands::scriptOpenedFromList, m_textArea, [this] { m_textArea->setFocus(); });
-    connect(m_document, &Document::scriptFileUsed, m_recentFiles, &RecentFiles::add);
+    connect(m_document, &Document::scriptFileUsed, m_recentFiles, &RecentFiles::noteFile);
     // cboProject's first item is "Recent Files", its second "Project Files".
     connect(m_projectSelector, &QComboBox::currentIndexChanged, m_projectCommands,
             [this](int index) { m_projectCommands->showRecentFiles(index == 0); });

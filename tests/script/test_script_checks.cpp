@@ -321,7 +321,7 @@ void TestScriptChecks::indexFollowsChanges()
     QVERIFY(index.globalFunction("F_Two"));
     QCOMPARE(index.fileCount(), size_t(2));
 
-    index.remove("n.txt");
+    index.removeFile("n.txt");
     QVERIFY(!index.npc("N"));
     QVERIFY(!index.model("n.txt"));
     QVERIFY(index.model("f.txt"));
