@@ -279,12 +279,6 @@ void missingEvents(const CheckContext &context, const ScriptCheck &check, std::v
     }
 }
 
-bool named(const ScriptBlock &block)
-{
-    return block.kind != BlockKind::Monster && block.kind != BlockKind::MapFlag && block.kind != BlockKind::Function
-        && !block.uniqueName.empty();
-}
-
 void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
     const ScriptModel *indexed = context.index ? context.index->model(context.options.path) : nullptr;
@@ -296,7 +290,7 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
         if (poll.due())
             return;
         const ScriptBlock &block = context.model.blocks[i];
-        if (!named(block))
+        if (!block.namesNpc())
             continue;
         if (indexed == &context.model) {
             const ScriptIndex::Places *places = context.index->npc(block.uniqueName);

@@ -146,11 +146,7 @@ void ScriptIndex::rebuild() const
     };
     struct Npcs
     {
-        bool operator()(const ScriptBlock &block) const
-        {
-            return block.kind != BlockKind::Function && block.kind != BlockKind::Monster
-                   && block.kind != BlockKind::MapFlag && !block.uniqueName.empty();
-        }
+        bool operator()(const ScriptBlock &block) const { return block.namesNpc(); }
         std::string_view nameOf(const ScriptBlock &block) const { return block.uniqueName; }
     };
     m_functions.fill(blocksWhere(Functions()));

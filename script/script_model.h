@@ -52,6 +52,13 @@ struct ScriptBlock
     std::vector<ScriptLabel> labels;    // in text order
     std::vector<ScriptJump> jumps;
     std::vector<ScriptLocalFunction> functions; // declarations and definitions, in text order
+
+    // Whether the block is an NPC that others may name: monsters, map flags and functions are not.
+    bool namesNpc() const
+    {
+        return kind != BlockKind::Function && kind != BlockKind::Monster && kind != BlockKind::MapFlag
+               && !uniqueName.empty();
+    }
 };
 
 // A command or function called: its profile command (or -1), where, and how many arguments.

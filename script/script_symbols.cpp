@@ -2,6 +2,7 @@
 #include "script_symbols.h"
 
 #include "script_index.h"
+#include "script_tokenizer.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -21,22 +22,21 @@ bool sameLabel(const ScriptModel &model, std::string_view a, std::string_view b)
 
 int charLength(std::string_view text)
 {
-    int count = 0;
-    for (const char c : text)
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
+    return CharacterColumn(text, 0, text.size());
+}
+
+// The open script's block the symbol stands in, if it still has it.
+const ScriptBlock *blockOf(const ScriptSymbol &symbol, const SymbolScope &scope)
+{
+    const ScriptModel *open = scope.open;
+    return open && symbol.block >= 0 && size_t(symbol.block) < open->blocks.size() ? &open->blocks[size_t(symbol.block)]
+                                                                                   : nullptr;
 }
 
 // A caret just after a word still names it, as it does when the word was just typed.
 bool covers(int line, int column, int length, int atLine, int atColumn)
 {
     return line == atLine && column <= atColumn && atColumn <= column + length;
-}
-
-bool namesNpc(const ScriptBlock &block)
-{
-    return block.kind != BlockKind::Function && block.kind != BlockKind::Monster
-        && block.kind != BlockKind::MapFlag && !block.uniqueName.empty();
 }
 
 // The unique name stands after the display name and "::" when the header has both.
@@ -114,7 +114,7 @@ std::vector<BlockIn> npcBlocks(const SymbolScope &scope, std::string_view npc)
     std::vector<BlockIn> found;
     if (scope.open)
         for (const ScriptBlock &block : scope.open->blocks)
-            if (namesNpc(block) && block.uniqueName == npc)
+            if (block.namesNpc() && block.uniqueName == npc)
                 found.push_back({scope.openPath, scope.open, &block});
     if (const auto *places = scope.index ? scope.index->npc(npc) : nullptr) {
         for (const ScriptIndex::Place &place : *places) {
@@ -203,7 +203,7 @@ void addGlobalFunctionUses(std::vector<SymbolPlace> &places, const File &file, s
 void addNpcUses(std::vector<SymbolPlace> &places, const File &file, std::string_view npc)
 {
     for (const ScriptBlock &block : file.model->blocks) {
-        if (namesNpc(block) && block.uniqueName == npc)
+        if (block.namesNpc() && block.uniqueName == npc)
             places.push_back(uniqueNamePlace(*file.path, block));
         if (block.kind == BlockKind::Duplicate && block.source == npc && block.sourceColumn >= 0)
             places.push_back({*file.path, block.line, block.sourceColumn, charLength(block.source)});
@@ -223,7 +223,7 @@ ScriptSymbol headerSymbolAt(const ScriptBlock &block, int line, int column)
             symbol.name = block.name;
             symbol.column = block.nameColumn;
             symbol.length = charLength(block.name);
-        } else if (namesNpc(block)) {
+        } else if (block.namesNpc()) {
             const SymbolPlace place = uniqueNamePlace(std::string(), block);
             symbol.kind = SymbolKind::Npc;
             symbol.name = block.uniqueName;
@@ -310,9 +310,7 @@ ScriptSymbol SymbolAt(const ScriptModel &model, int line, int column)
 std::optional<SymbolPlace> FindDefinition(const ScriptSymbol &symbol, const SymbolScope &scope)
 {
     const ScriptModel *open = scope.open;
-    const ScriptBlock *block = open && symbol.block >= 0 && size_t(symbol.block) < open->blocks.size()
-                                   ? &open->blocks[size_t(symbol.block)]
-                                   : nullptr;
+    const ScriptBlock *block = blockOf(symbol, scope);
     switch (symbol.kind) {
     case SymbolKind::None:
         return std::nullopt;
@@ -357,9 +355,7 @@ std::vector<SymbolPlace> FindReferences(const ScriptSymbol &symbol, const Symbol
     const std::vector<File> files = filesOf(scope);
     std::vector<SymbolPlace> places;
     const ScriptModel *open = scope.open;
-    const ScriptBlock *block = open && symbol.block >= 0 && size_t(symbol.block) < open->blocks.size()
-                                   ? &open->blocks[size_t(symbol.block)]
-                                   : nullptr;
+    const ScriptBlock *block = blockOf(symbol, scope);
     switch (symbol.kind) {
     case SymbolKind::None:
         break;
@@ -368,7 +364,7 @@ std::vector<SymbolPlace> FindReferences(const ScriptSymbol &symbol, const Symbol
             break;
         addLabelUses(places, scope.openPath, *open, *block, symbol.name);
         // A label of an NPC is also an event the other scripts may run.
-        if (namesNpc(*block))
+        if (block->namesNpc())
             addEventUses(places, files, withDuplicates(files, block->uniqueName), symbol.name);
         break;
     case SymbolKind::Event:
