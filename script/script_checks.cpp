@@ -294,9 +294,9 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
             continue;
         if (indexed == &context.model) {
             const ScriptIndex::Places *places = context.index->npc(block.uniqueName);
-            if (!places || places->size() < 2 || places->front().block == &block)
+            if (!places || places->count() < 2 || places->first->block == &block)
                 continue;
-            const ScriptIndex::Place &first = places->front();
+            const ScriptIndex::Place &first = *places->first;
             problems.push_back(problem(check, block.line, 0, 1,
                                        "Another NPC is named '" + block.uniqueName + "' (" + std::string(first.path) + ":"
                                            + std::to_string(first.block->line + 1) + ")"));

@@ -26,8 +26,7 @@ public:
         const Place *first = nullptr;
         const Place *last = nullptr;
 
-        size_t size() const { return size_t(last - first); }
-        const Place &front() const { return *first; }
+        size_t count() const { return size_t(last - first); }
         const Place *begin() const { return first; }
         const Place *end() const { return last; }
     };

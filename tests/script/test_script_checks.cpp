@@ -336,9 +336,9 @@ void TestScriptChecks::indexFollowsChanges()
     original.reset();
     const ScriptIndex::Places *places = copy.npc("N");
     QVERIFY(places);
-    QCOMPARE(places->size(), size_t(2));
-    QCOMPARE(places->front().path, std::string_view("a.txt"));
-    QCOMPARE(places->front().block->line, 1);
+    QCOMPARE(places->count(), size_t(2));
+    QCOMPARE(places->first->path, std::string_view("a.txt"));
+    QCOMPARE(places->first->block->line, 1);
 
     // Labels are compared as the server compares them.
     ScriptIndex exact(false);
