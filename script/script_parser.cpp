@@ -569,7 +569,9 @@ Tok Parser::fetch()
     for (;;) {
         const ScriptToken token = m_tokens.next();
         if (token.kind == TokenKind::LineEnd) {
-            if (m_tokens.inComment() && m_commentLine < 0) {
+            if (!m_tokens.inComment()) {
+                m_commentLine = -1;     // a comment opened later starts its own line
+            } else if (m_commentLine < 0) {
                 m_commentLine = m_line;
                 m_commentLineStart = m_lineStart;
             }
