@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -153,8 +154,11 @@ struct ScriptModel
 
 // Reads length bytes of UTF-8 text as the server of profile does, in one pass. Once stop is
 // set, the reading ends within a few thousand tokens and the model says it stopped.
+// progress, when given, hears now and then how far the reading has come: a caller that reads the
+// text from a mapped file may let go of what lies behind.
+using ReadProgress = std::function<void(size_t offset)>;
 ScriptModel BuildScriptModel(std::shared_ptr<const ScriptProfile> profile, std::string_view text,
-                             const std::atomic<bool> *stop = nullptr);
+                             const std::atomic<bool> *stop = nullptr, const ReadProgress *progress = nullptr);
 
 // Whether text has a header line at all: a ".txt" file without one is no script.
 bool HasScriptHeader(const ScriptProfile &profile, std::string_view text);

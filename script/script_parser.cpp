@@ -130,8 +130,8 @@ class Parser
 {
 public:
     Parser(std::shared_ptr<const ScriptProfile> profile, std::string_view text,
-           const std::atomic<bool> *stop = nullptr)
-        : m_profile(*profile), m_text(text), m_stop(stop)
+           const std::atomic<bool> *stop = nullptr, const ReadProgress *progress = nullptr)
+        : m_profile(*profile), m_text(text), m_stop(stop), m_progress(progress)
     {
         m_model.profile = std::move(profile);
     }
@@ -194,6 +194,7 @@ private:
     std::string_view m_text;
     ScriptModel m_model;
     const std::atomic<bool> *m_stop;
+    const ReadProgress *m_progress;
     unsigned m_tokensRead = 0;      // since the stop flag was last looked at
 
     // The reading position.
@@ -465,6 +466,8 @@ size_t Parser::topLevel(size_t at)
             at = startBlock(header, at, end);
             if (stopAsked())
                 return size;
+            if (m_progress)
+                (*m_progress)(at);
             continue;
         }
         if (c == '}') {
@@ -649,6 +652,8 @@ size_t Parser::body(size_t from)
             m_tokensRead = 0;
             if (stopAsked())
                 return m_text.size();
+            if (m_progress)
+                (*m_progress)(m_cur.start);
         }
         if (m_cur.kind == TokenKind::End) {
             if (m_cur.header) {
@@ -1598,6 +1603,7 @@ ScriptModel Parser::build()
     // the system). Text with lone CR line ends falls back to a block per few hundred bytes.
     size_t lineStarts = 0;
     const char *const end = m_text.data() + m_text.size();
+    const char *told = m_text.data();
     for (const char *at = m_text.data(); at < end;) {
         const char c = *at;
         lineStarts += !isBlank(c) && c != '\n' && c != '\r' && c != '/' && c != '}';
@@ -1605,6 +1611,10 @@ ScriptModel Parser::build()
         if (!at)
             break;
         ++at;
+        if (m_progress && at - told > (4 << 20)) {
+            told = at;
+            (*m_progress)(size_t(at - m_text.data()));
+        }
     }
     m_model.blocks.reserve(std::max(lineStarts, m_text.find('\n') == std::string_view::npos ? m_text.size() / 256 : 0) + 4);
     topLevel(0);
@@ -1625,11 +1635,11 @@ ScriptModel Parser::build()
 } // namespace
 
 ScriptModel BuildScriptModel(std::shared_ptr<const ScriptProfile> profile, std::string_view text,
-                             const std::atomic<bool> *stop)
+                             const std::atomic<bool> *stop, const ReadProgress *progress)
 {
     if (!profile)
         profile = std::make_shared<const ScriptProfile>();
-    return Parser(std::move(profile), text, stop).build();
+    return Parser(std::move(profile), text, stop, progress).build();
 }
 
 const ScriptBlock *ScriptModel::blockAt(int line) const

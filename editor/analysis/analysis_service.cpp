@@ -27,8 +27,9 @@ AnalysisService::~AnalysisService() = default;
 
 AnalysisService::Analyse AnalysisService::analyseWith(std::shared_ptr<const ScriptResources> resources)
 {
-    return [resources](std::string_view text, uint64_t revision, const std::atomic<bool> &cancelled) {
-        return AnalyseText(*resources, text, revision, cancelled);
+    return [resources](std::string_view text, uint64_t revision, const std::atomic<bool> &cancelled,
+                       const ReadProgress *progress) {
+        return AnalyseText(*resources, text, revision, cancelled, progress);
     };
 }
 
@@ -61,18 +62,37 @@ void AnalysisService::request()
     if (m_latest->revision == m_revision || m_requested == m_revision)
         return;
     m_requested = m_revision;
+    // A text just opened is its file's bytes: the analysis reads the file, and the whole text is
+    // not held a second time while it is read.
+    if (const std::optional<EditControl::SourceFile> file = control().unchangedSourceFile()) {
+        if (std::shared_ptr<MappedText> mapped = MappedText::map(file->path, file->stamp, file->skip)) {
+            submit(nullptr, std::move(mapped));
+            return;
+        }
+    }
     takeSnapshot([this](QByteArray bytes) {
         // Any change since the request cancelled this snapshot: the bytes are of m_requested.
-        m_worker.submit(AnalysisWorker::Lane::Model,
-                        [this, analyse = m_analyse, text = std::move(bytes), revision = m_requested](
-                            const std::atomic<bool> &cancelled) {
-                            std::shared_ptr<const AnalysedText> analysed = analyse(
-                                std::string_view(text.constData(), size_t(text.size())), revision, cancelled);
-                            if (analysed)
-                                QMetaObject::invokeMethod(this, [this, analysed] { built(analysed); },
-                                                          Qt::QueuedConnection);
-                        });
+        submit(std::make_shared<const QByteArray>(std::move(bytes)), nullptr);
     });
+}
+
+void AnalysisService::submit(std::shared_ptr<const QByteArray> copy, std::shared_ptr<MappedText> mapped)
+{
+    m_worker.submit(AnalysisWorker::Lane::Model,
+                    [this, analyse = m_analyse, copy = std::move(copy), mapped = std::move(mapped),
+                     revision = m_requested](const std::atomic<bool> &cancelled) {
+                        std::shared_ptr<const AnalysedText> analysed;
+                        if (mapped) {
+                            const ReadProgress progress = [&mapped](size_t offset) { mapped->passed(offset); };
+                            analysed = analyse(mapped->text(), revision, cancelled, &progress);
+                        } else {
+                            analysed = analyse(std::string_view(copy->constData(), size_t(copy->size())), revision,
+                                               cancelled, nullptr);
+                        }
+                        if (analysed)
+                            QMetaObject::invokeMethod(this, [this, analysed] { built(analysed); },
+                                                      Qt::QueuedConnection);
+                    });
 }
 
 void AnalysisService::follow(bool on)

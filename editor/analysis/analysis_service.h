@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "analysis_worker.h"
+#include "mapped_text.h"
 #include "script_analyser.h"
 
 class AnalysisService : public EditFeature
@@ -32,8 +33,10 @@ public:
                                                      const std::atomic<bool> &cancelled)>;
     using ItemTipTable = QHash<QString, QString>;
     // Analyses a text at a revision on the worker; nullptr when it gave up on being cancelled.
+    // progress, when not null, is told how far each reading of the text has come.
     using Analyse = std::function<std::shared_ptr<const AnalysedText>(std::string_view text, uint64_t revision,
-                                                                      const std::atomic<bool> &cancelled)>;
+                                                                      const std::atomic<bool> &cancelled,
+                                                                      const ReadProgress *progress)>;
 
     // Attaches to control switched on, with nothing analysed yet.
     AnalysisService(EditControl &control, std::shared_ptr<const ScriptResources> resources);
@@ -75,6 +78,8 @@ Q_SIGNALS:
 
 private:
     void textChanged();
+    // Analyses a text on the worker: a snapshot's copy, or the mapped file the text is unchanged from.
+    void submit(std::shared_ptr<const QByteArray> copy, std::shared_ptr<MappedText> mapped);
     static Analyse analyseWith(std::shared_ptr<const ScriptResources> resources);
     void built(const std::shared_ptr<const AnalysedText> &text);
     void startCheck();

@@ -53,6 +53,8 @@ struct AnalysedText
     std::vector<ColourCode> colourCodes;
 };
 
-// The analysis of text at revision; nullptr when cancelled was set on the way.
+// The analysis of text at revision; nullptr when cancelled was set on the way. progress, when
+// given, hears how far each reading of the text has come.
 std::shared_ptr<const AnalysedText> AnalyseText(const ScriptResources &resources, std::string_view text,
-                                                uint64_t revision, const std::atomic<bool> &cancelled);
+                                                uint64_t revision, const std::atomic<bool> &cancelled,
+                                                const ReadProgress *progress = nullptr);

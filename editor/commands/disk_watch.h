@@ -4,19 +4,10 @@
 #include <QObject>
 #include <QString>
 
+#include "file_stamp.h"
+
 class QFileSystemWatcher;
 
-// What the file on disk looked like: enough to tell that someone else has written it since.
-struct FileStamp
-{
-    bool exists = false;
-    qint64 size = -1;
-    qint64 modifiedNs = 0;   // modification time, nanoseconds since the epoch
-    quint64 inode = 0;       // an atomic save by another program gives the name a new file
-    bool operator==(const FileStamp &other) const;
-    bool operator!=(const FileStamp &other) const { return !(*this == other); }
-};
-FileStamp StampOf(const QString &path);
 
 enum class DiskState { Unchanged, Changed, Deleted };
 

@@ -106,6 +106,8 @@ private:
 
 FileResult EditControl::openFile(const QString &path)
 {
+    // Taken before reading: a file changed while it is read no longer matches it.
+    const FileStamp stamp = StampOf(path);
     DecodedText text;
     FileResult read;
     {
@@ -127,6 +129,11 @@ FileResult EditControl::openFile(const QString &path)
         loadUtf8(text.utf8);
     }
     setEncoding(text.encoding);
+    if (text.encoding == TextEncoding::Utf8 || text.encoding == TextEncoding::Utf8WithBom) {
+        const qint64 skip = text.encoding == TextEncoding::Utf8WithBom ? 3 : 0;
+        if (stamp.size - skip == textLength())
+            m_sourceFile = SourceFile{path, stamp, skip};
+    }
     return {};
 }
 
@@ -168,6 +175,7 @@ void EditControl::beginLoad(qint64 size)
     setReadOnly(false);
     // A reader is not read the whole old and new text; it hears the caret at the top instead.
     m_loading = true;
+    m_sourceFile.reset();
     Q_EMIT loadStarted();
     // Nothing of the load is undoable, so the history would only hold a copy of the whole text.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
@@ -638,8 +646,10 @@ void EditControl::noteChange(int position, int modification, int length)
     const bool inserting = modification & SC_MOD_BEFOREINSERT;
     if (!inserting && !(modification & SC_MOD_BEFOREDELETE))
         return;
-    if (!m_loading)
+    if (!m_loading) {
+        m_sourceFile.reset();
         Q_EMIT textChanging(position, length, inserting);
+    }
     // The span changed so far is carried through this change: bytes after an insertion move
     // up, bytes after a deletion move down and bytes inside it collapse to its start.
     const int end = position + length;

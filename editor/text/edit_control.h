@@ -11,9 +11,11 @@
 #include <QVector>
 
 #include <memory>
+#include <optional>
 
 #include "colour_theme.h"
 #include "language_registry.h"
+#include "mapped_text.h"
 #include "search_target.h"
 #include "text_file.h"
 
@@ -51,6 +53,15 @@ public:
     // Replaces the whole text with the file's; detects UTF-8 (with or without a byte-order mark)
     // or Windows-1252 and the line-break style. Not modified afterwards. Undo history cleared.
     FileResult openFile(const QString &path);
+    // The file the text was opened from, while the text is still that file's bytes after its
+    // byte-order mark (skip bytes) and nothing has been edited since.
+    struct SourceFile
+    {
+        QString path;
+        FileStamp stamp;
+        qint64 skip = 0;
+    };
+    std::optional<SourceFile> unchangedSourceFile() const { return m_sourceFile; }
     // Reads the file again as the user says it is encoded; refused, with the text untouched,
     // when the bytes are not valid in that encoding.
     FileResult reopenFile(const QString &path, TextEncoding encoding);
@@ -188,4 +199,5 @@ private:
     bool m_loading = false;
     bool m_readOnlyAfterLoad = false;
     mutable bool m_utf16Index = false;
+    std::optional<SourceFile> m_sourceFile;
 };

@@ -3,6 +3,7 @@
 
 #include <QMutex>
 #include <QSemaphore>
+#include <QTemporaryDir>
 
 #include "analysis_service.h"
 #include "analysis_worker.h"
@@ -54,7 +55,8 @@ class TestAnalysisService : public QObject
         QAtomicInt sawCancel;
         EditControl editor;
         AnalysisService *service = new AnalysisService(
-            editor, [this](std::string_view text, uint64_t revision, const std::atomic<bool> &cancelled) {
+            editor, [this](std::string_view text, uint64_t revision, const std::atomic<bool> &cancelled,
+                           const ReadProgress *) {
                 started.fetchAndAddOrdered(1);
                 gate.acquire();
                 if (cancelled)
@@ -268,6 +270,66 @@ private Q_SLOTS:
             QCOMPARE(f.service->latest()->revision, f.published.last());
             QCOMPARE(f.lengths.last(), size_t(3 + published.last()));
         }
+    }
+
+    // A script just opened is analysed from its file, with progress told so that the pages read
+    // can go; any other text from a copy of the control's bytes. Either way the analysis reads
+    // the text as the control holds it.
+    void openedFileIsReadInPlace_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("after");     // "", "edit", "rewrite"
+        QTest::addColumn<bool>("inPlace");
+        const QByteArray script("-\tscript\tGuide\t-1,{\n\tmes \"caf\xC3\xA9\";\n}\n");
+        QTest::newRow("UTF-8") << script << QString() << true;
+        QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF") + script << QString() << true;
+        QTest::newRow("Windows-1252") << QByteArray("-\tscript\tGuide\t-1,{\n\tmes \"caf\xE9\";\n}\n") << QString()
+                                      << false;
+        QTest::newRow("edited since") << script << QStringLiteral("edit") << false;
+        QTest::newRow("file written since") << script << QStringLiteral("rewrite") << false;
+    }
+
+    void openedFileIsReadInPlace()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, after);
+        QFETCH(bool, inPlace);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("guide.txt"));
+        const auto write = [&path](const QByteArray &bytes) {
+            QFile out(path);
+            return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size();
+        };
+        QVERIFY(write(file));
+        EditControl editor;
+        QVERIFY(editor.openFile(path).ok);
+        if (after == QLatin1String("edit")) {
+            editor.append(QStringLiteral("x"));
+            editor.finishEdits();
+        } else if (after == QLatin1String("rewrite")) {
+            QVERIFY(write(QByteArray(file).replace("Guide", "Elder")));
+            QFile touched(path);
+            QVERIFY(touched.open(QIODevice::ReadWrite));
+            QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        }
+        QByteArray seen;
+        bool toldProgress = false;
+        AnalysisService service(editor, [&](std::string_view text, uint64_t revision, const std::atomic<bool> &,
+                                            const ReadProgress *progress) {
+            seen = QByteArray(text.data(), qsizetype(text.size()));
+            toldProgress = progress != nullptr;
+            if (progress)
+                (*progress)(text.size());
+            auto analysed = std::make_shared<AnalysedText>();
+            analysed->revision = revision;
+            return std::shared_ptr<const AnalysedText>(analysed);
+        });
+        bool ready = false;
+        QObject::connect(&service, &AnalysisService::modelReady, &service, [&ready] { ready = true; });
+        service.request();
+        QTRY_VERIFY(ready);
+        QCOMPARE(toldProgress, inPlace);
+        QCOMPARE(seen, editor.textBytes(0, editor.textLength()));
     }
 
     // With the real analysis: a build told to stop gives nothing, and a text edited while it is
