@@ -32,8 +32,9 @@ std::shared_ptr<const AnalysedText> AnalyseText(const ScriptResources &resources
     for (int b = 0; b < int(analysed->model.blocks.size()); ++b) {
         const ScriptBlock &block = analysed->model.blocks[size_t(b)];
         analysed->outline.push_back({block.line, block.endLine, b, -1});
-        for (int l = 0; l < int(block.labels.size()); ++l)
-            analysed->outline.push_back({block.labels[size_t(l)].line, block.endLine, b, l});
+        const auto labels = analysed->model.labelsOf(block);
+        for (int l = 0; l < int(labels.size()); ++l)
+            analysed->outline.push_back({labels[size_t(l)].line, block.endLine, b, l});
     }
     return analysed;
 }

@@ -62,10 +62,10 @@ QStringList describe(const ScriptModel &model)
     QStringList out;
     for (const ScriptBlock &block : model.blocks) {
         QStringList labels;
-        for (const ScriptLabel &label : block.labels)
+        for (const ScriptLabel &label : model.labelsOf(block))
             labels << QStringLiteral("%1@%2:%3").arg(QString::fromStdString(label.name)).arg(label.line).arg(label.column);
         QStringList jumps;
-        for (const ScriptJump &jump : block.jumps)
+        for (const ScriptJump &jump : model.jumpsOf(block))
             jumps << QStringLiteral("%1@%2:%3").arg(QString::fromStdString(jump.target)).arg(jump.line).arg(jump.column);
         out << QStringLiteral("%1 %2 %3-%4 [%5] (%6)").arg(kindName(block.kind), QString::fromStdString(block.name))
                    .arg(block.line).arg(block.endLine).arg(labels.join(' '), jumps.join(' '));
@@ -268,8 +268,8 @@ void TestScriptModel::headerKinds()
     } else if (model.blocks.size() == 1) {
         const ScriptBlock &block = model.blocks.front();
         found = QStringLiteral("%1 %2").arg(kindName(block.kind), QString::fromStdString(block.name));
-        if (block.uniqueName != block.name)
-            found += QStringLiteral(" (%1)").arg(QString::fromStdString(block.uniqueName));
+        if (block.uniqueName() != block.name)
+            found += QStringLiteral(" (%1)").arg(QString::fromStdString(std::string(block.uniqueName())));
     }
     QCOMPARE(found, read);
 }
