@@ -29,6 +29,8 @@ std::shared_ptr<const AnalysedText> AnalyseText(const ScriptResources &resources
     if (cancelled || analysed->model.stopped)
         return nullptr;
     // Listed here rather than by the list, which would hold the UI thread up on a large script.
+    // A row for each block and label: room for them at once spares copying a growing list.
+    analysed->outline.reserve(analysed->model.blocks.size() + analysed->model.labels.size());
     for (int b = 0; b < int(analysed->model.blocks.size()); ++b) {
         const ScriptBlock &block = analysed->model.blocks[size_t(b)];
         analysed->outline.push_back({block.line, block.endLine, b, -1});
