@@ -1605,7 +1605,12 @@ ScriptModel Parser::build()
             break;
         ++at;
     }
-    m_model.blocks.reserve(std::max(lineStarts, m_text.find('\n') == std::string_view::npos ? m_text.size() / 256 : 0) + 4);
+    const size_t room = std::max(lineStarts, m_text.find('\n') == std::string_view::npos ? m_text.size() / 256 : 0) + 4;
+    m_model.blocks.reserve(room);
+    // Labels start lines as headers do, and jumps come about as often: the model's lists of them
+    // are not copied as they grow either, nor their pages touched twice.
+    m_model.labels.reserve(room);
+    m_model.jumps.reserve(room);
     topLevel(0);
     // Lines as an editor counts them, without the empty one after a final line end.
     const bool endsLine = !m_text.empty() && (m_text.back() == '\n' || m_text.back() == '\r');
