@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     for (const ScriptBlock &block : first.model.blocks) {
         FUZZ_CHECK(block.line >= 0 && block.line <= block.endLine && block.endLine < lines);
-        for (const ScriptLabel &label : block.labels)
+        for (const ScriptLabel &label : first.model.labelsOf(block))
             FUZZ_CHECK(label.line >= 0 && label.line < lines && label.column <= lengths[size_t(label.line)]);
     }
     return 0;

@@ -68,7 +68,8 @@ bool globalFunctionDefined(const CheckContext &context, const std::unordered_set
 
 bool localFunctionDefined(const CheckContext &context, const ScriptBlock &block, std::string_view name)
 {
-    return std::any_of(block.functions.begin(), block.functions.end(), [&](const ScriptLocalFunction &function) {
+    const auto functions = context.model.functionsOf(block);
+    return std::any_of(functions.begin(), functions.end(), [&](const ScriptLocalFunction &function) {
         return context.profile.sameName(function.name, name);
     });
 }
@@ -137,16 +138,17 @@ void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std:
     for (const ScriptBlock &block : context.model.blocks) {
         if (poll.due())
             return;
-        if (block.labels.size() < 2)
+        const auto labels = context.model.labelsOf(block);
+        if (labels.size() < 2)
             continue;
-        if (block.labels.size() <= FewLabels) {
-            for (size_t i = 1; i < block.labels.size(); ++i) {
-                const ScriptLabel &label = block.labels[i];
+        if (labels.size() <= FewLabels) {
+            for (size_t i = 1; i < labels.size(); ++i) {
+                const ScriptLabel &label = labels[i];
                 for (size_t j = 0; j < i; ++j) {
-                    if (context.profile.sameName(block.labels[j].name, label.name)) {
+                    if (context.profile.sameName(labels[j].name, label.name)) {
                         problems.push_back(problem(check, label.line, label.column, int(label.name.size()),
                                                    "Label '" + label.name + "' is defined twice in this block (line "
-                                                       + std::to_string(block.labels[j].line + 1) + ")"));
+                                                       + std::to_string(labels[j].line + 1) + ")"));
                         break;
                     }
                 }
@@ -154,7 +156,7 @@ void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std:
             continue;
         }
         seen.clear();
-        for (const ScriptLabel &label : block.labels) {
+        for (const ScriptLabel &label : labels) {
             const auto [it, added] = seen.emplace(context.profile.key(label.name), &label);
             if (!added)
                 problems.push_back(problem(check, label.line, label.column, int(label.name.size()),
@@ -166,16 +168,18 @@ void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std:
 
 void missingLabels(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
-    std::unordered_map<std::string, bool> labels;
+    std::unordered_map<std::string, bool> keys;
     StopPoll poll(context);
     for (const ScriptBlock &block : context.model.blocks) {
         if (poll.due())
             return;
-        if (block.jumps.empty())
+        const auto jumps = context.model.jumpsOf(block);
+        if (jumps.empty())
             continue;
-        if (block.labels.size() <= FewLabels) {
-            for (const ScriptJump &jump : block.jumps) {
-                const bool found = std::any_of(block.labels.begin(), block.labels.end(), [&](const ScriptLabel &label) {
+        const auto labels = context.model.labelsOf(block);
+        if (labels.size() <= FewLabels) {
+            for (const ScriptJump &jump : jumps) {
+                const bool found = std::any_of(labels.begin(), labels.end(), [&](const ScriptLabel &label) {
                     return context.profile.sameName(label.name, jump.target);
                 });
                 if (!found)
@@ -184,11 +188,11 @@ void missingLabels(const CheckContext &context, const ScriptCheck &check, std::v
             }
             continue;
         }
-        labels.clear();
-        for (const ScriptLabel &label : block.labels)
-            labels.emplace(context.profile.key(label.name), true);
-        for (const ScriptJump &jump : block.jumps)
-            if (!labels.count(context.profile.key(jump.target)))
+        keys.clear();
+        for (const ScriptLabel &label : labels)
+            keys.emplace(context.profile.key(label.name), true);
+        for (const ScriptJump &jump : jumps)
+            if (!keys.count(context.profile.key(jump.target)))
                 problems.push_back(problem(check, jump.line, jump.column, int(jump.target.size()),
                                            "Label '" + jump.target + "' is not defined in this block"));
     }
@@ -200,10 +204,11 @@ void undefinedFunctions(const CheckContext &context, const ScriptCheck &check, s
     for (const ScriptBlock &block : context.model.blocks) {
         if (poll.due())
             return;
-        for (const ScriptLocalFunction &declared : block.functions) {
+        const auto functions = context.model.functionsOf(block);
+        for (const ScriptLocalFunction &declared : functions) {
             if (declared.defined)
                 continue;
-            const bool defined = std::any_of(block.functions.begin(), block.functions.end(), [&](const ScriptLocalFunction &f) {
+            const bool defined = std::any_of(functions.begin(), functions.end(), [&](const ScriptLocalFunction &f) {
                 return f.defined && context.profile.sameName(f.name, declared.name);
             });
             if (!defined)
@@ -236,7 +241,7 @@ NpcBlocks ownNpcs(const ScriptModel &model)
     NpcBlocks npcs;
     for (const ScriptBlock &block : model.blocks)
         if (block.kind != BlockKind::Monster && block.kind != BlockKind::MapFlag && block.kind != BlockKind::Function)
-            npcs[block.uniqueName].push_back(&block);
+            npcs[block.uniqueName()].push_back(&block);
     return npcs;
 }
 
@@ -249,11 +254,11 @@ bool ownNpcHasLabel(const CheckContext &context, const NpcBlocks &npcs, std::str
         return false;
     for (const ScriptBlock *named : found->second) {
         const ScriptBlock &block = *named;
-        for (const ScriptLabel &own : block.labels)
+        for (const ScriptLabel &own : context.model.labelsOf(block))
             if (context.profile.sameName(own.name, label))
                 return true;
         if (block.kind == BlockKind::Duplicate && depth < 8
-            && ownNpcHasLabel(context, npcs, block.source, label, depth + 1))
+            && ownNpcHasLabel(context, npcs, context.model.sourceOf(block), label, depth + 1))
             return true;
     }
     return false;
@@ -293,20 +298,21 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
         if (!block.namesNpc())
             continue;
         if (indexed == &context.model) {
-            const ScriptIndex::Places *places = context.index->npc(block.uniqueName);
+            const ScriptIndex::Places *places = context.index->npc(block.uniqueName());
             if (!places || places->count() < 2 || places->first->block == &block)
                 continue;
             const ScriptIndex::Place &first = *places->first;
             problems.push_back(problem(check, block.line, 0, 1,
-                                       "Another NPC is named '" + block.uniqueName + "' (" + std::string(first.path) + ":"
+                                       "Another NPC is named '" + std::string(block.uniqueName()) + "' ("
+                                           + std::string(first.path()) + ":"
                                            + std::to_string(first.block->line + 1) + ")"));
             continue;
         }
         // Without the index, the file's own blocks.
-        const auto [first, added] = firsts.emplace(block.uniqueName, &block);
+        const auto [first, added] = firsts.emplace(block.uniqueName(), &block);
         if (!added)
             problems.push_back(problem(check, block.line, 0, 1,
-                                       "Another NPC is named '" + block.uniqueName + "' (line "
+                                       "Another NPC is named '" + std::string(block.uniqueName()) + "' (line "
                                            + std::to_string(first->second->line + 1) + ")"));
     }
 }

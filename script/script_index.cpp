@@ -130,12 +130,12 @@ void ScriptIndex::rebuild() const
     // Files in path order, blocks in text order: the first place of a name is the first listed.
     const auto blocksWhere = [this](auto wanted) {
         return [this, wanted](auto add) {
-            for (const auto &[path, model] : m_files) {
-                if (!model)
+            for (const Files::value_type &file : m_files) {
+                if (!file.second)
                     continue;
-                for (const ScriptBlock &block : model->blocks)
+                for (const ScriptBlock &block : file.second->blocks)
                     if (wanted(block))
-                        add(wanted.nameOf(block), Place{path, &block});
+                        add(wanted.nameOf(block), Place{&file, &block});
             }
         };
     };
@@ -147,7 +147,7 @@ void ScriptIndex::rebuild() const
     struct Npcs
     {
         bool operator()(const ScriptBlock &block) const { return block.namesNpc(); }
-        std::string_view nameOf(const ScriptBlock &block) const { return block.uniqueName; }
+        std::string_view nameOf(const ScriptBlock &block) const { return block.uniqueName(); }
     };
     m_functions.fill(blocksWhere(Functions()));
     m_npcs.fill(blocksWhere(Npcs()));
@@ -177,12 +177,14 @@ bool ScriptIndex::hasLabel(std::string_view uniqueName, std::string_view label, 
     if (!places)
         return false;
     for (const Place &place : *places) {
-        for (const ScriptLabel &own : place.block->labels)
+        const ScriptModel &model = place.model();
+        for (const ScriptLabel &own : model.labelsOf(*place.block))
             if (sameLabel(own.name, label, m_ignoreCase))
                 return true;
         // A duplicate has the labels of its source.
-        if (place.block->kind == BlockKind::Duplicate && !place.block->source.empty()
-            && depth < 8 && hasLabel(place.block->source, label, depth + 1))
+        const std::string_view source = model.sourceOf(*place.block);
+        if (place.block->kind == BlockKind::Duplicate && !source.empty() && depth < 8
+            && hasLabel(source, label, depth + 1))
             return true;
     }
     return false;

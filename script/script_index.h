@@ -13,11 +13,16 @@
 class ScriptIndex
 {
 public:
+    using Files = std::map<std::string, std::shared_ptr<const ScriptModel>>;
+
     // Where a name is defined.
     struct Place
     {
-        std::string_view path;                  // the index's own copy of the path, not one per name
+        const Files::value_type *file = nullptr; // the index's own entry: its path and model, not one per name
         const ScriptBlock *block = nullptr;     // held by the file's model, which the index keeps
+
+        std::string_view path() const { return file->first; }
+        const ScriptModel &model() const { return *file->second; }
     };
 
     // The places of one name, in the order the index lists them.
@@ -42,8 +47,6 @@ public:
     void add(const std::string &path, std::shared_ptr<const ScriptModel> model);
     void removeFile(const std::string &path);
     void clear();
-
-    using Files = std::map<std::string, std::shared_ptr<const ScriptModel>>;
 
     const ScriptModel *model(const std::string &path) const;
     // Every file's model, in path order.

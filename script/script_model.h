@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -39,28 +40,69 @@ struct ScriptLocalFunction
     bool defined = false;
 };
 
+// Where a block's labels, jumps or local functions stand in the model's list of them.
+struct ScriptSpan
+{
+    uint32_t first = 0;
+    uint32_t count = 0;
+};
+
+// A block's labels, jumps or local functions, read in place in the model's list of them.
+template <typename Item>
+class ScriptItems
+{
+public:
+    ScriptItems() = default;
+    ScriptItems(const Item *first, size_t count) : m_first(first), m_count(count) {}
+
+    const Item *begin() const { return m_first; }
+    const Item *end() const { return m_first + m_count; }
+    size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    const Item &operator[](size_t i) const { return m_first[i]; }
+
+private:
+    const Item *m_first = nullptr;
+    size_t m_count = 0;
+};
+
+// A duplicate's source NPC and where it stands on the header line.
+struct ScriptSource
+{
+    std::string name;
+    int column = 0;
+};
+
+// A large script holds hundreds of thousands of blocks, most with no label, jump or function and
+// no source: those live in the model's lists, and a block keeps where its own stand.
 struct ScriptBlock
 {
-    BlockKind kind = BlockKind::Npc;
     std::string name;                   // the header's third field as written
-    std::string uniqueName;             // the part after "::", else the whole name
-    std::string source;                 // a duplicate's source NPC
+    BlockKind kind = BlockKind::Npc;
+    bool blankSeparated = false;        // its fields are separated by blanks: the server cannot read it
+    uint32_t uniqueStart = 0;           // where the unique name starts in name: after "::", else 0
     int line = 0;
     int nameColumn = 0;                 // where the name stands on the header line
-    int sourceColumn = -1;              // where a duplicate's source stands; -1 without one
     int endLine = 0;                    // the line of the closing brace; the header's line without a body
-    bool blankSeparated = false;        // its fields are separated by blanks: the server cannot read it
-    std::vector<ScriptLabel> labels;    // in text order
-    std::vector<ScriptJump> jumps;
-    std::vector<ScriptLocalFunction> functions; // declarations and definitions, in text order
+    int source = -1;                    // a duplicate's source in the model's sources; -1 without one
+    ScriptSpan labels;                  // in the model's labels
+    ScriptSpan jumps;                   // in the model's jumps
+    ScriptSpan functions;               // in the model's functions
+
+    // The part of the name after "::", else the whole name.
+    std::string_view uniqueName() const { return std::string_view(name).substr(uniqueStart); }
 
     // Whether the block is an NPC that others may name: monsters, map flags and functions are not.
     bool namesNpc() const
     {
         return kind != BlockKind::Function && kind != BlockKind::Monster && kind != BlockKind::MapFlag
-               && !uniqueName.empty();
+               && !uniqueName().empty();
     }
 };
+
+// The model of a 50 MB script holds a quarter of a million blocks: each byte more here is a
+// quarter of a megabyte more for every open script.
+static_assert(sizeof(ScriptBlock) <= 80, "a block's rare parts belong in the model's lists");
 
 // A command or function called: its profile command (or -1), where, and how many arguments.
 struct ScriptCall
@@ -138,6 +180,12 @@ struct CheckOptions
 struct ScriptModel
 {
     std::vector<ScriptBlock> blocks;    // in text order
+    // Every block's labels, jumps and local functions (declarations and definitions), in text
+    // order: a block's own follow one another, where its spans say.
+    std::vector<ScriptLabel> labels;
+    std::vector<ScriptJump> jumps;
+    std::vector<ScriptLocalFunction> functions;
+    std::vector<ScriptSource> sources;  // the duplicates' sources, in text order
     std::vector<ScriptProblem> problems; // the reading's faults, in text order
     // The calls the checks judge, in text order: those of names the profile does not know, and
     // those whose argument count the profile's command does not accept.
@@ -150,6 +198,30 @@ struct ScriptModel
 
     // The block whose lines hold line, or nullptr.
     const ScriptBlock *blockAt(int line) const;
+
+    // The items of a block of this model.
+    ScriptItems<ScriptLabel> labelsOf(const ScriptBlock &block) const { return itemsOf(labels, block.labels); }
+    ScriptItems<ScriptJump> jumpsOf(const ScriptBlock &block) const { return itemsOf(jumps, block.jumps); }
+    ScriptItems<ScriptLocalFunction> functionsOf(const ScriptBlock &block) const
+    {
+        return itemsOf(functions, block.functions);
+    }
+    // A duplicate's source NPC and its column on the header line; empty and -1 without one.
+    std::string_view sourceOf(const ScriptBlock &block) const
+    {
+        return block.source < 0 ? std::string_view() : std::string_view(sources[size_t(block.source)].name);
+    }
+    int sourceColumnOf(const ScriptBlock &block) const
+    {
+        return block.source < 0 ? -1 : sources[size_t(block.source)].column;
+    }
+
+private:
+    template <typename Item>
+    static ScriptItems<Item> itemsOf(const std::vector<Item> &items, ScriptSpan span)
+    {
+        return {items.data() + span.first, span.count};
+    }
 };
 
 // Reads length bytes of UTF-8 text as the server of profile does, in one pass. Once stop is

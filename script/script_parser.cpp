@@ -23,15 +23,6 @@ inline char foldCase(char c)
     return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
 }
 
-// A block's labels and jumps come a few at a time: room for several at the first saves
-// growing the list one step at a time in every block.
-template<typename List>
-void roomFor(List &list)
-{
-    if (list.capacity() == 0)
-        list.reserve(4);
-}
-
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -529,15 +520,22 @@ size_t Parser::startBlock(const HeaderLine &header, size_t lineStart, size_t lin
     block.kind = header.blockKind;
     block.name = std::string(header.name);
     const size_t split = header.name.find("::");
-    block.uniqueName = std::string(split == std::string_view::npos ? header.name : header.name.substr(split + 2));
-    block.source = std::string(header.source);
+    block.uniqueStart = split == std::string_view::npos ? 0 : uint32_t(split + 2);
     block.line = m_line;
     block.endLine = m_line;
     block.blankSeparated = header.blanks;
     // Going to a definition lands on the name itself.
     block.nameColumn = column(m_lineStart, uint32_t(header.name.data() - m_text.data()));
-    if (!header.source.empty())
-        block.sourceColumn = column(m_lineStart, uint32_t(header.source.data() - m_text.data()));
+    if (!header.source.empty()) {
+        block.source = int(m_model.sources.size());
+        m_model.sources.push_back(
+            {std::string(header.source), column(m_lineStart, uint32_t(header.source.data() - m_text.data()))});
+    }
+    // Blocks are read one at a time: the block's items are those added to the model's lists
+    // until the next block starts.
+    block.labels.first = uint32_t(m_model.labels.size());
+    block.jumps.first = uint32_t(m_model.jumps.size());
+    block.functions.first = uint32_t(m_model.functions.size());
     m_model.blocks.push_back(std::move(block));
     m_block = int(m_model.blocks.size()) - 1;
     if (header.blanks)
@@ -859,8 +857,8 @@ void Parser::endArgument(ExprFrame &frame)
         const Tok &token = frame.first;
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
         if (token.kind == TokenKind::Word && !token.variable && command.takesLabel(position)) {
-            roomFor(block.jumps);
-            block.jumps.push_back({std::string(textOf(token)), token.line, column(token.lineStart, token.start)});
+            m_model.jumps.push_back({std::string(textOf(token)), token.line, column(token.lineStart, token.start)});
+            ++block.jumps.count;
         } else if (token.kind == TokenKind::String && !token.open && token.length > 2) {
             const std::string_view value = m_text.substr(token.start + 1, token.length - 2);
             if (command.takesEvent(position)) {
@@ -918,8 +916,8 @@ void Parser::beginStatement(const Tok &token)
     // token is a Word that starts a statement and no keyword.
     if (is(m_next, ':')) {
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
-        roomFor(block.labels);
-        block.labels.push_back({std::string(textOf(token)), token.line, column(token.lineStart, token.start)});
+        m_model.labels.push_back({std::string(textOf(token)), token.line, column(token.lineStart, token.start)});
+        ++block.labels.count;
         advance();
         return;
     }
@@ -1193,7 +1191,8 @@ void Parser::statementToken()
         const Tok name = m_cur;
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
         const bool defined = is(m_next, '{');
-        block.functions.push_back({std::string(textOf(name)), name.line, column(name.lineStart, name.start), defined});
+        m_model.functions.push_back({std::string(textOf(name)), name.line, column(name.lineStart, name.start), defined});
+        ++block.functions.count;
         if (defined) {
             advance();
             StatementFrame frame = inherit();
@@ -1616,7 +1615,12 @@ ScriptModel Parser::build()
             (*m_progress)(size_t(at - m_text.data()));
         }
     }
-    m_model.blocks.reserve(std::max(lineStarts, m_text.find('\n') == std::string_view::npos ? m_text.size() / 256 : 0) + 4);
+    const size_t room = std::max(lineStarts, m_text.find('\n') == std::string_view::npos ? m_text.size() / 256 : 0) + 4;
+    m_model.blocks.reserve(room);
+    // Labels start lines as headers do, and jumps come about as often: the model's lists of them
+    // are not copied as they grow either, nor their pages touched twice.
+    m_model.labels.reserve(room);
+    m_model.jumps.reserve(room);
     topLevel(0);
     // Lines as an editor counts them, without the empty one after a final line end.
     const bool endsLine = !m_text.empty() && (m_text.back() == '\n' || m_text.back() == '\r');

@@ -10,7 +10,7 @@
 #include <vector>
 
 // What a header line declares; the outline and the checks tell blocks apart by it.
-enum class BlockKind { Npc, FloatingScript, Function, Shop, Warp, Duplicate, Monster, MapFlag };
+enum class BlockKind : unsigned char { Npc, FloatingScript, Function, Shop, Warp, Duplicate, Monster, MapFlag };
 
 // A built-in command of a server: its name, the server's shape letters and the counts they give.
 struct ScriptCommand

@@ -42,9 +42,8 @@ bool covers(int line, int column, int length, int atLine, int atColumn)
 // The unique name stands after the display name and "::" when the header has both.
 SymbolPlace uniqueNamePlace(const std::string &path, const ScriptBlock &block)
 {
-    const size_t split = block.name.find("::");
-    const int offset = split == std::string::npos ? 0 : charLength(std::string_view(block.name).substr(0, split + 2));
-    return {path, block.line, block.nameColumn + offset, charLength(block.uniqueName)};
+    const int offset = charLength(std::string_view(block.name).substr(0, block.uniqueStart));
+    return {path, block.line, block.nameColumn + offset, charLength(block.uniqueName())};
 }
 
 // An event names its NPC inside the quotes, then "::" and the label.
@@ -63,7 +62,7 @@ SymbolPlace eventLabelPlace(const std::string &path, const ScriptReference &refe
 const ScriptLocalFunction *localFunction(const ScriptModel &model, const ScriptBlock &block, std::string_view name)
 {
     const ScriptLocalFunction *found = nullptr;
-    for (const ScriptLocalFunction &function : block.functions)
+    for (const ScriptLocalFunction &function : model.functionsOf(block))
         if (sameLabel(model, function.name, name) && (!found || (function.defined && !found->defined)))
             found = &function;
     return found;
@@ -114,14 +113,14 @@ std::vector<BlockIn> npcBlocks(const SymbolScope &scope, std::string_view npc)
     std::vector<BlockIn> found;
     if (scope.open)
         for (const ScriptBlock &block : scope.open->blocks)
-            if (block.namesNpc() && block.uniqueName == npc)
+            if (block.namesNpc() && block.uniqueName() == npc)
                 found.push_back({scope.openPath, scope.open, &block});
     if (const auto *places = scope.index ? scope.index->npc(npc) : nullptr) {
         for (const ScriptIndex::Place &place : *places) {
-            const std::string path(place.path);
+            const std::string path(place.path());
             if (scope.open && path == scope.openPath)
                 continue;
-            found.push_back({path, scope.index->model(path), place.block});
+            found.push_back({path, &place.model(), place.block});
         }
     }
     return found;
@@ -139,26 +138,28 @@ std::optional<LabelIn> eventLabel(const SymbolScope &scope, std::string_view npc
     for (const BlockIn &in : npcBlocks(scope, npc)) {
         if (!in.model)
             continue;
-        for (const ScriptLabel &own : in.block->labels)
+        for (const ScriptLabel &own : in.model->labelsOf(*in.block))
             if (sameLabel(*in.model, own.name, label))
                 return LabelIn{in, &own};
-        if (in.block->kind == BlockKind::Duplicate && !in.block->source.empty() && depth < MostDuplicateDepth)
-            if (auto found = eventLabel(scope, in.block->source, label, depth + 1))
+        const std::string_view source = in.model->sourceOf(*in.block);
+        if (in.block->kind == BlockKind::Duplicate && !source.empty() && depth < MostDuplicateDepth)
+            if (auto found = eventLabel(scope, source, label, depth + 1))
                 return found;
     }
     return std::nullopt;
 }
 
 // The NPC's unique name and those of every duplicate made from it, however indirectly.
-std::unordered_set<std::string> withDuplicates(const std::vector<File> &files, const std::string &npc)
+std::unordered_set<std::string> withDuplicates(const std::vector<File> &files, std::string_view npc)
 {
-    std::unordered_set<std::string> names{npc};
+    std::unordered_set<std::string> names{std::string(npc)};
     for (int pass = 0; pass < MostDuplicateDepth; ++pass) {
         bool grew = false;
         for (const File &file : files)
             for (const ScriptBlock &block : file.model->blocks)
-                if (block.kind == BlockKind::Duplicate && names.count(block.source) && !block.uniqueName.empty())
-                    grew = names.insert(block.uniqueName).second || grew;
+                if (block.kind == BlockKind::Duplicate && !block.uniqueName().empty()
+                    && names.count(std::string(file.model->sourceOf(block))))
+                    grew = names.insert(std::string(block.uniqueName())).second || grew;
         if (!grew)
             break;
     }
@@ -168,10 +169,10 @@ std::unordered_set<std::string> withDuplicates(const std::vector<File> &files, c
 void addLabelUses(std::vector<SymbolPlace> &places, const std::string &path, const ScriptModel &model,
                   const ScriptBlock &block, std::string_view name)
 {
-    for (const ScriptLabel &label : block.labels)
+    for (const ScriptLabel &label : model.labelsOf(block))
         if (sameLabel(model, label.name, name))
             places.push_back({path, label.line, label.column, charLength(label.name)});
-    for (const ScriptJump &jump : block.jumps)
+    for (const ScriptJump &jump : model.jumpsOf(block))
         if (sameLabel(model, jump.target, name))
             places.push_back({path, jump.line, jump.column, charLength(jump.target)});
 }
@@ -203,10 +204,11 @@ void addGlobalFunctionUses(std::vector<SymbolPlace> &places, const File &file, s
 void addNpcUses(std::vector<SymbolPlace> &places, const File &file, std::string_view npc)
 {
     for (const ScriptBlock &block : file.model->blocks) {
-        if (block.namesNpc() && block.uniqueName == npc)
+        if (block.namesNpc() && block.uniqueName() == npc)
             places.push_back(uniqueNamePlace(*file.path, block));
-        if (block.kind == BlockKind::Duplicate && block.source == npc && block.sourceColumn >= 0)
-            places.push_back({*file.path, block.line, block.sourceColumn, charLength(block.source)});
+        const int sourceColumn = file.model->sourceColumnOf(block);
+        if (block.kind == BlockKind::Duplicate && sourceColumn >= 0 && file.model->sourceOf(block) == npc)
+            places.push_back({*file.path, block.line, sourceColumn, charLength(npc)});
     }
     for (const ScriptReference &reference : file.model->references)
         if (reference.kind == ScriptReference::Event && reference.target == npc)
@@ -214,7 +216,7 @@ void addNpcUses(std::vector<SymbolPlace> &places, const File &file, std::string_
 }
 
 // The header line's name and a duplicate's source.
-ScriptSymbol headerSymbolAt(const ScriptBlock &block, int line, int column)
+ScriptSymbol headerSymbolAt(const ScriptModel &model, const ScriptBlock &block, int line, int column)
 {
     ScriptSymbol symbol;
     if (covers(block.line, block.nameColumn, charLength(block.name), line, column)) {
@@ -226,15 +228,18 @@ ScriptSymbol headerSymbolAt(const ScriptBlock &block, int line, int column)
         } else if (block.namesNpc()) {
             const SymbolPlace place = uniqueNamePlace(std::string(), block);
             symbol.kind = SymbolKind::Npc;
-            symbol.name = block.uniqueName;
+            symbol.name = std::string(block.uniqueName());
             symbol.column = place.column;
             symbol.length = place.length;
         }
-    } else if (block.sourceColumn >= 0 && covers(block.line, block.sourceColumn, charLength(block.source), line, column)) {
-        symbol.kind = SymbolKind::Npc;
-        symbol.name = block.source;
-        symbol.column = block.sourceColumn;
-        symbol.length = charLength(block.source);
+    } else if (const int sourceColumn = model.sourceColumnOf(block); sourceColumn >= 0) {
+        const std::string_view source = model.sourceOf(block);
+        if (covers(block.line, sourceColumn, charLength(source), line, column)) {
+            symbol.kind = SymbolKind::Npc;
+            symbol.name = std::string(source);
+            symbol.column = sourceColumn;
+            symbol.length = charLength(source);
+        }
     }
     symbol.line = line;
     return symbol;
@@ -259,17 +264,17 @@ ScriptSymbol SymbolAt(const ScriptModel &model, int line, int column)
     if (const ScriptBlock *block = model.blockAt(line)) {
         const int index = int(block - model.blocks.data());
         if (block->line == line) {
-            ScriptSymbol symbol = headerSymbolAt(*block, line, column);
+            ScriptSymbol symbol = headerSymbolAt(model, *block, line, column);
             if (symbol.kind != SymbolKind::None)
                 return symbol;
         }
-        for (const ScriptLabel &label : block->labels)
+        for (const ScriptLabel &label : model.labelsOf(*block))
             if (covers(label.line, label.column, charLength(label.name), line, column))
                 return symbolOf(SymbolKind::Label, label.name, index, line, label.column, charLength(label.name));
-        for (const ScriptJump &jump : block->jumps)
+        for (const ScriptJump &jump : model.jumpsOf(*block))
             if (covers(jump.line, jump.column, charLength(jump.target), line, column))
                 return symbolOf(SymbolKind::Label, jump.target, index, line, jump.column, charLength(jump.target));
-        for (const ScriptLocalFunction &function : block->functions)
+        for (const ScriptLocalFunction &function : model.functionsOf(*block))
             if (covers(function.line, function.column, charLength(function.name), line, column))
                 return symbolOf(SymbolKind::LocalFunction, function.name, index, line, function.column,
                                 charLength(function.name));
@@ -316,7 +321,7 @@ std::optional<SymbolPlace> FindDefinition(const ScriptSymbol &symbol, const Symb
         return std::nullopt;
     case SymbolKind::Label:
         if (block)
-            for (const ScriptLabel &label : block->labels)
+            for (const ScriptLabel &label : open->labelsOf(*block))
                 if (sameLabel(*open, label.name, symbol.name))
                     return SymbolPlace{scope.openPath, label.line, label.column, charLength(label.name)};
         return std::nullopt;
@@ -331,8 +336,8 @@ std::optional<SymbolPlace> FindDefinition(const ScriptSymbol &symbol, const Symb
                     return SymbolPlace{scope.openPath, own.line, own.nameColumn, charLength(own.name)};
         if (const auto *places = scope.index ? scope.index->globalFunction(symbol.name) : nullptr)
             for (const ScriptIndex::Place &place : *places)
-                if (!(open && place.path == scope.openPath))
-                    return SymbolPlace{std::string(place.path), place.block->line, place.block->nameColumn,
+                if (!(open && place.path() == scope.openPath))
+                    return SymbolPlace{std::string(place.path()), place.block->line, place.block->nameColumn,
                                        charLength(place.block->name)};
         return std::nullopt;
     case SymbolKind::Npc: {
@@ -365,12 +370,12 @@ std::vector<SymbolPlace> FindReferences(const ScriptSymbol &symbol, const Symbol
         addLabelUses(places, scope.openPath, *open, *block, symbol.name);
         // A label of an NPC is also an event the other scripts may run.
         if (block->namesNpc())
-            addEventUses(places, files, withDuplicates(files, block->uniqueName), symbol.name);
+            addEventUses(places, files, withDuplicates(files, block->uniqueName()), symbol.name);
         break;
     case SymbolKind::Event:
         if (const auto found = eventLabel(scope, symbol.npc, symbol.name, 0)) {
             addLabelUses(places, found->owner.path, *found->owner.model, *found->owner.block, symbol.name);
-            addEventUses(places, files, withDuplicates(files, found->owner.block->uniqueName), symbol.name);
+            addEventUses(places, files, withDuplicates(files, found->owner.block->uniqueName()), symbol.name);
         } else {
             addEventUses(places, files, {symbol.npc}, symbol.name);
         }
@@ -378,7 +383,7 @@ std::vector<SymbolPlace> FindReferences(const ScriptSymbol &symbol, const Symbol
     case SymbolKind::LocalFunction:
         if (!block)
             break;
-        for (const ScriptLocalFunction &function : block->functions)
+        for (const ScriptLocalFunction &function : open->functionsOf(*block))
             if (sameLabel(*open, function.name, symbol.name))
                 places.push_back({scope.openPath, function.line, function.column, charLength(function.name)});
         for (const ScriptCall &call : open->calls)

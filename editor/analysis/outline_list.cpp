@@ -63,7 +63,8 @@ public:
         const OutlineRow &entry = entries()[size_t(index.row() - 1)];
         const ScriptBlock &block = m_text->model.blocks[size_t(entry.block)];
         if (entry.label >= 0)
-            return QStringLiteral("    ") + QString::fromStdString(block.labels[size_t(entry.label)].name);
+            return QStringLiteral("    ")
+                   + QString::fromStdString(m_text->model.labelsOf(block)[size_t(entry.label)].name);
         return QStringLiteral("%1 (%2)").arg(QString::fromStdString(block.name), kindWord(block.kind));
     }
 

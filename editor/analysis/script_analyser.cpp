@@ -56,15 +56,14 @@ std::shared_ptr<const AnalysedText> AnalyseText(const ScriptResources &resources
     if (cancelled || analysed->model.stopped)
         return nullptr;
     // Listed here rather than by the list, which would hold the UI thread up on a large script.
-    size_t rows = analysed->model.blocks.size();
-    for (const ScriptBlock &block : analysed->model.blocks)
-        rows += block.labels.size();
-    analysed->outline.reserve(rows);
+    // A row for each block and label: room for them at once spares copying a growing list.
+    analysed->outline.reserve(analysed->model.blocks.size() + analysed->model.labels.size());
     for (int b = 0; b < int(analysed->model.blocks.size()); ++b) {
         const ScriptBlock &block = analysed->model.blocks[size_t(b)];
         analysed->outline.push_back({block.line, block.endLine, b, -1});
-        for (int l = 0; l < int(block.labels.size()); ++l)
-            analysed->outline.push_back({block.labels[size_t(l)].line, block.endLine, b, l});
+        const auto labels = analysed->model.labelsOf(block);
+        for (int l = 0; l < int(labels.size()); ++l)
+            analysed->outline.push_back({labels[size_t(l)].line, block.endLine, b, l});
     }
     return analysed;
 }

@@ -226,7 +226,7 @@ QStringList ScriptCompletion::labelsAtCaret() const
     // The latest model may be a few keys behind the text: its labels still hold.
     const std::shared_ptr<const AnalysedText> text = m_analysis.latest();
     if (const ScriptBlock *block = text->model.blockAt(line))
-        for (const ScriptLabel &label : block->labels)
+        for (const ScriptLabel &label : text->model.labelsOf(*block))
             labels << QString::fromStdString(label.name);
     return labels;
 }

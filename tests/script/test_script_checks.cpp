@@ -337,7 +337,7 @@ void TestScriptChecks::indexFollowsChanges()
     const ScriptIndex::Places *places = copy.npc("N");
     QVERIFY(places);
     QCOMPARE(places->count(), size_t(2));
-    QCOMPARE(places->first->path, std::string_view("a.txt"));
+    QCOMPARE(places->first->path(), std::string_view("a.txt"));
     QCOMPARE(places->first->block->line, 1);
 
     // Labels are compared as the server compares them.

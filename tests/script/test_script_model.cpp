@@ -62,10 +62,10 @@ QStringList describe(const ScriptModel &model)
     QStringList out;
     for (const ScriptBlock &block : model.blocks) {
         QStringList labels;
-        for (const ScriptLabel &label : block.labels)
+        for (const ScriptLabel &label : model.labelsOf(block))
             labels << QStringLiteral("%1@%2:%3").arg(QString::fromStdString(label.name)).arg(label.line).arg(label.column);
         QStringList jumps;
-        for (const ScriptJump &jump : block.jumps)
+        for (const ScriptJump &jump : model.jumpsOf(block))
             jumps << QStringLiteral("%1@%2:%3").arg(QString::fromStdString(jump.target)).arg(jump.line).arg(jump.column);
         out << QStringLiteral("%1 %2 %3-%4 [%5] (%6)").arg(kindName(block.kind), QString::fromStdString(block.name))
                    .arg(block.line).arg(block.endLine).arg(labels.join(' '), jumps.join(' '));
@@ -74,6 +74,32 @@ QStringList describe(const ScriptModel &model)
         out << QStringLiteral("%1:%2:%3 %4").arg(problem.line).arg(problem.column).arg(problem.length)
                    .arg(QString::fromStdString(problem.message));
     out << QStringLiteral("%1 calls").arg(model.calls.size());
+    return out;
+}
+
+// Each block's name, labels, jumps, local functions ("!" when defined) and a duplicate's source.
+QStringList itemsOf(const ScriptModel &model)
+{
+    QStringList out;
+    for (const ScriptBlock &block : model.blocks) {
+        QString line = QString::fromStdString(block.name);
+        if (block.uniqueName() != block.name)
+            line += QStringLiteral(" (%1)").arg(QString::fromStdString(std::string(block.uniqueName())));
+        QStringList labels;
+        for (const ScriptLabel &label : model.labelsOf(block))
+            labels << QStringLiteral("%1@%2").arg(QString::fromStdString(label.name)).arg(label.line);
+        QStringList jumps;
+        for (const ScriptJump &jump : model.jumpsOf(block))
+            jumps << QStringLiteral("%1@%2").arg(QString::fromStdString(jump.target)).arg(jump.line);
+        QStringList functions;
+        for (const ScriptLocalFunction &function : model.functionsOf(block))
+            functions << QString::fromStdString(function.name) + (function.defined ? "!" : "");
+        line += QStringLiteral(" [%1] (%2) {%3}").arg(labels.join(' '), jumps.join(' '), functions.join(' '));
+        if (model.sourceColumnOf(block) >= 0)
+            line += QStringLiteral(" <%1@%2>").arg(QString::fromStdString(std::string(model.sourceOf(block))))
+                        .arg(model.sourceColumnOf(block));
+        out << line;
+    }
     return out;
 }
 
@@ -112,6 +138,8 @@ private Q_SLOTS:
     void pieceEnds();
     void blocks_data();
     void blocks();
+    void itemsStayWithTheirBlock_data();
+    void itemsStayWithTheirBlock();
     void headerKinds_data();
     void headerKinds();
     void correctScriptsAreSilent_data();
@@ -231,6 +259,40 @@ void TestScriptModel::blocks()
     QCOMPARE(describe(BuildScriptModel(shippedProfile("rathena"), view(text))), outline);
 }
 
+// The blocks' items are kept together in the model: each block still has its own and no
+// neighbour's, in a copy and after a move as well.
+void TestScriptModel::itemsStayWithTheirBlock_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("labels of neighbours, an empty block between") << QByteArray(
+        "-\tscript\tA\t-1,{\nL_A:\n\tgoto L_A;\n}\n-\tscript\tEmpty\t-1,{\n\tend;\n}\n"
+        "-\tscript\tB\t-1,{\nL_B:\n\tgoto L_A;\n}\n")
+        << QStringList{"A [L_A@1] (L_A@2) {}", "Empty [] () {}", "B [L_B@8] (L_A@9) {}"};
+    QTest::newRow("local functions of two blocks") << QByteArray(
+        "-\tscript\tF\t-1,{\n\tfunction G;\n\tend;\n\tfunction G { return; }\n}\n"
+        "-\tscript\tH\t-1,{\n\tfunction G;\nL_H:\n\tend;\n}\n")
+        << QStringList{"F [] () {G G!}", "H [L_H@7] () {G}"};
+    QTest::newRow("duplicates' sources and unique names") << QByteArray(
+        "-\tscript\tSrc\t-1,{\nOnA:\n\tend;\n}\nprt,1,1,4\tduplicate(Src)\tD1\t1\n"
+        "prt,2,2,4\tduplicate(D1)\tTwo::d2\t1\n-\tscript\tAfter::a\t-1,{\nOnB:\n\tend;\n}\n")
+        << QStringList{"Src [OnA@1] () {}", "D1 [] () {} <Src@20>", "Two::d2 (d2) [] () {} <D1@20>",
+                       "After::a (a) [OnB@7] () {}"};
+}
+
+void TestScriptModel::itemsStayWithTheirBlock()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, items);
+    auto original = std::make_unique<ScriptModel>(BuildScriptModel(shippedProfile("rathena"), view(text)));
+    QCOMPARE(itemsOf(*original), items);
+    const ScriptModel copy = *original;
+    const ScriptModel moved = std::move(*original);
+    original.reset();
+    QCOMPARE(itemsOf(copy), items);
+    QCOMPARE(itemsOf(moved), items);
+}
+
 // Each family's header words, as its loader takes them: "Kind name", or the fault's code.
 void TestScriptModel::headerKinds_data()
 {
@@ -268,8 +330,8 @@ void TestScriptModel::headerKinds()
     } else if (model.blocks.size() == 1) {
         const ScriptBlock &block = model.blocks.front();
         found = QStringLiteral("%1 %2").arg(kindName(block.kind), QString::fromStdString(block.name));
-        if (block.uniqueName != block.name)
-            found += QStringLiteral(" (%1)").arg(QString::fromStdString(block.uniqueName));
+        if (block.uniqueName() != block.name)
+            found += QStringLiteral(" (%1)").arg(QString::fromStdString(std::string(block.uniqueName())));
     }
     QCOMPARE(found, read);
 }
