@@ -44,6 +44,7 @@ struct Tok
     bool variable = false;
     bool open = false;
     bool header = false;        // a header line inside a body: the body was never closed
+    unsigned char operatorBits = 0; // ScriptOperator bits of a Punct token
     uint32_t start = 0;
     uint32_t length = 0;
     int line = 0;
@@ -174,8 +175,10 @@ private:
     std::string_view textOf(const Tok &token) const { return m_text.substr(token.start, token.length); }
     Keyword keyword(std::string_view word) const;
     bool is(const Tok &token, char c) const { return token.kind == TokenKind::Punct && token.length == 1 && m_text[token.start] == c; }
-    bool isAssignment(const Tok &token) const;
-    bool isBinary(const Tok &token) const;
+    static bool isAssignment(const Tok &token) { return token.operatorBits & ScriptOperator::Assigning; }
+    static bool isBinary(const Tok &token) { return token.operatorBits & ScriptOperator::Binary; }
+    // "++" or "--"
+    static bool isStep(const Tok &token) { return token.operatorBits & ScriptOperator::Step; }
     // A name that may be called: no sigil before it, though "$" may end it, as in "_$(...)".
     bool callable(const Tok &token) const
     {
@@ -277,37 +280,6 @@ Keyword Parser::keyword(std::string_view word) const
             return Keyword::None;
         return w == "public" ? Keyword::Public : w == "private" ? Keyword::Private : Keyword::None;
     default: return Keyword::None;
-    }
-}
-
-bool Parser::isAssignment(const Tok &token) const
-{
-    if (token.kind != TokenKind::Punct)
-        return false;
-    const std::string_view op = textOf(token);
-    if (op == "=" || (op.size() >= 2 && op.back() == '=' && op != "==" && op != "!=" && op != "<=" && op != ">="))
-        return true;
-    return op == "++" || op == "--";
-}
-
-bool Parser::isBinary(const Tok &token) const
-{
-    if (token.kind != TokenKind::Punct)
-        return false;
-    const std::string_view op = textOf(token);
-    switch (op.size()) {
-    case 1:
-        switch (op[0]) {
-        case '+': case '-': case '*': case '/': case '%': case '<': case '>': case '&': case '|': case '^': case '?':
-            return true;
-        default:
-            return false;
-        }
-    case 2:
-        return op == "==" || op == "!=" || op == "<=" || op == ">=" || op == "&&" || op == "||" || op == "<<"
-            || op == ">>" || op == "**";
-    default:
-        return false;
     }
 }
 
@@ -609,6 +581,7 @@ Tok Parser::fetch()
         found.kind = token.kind;
         found.variable = token.variable;
         found.open = token.open;
+        found.operatorBits = token.operatorBits;
         found.start = token.start;
         found.length = token.length;
         found.line = m_line;
@@ -849,7 +822,9 @@ void Parser::endArgument(ExprFrame &frame)
     if (frame.argumentTokens == 0)
         return;
     const int position = frame.arguments - 1;
-    if (frame.command >= 0 && frame.argumentTokens == 1) {
+    // Most commands name no label, event or function: their arguments need no look.
+    const unsigned char roles = frame.command >= 0 ? m_profile.argumentRoles(frame.command) : 0;
+    if (roles != 0 && frame.argumentTokens == 1) {
         const ScriptCommand &command = m_profile.commands[size_t(frame.command)];
         const Tok &token = frame.first;
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
@@ -858,7 +833,7 @@ void Parser::endArgument(ExprFrame &frame)
             block.jumps.push_back({std::string(textOf(token)), token.line, column(token.lineStart, token.start)});
         } else if (token.kind == TokenKind::String && !token.open && token.length > 2) {
             const std::string_view value = m_text.substr(token.start + 1, token.length - 2);
-            if (command.takesEvent(position)) {
+            if ((roles & ScriptProfile::NamesEvent) && command.takesEvent(position)) {
                 const size_t split = value.find("::");
                 if (split != std::string_view::npos && split > 0 && split + 2 < value.size()
                     && value.find('\\') == std::string_view::npos) {
@@ -867,7 +842,8 @@ void Parser::endArgument(ExprFrame &frame)
                                                   column(token.lineStart, token.start + token.length) - first,
                                                   std::string(value.substr(0, split)), std::string(value.substr(split + 2))});
                 }
-            } else if (position == 0 && command.argumentName(0) == "function" && value.find('\\') == std::string_view::npos) {
+            } else if (position == 0 && (roles & ScriptProfile::NamesFunction)
+                       && value.find('\\') == std::string_view::npos) {
                 const int first = column(token.lineStart, token.start);
                 m_model.references.push_back({ScriptReference::Function, m_block, token.line, first,
                                               column(token.lineStart, token.start + token.length) - first,
@@ -1000,7 +976,7 @@ void Parser::statementToken()
             completeStatement();
             return;
         }
-        if (textOf(token) == "++" || textOf(token) == "--") {
+        if (isStep(token)) {
             if (!m_profile.assignments) {
                 report(ProblemKind::Assignment, token, "This server has no assignment statement: write 'set'");
                 recover();
@@ -1019,7 +995,7 @@ void Parser::statementToken()
         recover();
         return;
     }
-    if (token.kind == TokenKind::String && m_next.kind == TokenKind::Punct && textOf(m_next) == "::") {
+    if (token.kind == TokenKind::String && (m_next.operatorBits & ScriptOperator::Scope)) {
         // "NPC"::function(...): a public function of another NPC.
         advance();
         if (m_next.kind == TokenKind::Word) {
@@ -1231,14 +1207,14 @@ void Parser::expressionToken()
         };
         const bool unary = single && (c == '-' || c == '!' || c == '~' || c == '+' || c == '(' || c == '[');
         if (token.kind == TokenKind::Word || token.kind == TokenKind::Number || token.kind == TokenKind::String
-            || unary || (punct && (textOf(token) == "++" || textOf(token) == "--")))
+            || unary || isStep(token))
             operand();
         switch (token.kind) {
         case TokenKind::Number:
             frame.expectOperand = false;
             return;
         case TokenKind::String:
-            if (m_next.kind == TokenKind::Punct && textOf(m_next) == "::") {
+            if (m_next.operatorBits & ScriptOperator::Scope) {
                 // "NPC"::function(...)
                 advance();
                 if (m_next.kind == TokenKind::Word)
@@ -1293,7 +1269,7 @@ void Parser::expressionToken()
                 frame.expectOperand = false;
             return;
         }
-        if (punct && (textOf(token) == "++" || textOf(token) == "--"))
+        if (isStep(token))
             return;
         if (single && c == ')' && frame.expr == Expr::Call && frame.arguments == 0) {
             const bool statementCall = frame.statementCall;
@@ -1385,13 +1361,13 @@ void Parser::expressionToken()
         m_exprs.push_back(inner);
         return;
     }
-    if (punct && (textOf(token) == "++" || textOf(token) == "--")) {
+    if (isStep(token)) {
         ++frame.argumentTokens;
         return;
     }
     if (frame.expr == Expr::Value && isAssignment(token)) {
         // The assignment's operator, after its variable.
-        frame.expectOperand = textOf(token) != "++" && textOf(token) != "--";
+        frame.expectOperand = !isStep(token);
         return;
     }
     switch (frame.expr) {
@@ -1543,7 +1519,7 @@ void Parser::expressionToken()
             return;
         }
         if (isAssignment(token)) {
-            frame.expectOperand = textOf(token) != "++" && textOf(token) != "--";
+            frame.expectOperand = !isStep(token);
             return;
         }
         break;
