@@ -151,7 +151,9 @@ private:
 
     // Body level.
     size_t body(size_t from);
-    Tok fetch();
+    // Reads the next token into m_next, written in place: a token returned and copied costs a
+    // stall on every token.
+    void fetch();
     void advance();
     void statementToken();
     void expressionToken();
@@ -259,6 +261,13 @@ Keyword Parser::keyword(std::string_view word) const
 {
     if (word.size() < 2 || word.size() > 8)
         return Keyword::None;
+    // Most words are commands: their first letter already tells.
+    switch (m_profile.ignoreCase ? foldCase(word[0]) : word[0]) {
+    case 'i': case 'e': case 'w': case 'f': case 'd': case 's': case 'c': case 'b': case 'p':
+        break;
+    default:
+        return Keyword::None;
+    }
     char lowered[8];
     for (size_t i = 0; i < word.size(); ++i) {
         lowered[i] = m_profile.ignoreCase ? foldCase(word[i]) : word[i];
@@ -536,7 +545,7 @@ void Parser::endBlock(int line)
 // ---------------------------------------------------------------------------------------------
 // Body level: the script grammar, a token at a time.
 
-Tok Parser::fetch()
+void Parser::fetch()
 {
     for (;;) {
         const ScriptToken token = m_tokens.next();
@@ -564,29 +573,31 @@ Tok Parser::fetch()
                 HeaderLine header;
                 if (tab && (end >= m_text.size() || m_text[end] == '\n' || m_text[end] == '\r')
                     && readHeader(at, end, true, &header)) {
-                    Tok found;
+                    Tok &found = m_next;
+                    found = Tok{};
                     found.kind = TokenKind::End;
                     found.header = true;
                     found.start = uint32_t(at);
                     found.line = m_line;
                     found.lineStart = m_lineStart;
-                    return found;
+                    return;
                 }
             }
             continue;
         }
         if (token.kind != TokenKind::End)
             m_commentLine = -1;
-        Tok found;
+        Tok &found = m_next;
         found.kind = token.kind;
         found.variable = token.variable;
         found.open = token.open;
+        found.header = false;
         found.operatorBits = token.operatorBits;
         found.start = token.start;
         found.length = token.length;
         found.line = m_line;
         found.lineStart = m_lineStart;
-        return found;
+        return;
     }
 }
 
@@ -595,7 +606,7 @@ void Parser::advance()
     m_last = m_cur;
     m_cur = m_next;
     if (m_cur.kind != TokenKind::End)
-        m_next = fetch();
+        fetch();
 }
 
 size_t Parser::body(size_t from)
@@ -614,7 +625,7 @@ size_t Parser::body(size_t from)
     m_commentLine = -1;
     m_cur = Tok{};
     m_last = Tok{};
-    m_next = fetch();
+    fetch();
     for (;;) {
         advance();
         // A body may be as long as the text: the flag is looked at inside it too.

@@ -123,7 +123,7 @@ struct OperatorRead
 };
 
 // The operator the server reads as one token at text[at] ("<<=", "::", "+=", ...) and what it does.
-inline OperatorRead readOperator(std::string_view text, size_t at)
+[[gnu::always_inline]] inline OperatorRead readOperator(std::string_view text, size_t at)
 {
     using namespace ScriptOperator;
     const char c = text[at];
