@@ -108,6 +108,8 @@ class TestScriptModel : public QObject
 private Q_SLOTS:
     void tokens_data();
     void tokens();
+    void operators_data();
+    void operators();
     void pieceEnds_data();
     void pieceEnds();
     void blocks_data();
@@ -151,6 +153,54 @@ void TestScriptModel::tokens()
     QFETCH(QByteArray, text);
     QFETCH(QStringList, tokens);
     QCOMPARE(tokensOf(view(text)), tokens);
+}
+
+// Each operator the server reads as one token, with what it does: joins two values, assigns, steps
+// a variable by one, or names another NPC's function.
+void TestScriptModel::operators_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("tokens");
+    QTest::newRow("arithmetic") << QByteArray("+ - * / % **")
+        << QStringList{"+ binary", "- binary", "* binary", "/ binary", "% binary", "** binary"};
+    QTest::newRow("comparison") << QByteArray("== != < <= > >=")
+        << QStringList{"== binary", "!= binary", "< binary", "<= binary", "> binary", ">= binary"};
+    QTest::newRow("logic and bits") << QByteArray("&& || & | ^ << >>")
+        << QStringList{"&& binary", "|| binary", "& binary", "| binary", "^ binary", "<< binary", ">> binary"};
+    QTest::newRow("assignments") << QByteArray("= += -= *= /= %= &= |= ^= ~= <<= >>= **=")
+        << QStringList{"= assigns", "+= assigns", "-= assigns", "*= assigns", "/= assigns", "%= assigns", "&= assigns",
+                       "|= assigns", "^= assigns", "~= assigns", "<<= assigns", ">>= assigns", "**= assigns"};
+    QTest::newRow("steps") << QByteArray("++ --") << QStringList{"++ assigns steps", "-- assigns steps"};
+    QTest::newRow("ternary and scope") << QByteArray("? : ::") << QStringList{"? binary", ": none", ":: scope"};
+    QTest::newRow("unary only") << QByteArray("! ~") << QStringList{"! none", "~ none"};
+    QTest::newRow("brackets and separators") << QByteArray("( ) [ ] { } , ; .")
+        << QStringList{"( none", ") none", "[ none", "] none", "{ none", "} none", ", none", "; none", ". none"};
+    QTest::newRow("joined as the server joins them") << QByteArray("a+++b<<=c!==d")
+        << QStringList{"++ assigns steps", "+ binary", "<<= assigns", "!= binary", "= assigns"};
+    QTest::newRow("at the text's end") << QByteArray("a<") << QStringList{"< binary"};
+}
+
+void TestScriptModel::operators()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, tokens);
+    ScriptTokenizer tokenizer(view(text));
+    QStringList found;
+    for (ScriptToken token = tokenizer.next(); token.kind != TokenKind::End; token = tokenizer.next()) {
+        if (token.kind != TokenKind::Punct)
+            continue;
+        QStringList does;
+        if (token.operatorBits & ScriptOperator::Binary)
+            does << "binary";
+        if (token.operatorBits & ScriptOperator::Assigning)
+            does << "assigns";
+        if (token.operatorBits & ScriptOperator::Step)
+            does << "steps";
+        if (token.operatorBits & ScriptOperator::Scope)
+            does << "scope";
+        found << QString::fromLatin1(text.mid(token.start, token.length)) + ' ' + (does.isEmpty() ? "none" : does.join(' '));
+    }
+    QCOMPARE(found, tokens);
 }
 
 void TestScriptModel::pieceEnds_data()
