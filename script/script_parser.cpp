@@ -35,6 +35,7 @@ struct Tok
     bool variable = false;
     bool open = false;
     bool header = false;        // a header line inside a body: the body was never closed
+    unsigned char operatorBits = 0; // ScriptOperator bits of a Punct token
     uint32_t start = 0;
     uint32_t length = 0;
     int line = 0;
@@ -141,7 +142,9 @@ private:
 
     // Body level.
     size_t body(size_t from);
-    Tok fetch();
+    // Reads the next token into m_next, written in place: a token returned and copied costs a
+    // stall on every token.
+    void fetch();
     void advance();
     void statementToken();
     void expressionToken();
@@ -165,8 +168,10 @@ private:
     std::string_view textOf(const Tok &token) const { return m_text.substr(token.start, token.length); }
     Keyword keyword(std::string_view word) const;
     bool is(const Tok &token, char c) const { return token.kind == TokenKind::Punct && token.length == 1 && m_text[token.start] == c; }
-    bool isAssignment(const Tok &token) const;
-    bool isBinary(const Tok &token) const;
+    static bool isAssignment(const Tok &token) { return token.operatorBits & ScriptOperator::Assigning; }
+    static bool isBinary(const Tok &token) { return token.operatorBits & ScriptOperator::Binary; }
+    // "++" or "--"
+    static bool isStep(const Tok &token) { return token.operatorBits & ScriptOperator::Step; }
     // A name that may be called: no sigil before it, though "$" may end it, as in "_$(...)".
     bool callable(const Tok &token) const
     {
@@ -248,6 +253,13 @@ Keyword Parser::keyword(std::string_view word) const
 {
     if (word.size() < 2 || word.size() > 8)
         return Keyword::None;
+    // Most words are commands: their first letter already tells.
+    switch (m_profile.ignoreCase ? foldCase(word[0]) : word[0]) {
+    case 'i': case 'e': case 'w': case 'f': case 'd': case 's': case 'c': case 'b': case 'p':
+        break;
+    default:
+        return Keyword::None;
+    }
     char lowered[8];
     for (size_t i = 0; i < word.size(); ++i) {
         lowered[i] = m_profile.ignoreCase ? foldCase(word[i]) : word[i];
@@ -269,37 +281,6 @@ Keyword Parser::keyword(std::string_view word) const
             return Keyword::None;
         return w == "public" ? Keyword::Public : w == "private" ? Keyword::Private : Keyword::None;
     default: return Keyword::None;
-    }
-}
-
-bool Parser::isAssignment(const Tok &token) const
-{
-    if (token.kind != TokenKind::Punct)
-        return false;
-    const std::string_view op = textOf(token);
-    if (op == "=" || (op.size() >= 2 && op.back() == '=' && op != "==" && op != "!=" && op != "<=" && op != ">="))
-        return true;
-    return op == "++" || op == "--";
-}
-
-bool Parser::isBinary(const Tok &token) const
-{
-    if (token.kind != TokenKind::Punct)
-        return false;
-    const std::string_view op = textOf(token);
-    switch (op.size()) {
-    case 1:
-        switch (op[0]) {
-        case '+': case '-': case '*': case '/': case '%': case '<': case '>': case '&': case '|': case '^': case '?':
-            return true;
-        default:
-            return false;
-        }
-    case 2:
-        return op == "==" || op == "!=" || op == "<=" || op == ">=" || op == "&&" || op == "||" || op == "<<"
-            || op == ">>" || op == "**";
-    default:
-        return false;
     }
 }
 
@@ -565,7 +546,7 @@ void Parser::endBlock(int line)
 // ---------------------------------------------------------------------------------------------
 // Body level: the script grammar, a token at a time.
 
-Tok Parser::fetch()
+void Parser::fetch()
 {
     for (;;) {
         const ScriptToken token = m_tokens.next();
@@ -593,28 +574,31 @@ Tok Parser::fetch()
                 HeaderLine header;
                 if (tab && (end >= m_text.size() || m_text[end] == '\n' || m_text[end] == '\r')
                     && readHeader(at, end, true, &header)) {
-                    Tok found;
+                    Tok &found = m_next;
+                    found = Tok{};
                     found.kind = TokenKind::End;
                     found.header = true;
                     found.start = uint32_t(at);
                     found.line = m_line;
                     found.lineStart = m_lineStart;
-                    return found;
+                    return;
                 }
             }
             continue;
         }
         if (token.kind != TokenKind::End)
             m_commentLine = -1;
-        Tok found;
+        Tok &found = m_next;
         found.kind = token.kind;
         found.variable = token.variable;
         found.open = token.open;
+        found.header = false;
+        found.operatorBits = token.operatorBits;
         found.start = token.start;
         found.length = token.length;
         found.line = m_line;
         found.lineStart = m_lineStart;
-        return found;
+        return;
     }
 }
 
@@ -623,7 +607,7 @@ void Parser::advance()
     m_last = m_cur;
     m_cur = m_next;
     if (m_cur.kind != TokenKind::End)
-        m_next = fetch();
+        fetch();
 }
 
 size_t Parser::body(size_t from)
@@ -642,7 +626,7 @@ size_t Parser::body(size_t from)
     m_commentLine = -1;
     m_cur = Tok{};
     m_last = Tok{};
-    m_next = fetch();
+    fetch();
     for (;;) {
         advance();
         // A body may be as long as the text: the flag is looked at inside it too.
@@ -852,7 +836,9 @@ void Parser::endArgument(ExprFrame &frame)
     if (frame.argumentTokens == 0)
         return;
     const int position = frame.arguments - 1;
-    if (frame.command >= 0 && frame.argumentTokens == 1) {
+    // Most commands name no label, event or function: their arguments need no look.
+    const unsigned char roles = frame.command >= 0 ? m_profile.argumentRoles(frame.command) : 0;
+    if (roles != 0 && frame.argumentTokens == 1) {
         const ScriptCommand &command = m_profile.commands[size_t(frame.command)];
         const Tok &token = frame.first;
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
@@ -861,7 +847,7 @@ void Parser::endArgument(ExprFrame &frame)
             ++block.jumps.count;
         } else if (token.kind == TokenKind::String && !token.open && token.length > 2) {
             const std::string_view value = m_text.substr(token.start + 1, token.length - 2);
-            if (command.takesEvent(position)) {
+            if ((roles & ScriptProfile::NamesEvent) && command.takesEvent(position)) {
                 const size_t split = value.find("::");
                 if (split != std::string_view::npos && split > 0 && split + 2 < value.size()
                     && value.find('\\') == std::string_view::npos) {
@@ -870,7 +856,8 @@ void Parser::endArgument(ExprFrame &frame)
                                                   column(token.lineStart, token.start + token.length) - first,
                                                   std::string(value.substr(0, split)), std::string(value.substr(split + 2))});
                 }
-            } else if (position == 0 && command.argumentName(0) == "function" && value.find('\\') == std::string_view::npos) {
+            } else if (position == 0 && (roles & ScriptProfile::NamesFunction)
+                       && value.find('\\') == std::string_view::npos) {
                 const int first = column(token.lineStart, token.start);
                 m_model.references.push_back({ScriptReference::Function, m_block, token.line, first,
                                               column(token.lineStart, token.start + token.length) - first,
@@ -1003,7 +990,7 @@ void Parser::statementToken()
             completeStatement();
             return;
         }
-        if (textOf(token) == "++" || textOf(token) == "--") {
+        if (isStep(token)) {
             if (!m_profile.assignments) {
                 report(ProblemKind::Assignment, token, "This server has no assignment statement: write 'set'");
                 recover();
@@ -1022,7 +1009,7 @@ void Parser::statementToken()
         recover();
         return;
     }
-    if (token.kind == TokenKind::String && m_next.kind == TokenKind::Punct && textOf(m_next) == "::") {
+    if (token.kind == TokenKind::String && (m_next.operatorBits & ScriptOperator::Scope)) {
         // "NPC"::function(...): a public function of another NPC.
         advance();
         if (m_next.kind == TokenKind::Word) {
@@ -1235,14 +1222,14 @@ void Parser::expressionToken()
         };
         const bool unary = single && (c == '-' || c == '!' || c == '~' || c == '+' || c == '(' || c == '[');
         if (token.kind == TokenKind::Word || token.kind == TokenKind::Number || token.kind == TokenKind::String
-            || unary || (punct && (textOf(token) == "++" || textOf(token) == "--")))
+            || unary || isStep(token))
             operand();
         switch (token.kind) {
         case TokenKind::Number:
             frame.expectOperand = false;
             return;
         case TokenKind::String:
-            if (m_next.kind == TokenKind::Punct && textOf(m_next) == "::") {
+            if (m_next.operatorBits & ScriptOperator::Scope) {
                 // "NPC"::function(...)
                 advance();
                 if (m_next.kind == TokenKind::Word)
@@ -1297,7 +1284,7 @@ void Parser::expressionToken()
                 frame.expectOperand = false;
             return;
         }
-        if (punct && (textOf(token) == "++" || textOf(token) == "--"))
+        if (isStep(token))
             return;
         if (single && c == ')' && frame.expr == Expr::Call && frame.arguments == 0) {
             const bool statementCall = frame.statementCall;
@@ -1389,13 +1376,13 @@ void Parser::expressionToken()
         m_exprs.push_back(inner);
         return;
     }
-    if (punct && (textOf(token) == "++" || textOf(token) == "--")) {
+    if (isStep(token)) {
         ++frame.argumentTokens;
         return;
     }
     if (frame.expr == Expr::Value && isAssignment(token)) {
         // The assignment's operator, after its variable.
-        frame.expectOperand = textOf(token) != "++" && textOf(token) != "--";
+        frame.expectOperand = !isStep(token);
         return;
     }
     switch (frame.expr) {
@@ -1547,7 +1534,7 @@ void Parser::expressionToken()
             return;
         }
         if (isAssignment(token)) {
-            frame.expectOperand = textOf(token) != "++" && textOf(token) != "--";
+            frame.expectOperand = !isStep(token);
             return;
         }
         break;

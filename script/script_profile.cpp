@@ -146,13 +146,28 @@ int ScriptProfile::commandIndex(std::string_view name) const
 {
     if (m_slots.empty())
         return -1;
-    const uint32_t h = nameHash(name, ignoreCase);
-    for (uint32_t at = h & m_mask; m_slots[at]; at = (at + 1) & m_mask) {
-        if (m_hashes[at] != h)
-            continue;
-        const int index = m_slots[at] - 1;
-        if (sameName(commands[size_t(index)].name, name))
-            return index;
+    // The name is folded and hashed in one pass, then compared with the folded keys as they are.
+    constexpr size_t Longest = 64;
+    if (name.size() > Longest) {
+        const std::string folded = key(name);
+        return findKey(folded, nameHash(folded, false));
+    }
+    char folded[Longest];
+    uint32_t h = 2166136261u;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const char c = ignoreCase ? foldCase(name[i]) : name[i];
+        folded[i] = c;
+        h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    return findKey(std::string_view(folded, name.size()), h);
+}
+
+int ScriptProfile::findKey(std::string_view key, uint32_t hash) const
+{
+    for (uint32_t at = hash & m_mask; m_slots[at].command; at = (at + 1) & m_mask) {
+        const Slot &slot = m_slots[at];
+        if (slot.hash == hash && m_keys[size_t(slot.command - 1)] == key)
+            return slot.command - 1;
     }
     return -1;
 }
@@ -207,18 +222,29 @@ void ScriptProfile::index()
     size_t size = 16;
     while (size < commands.size() * 2)
         size *= 2;
-    m_hashes.assign(size, 0);
-    m_slots.assign(size, 0);
+    m_slots.assign(size, Slot{});
     m_mask = uint32_t(size - 1);
+    m_keys.clear();
+    m_roles.clear();
+    for (const ScriptCommand &command : commands) {
+        m_keys.push_back(key(command.name));
+        unsigned char roles = 0;
+        if (command.shape.find('l') != std::string::npos)
+            roles |= NamesLabel;
+        if (std::find(command.argumentNames.begin(), command.argumentNames.end(), "event") != command.argumentNames.end())
+            roles |= NamesEvent;
+        if (command.argumentName(0) == "function")
+            roles |= NamesFunction;
+        m_roles.push_back(roles);
+    }
     for (size_t i = 0; i < commands.size(); ++i) {
         if (commandIndex(commands[i].name) >= 0)
             continue;   // the first of two rows of one name stands
         const uint32_t h = nameHash(commands[i].name, ignoreCase);
         uint32_t at = h & m_mask;
-        while (m_slots[at])
+        while (m_slots[at].command)
             at = (at + 1) & m_mask;
-        m_hashes[at] = h;
-        m_slots[at] = int(i) + 1;
+        m_slots[at] = {h, int(i) + 1};
     }
 }
 

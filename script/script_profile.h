@@ -67,6 +67,14 @@ struct ScriptProfile
     // The command named name as the profile compares names, or nullptr / -1.
     const ScriptCommand *command(std::string_view name) const;
     int commandIndex(std::string_view name) const;
+    // What the arguments of command index (from commandIndex) may name, as ArgumentRoles bits:
+    // the reader asks it for every argument, and most commands name nothing.
+    enum ArgumentRoles : unsigned char {
+        NamesLabel = 1,         // some position takes a label (see ScriptCommand::takesLabel)
+        NamesEvent = 2,         // some position takes an "NPC::label" event
+        NamesFunction = 4,      // the first argument is a global function's name
+    };
+    unsigned char argumentRoles(int index) const { return m_roles[size_t(index)]; }
     // The header kind of a second field's word (without any "(...)"), or nullptr.
     const ScriptHeaderKind *header(std::string_view word) const;
     bool isEvent(std::string_view label) const;
@@ -78,8 +86,17 @@ struct ScriptProfile
     void index();
 
 private:
-    std::vector<uint32_t> m_hashes;
-    std::vector<int> m_slots;       // command index plus one, 0 when free
+    struct Slot
+    {
+        uint32_t hash = 0;
+        int command = 0;            // command index plus one, 0 when free
+    };
+    // The command of a name already in key form, with its hash, or -1.
+    int findKey(std::string_view key, uint32_t hash) const;
+
+    std::vector<Slot> m_slots;
+    std::vector<std::string> m_keys;    // each command's name as compared: key(name)
+    std::vector<unsigned char> m_roles; // each command's ArgumentRoles
     uint32_t m_mask = 0;
 };
 

@@ -17,11 +17,23 @@ enum class TokenKind : unsigned char {
     End,
 };
 
+// What an operator token does, as bits: the parser asks it of every token, and bits read once
+// here spare it comparing the token's text again and again.
+namespace ScriptOperator {
+enum : unsigned char {
+    Binary = 1,     // joins two values: "+", "==", "&&", "<<", "**", "?", ...
+    Assigning = 2,  // "=", "+=", "<<=", "++", "--"
+    Step = 4,       // "++", "--"
+    Scope = 8,      // "::", as in "NPC"::function
+};
+} // namespace ScriptOperator
+
 struct ScriptToken
 {
     TokenKind kind = TokenKind::End;
     bool variable = false;  // a Word with a sigil or a "$" suffix
     bool open = false;      // a String without its closing quote
+    unsigned char operatorBits = 0; // of a Punct token: ScriptOperator bits
     uint32_t start = 0;     // byte offset in the text
     uint32_t length = 0;
 };
@@ -104,38 +116,55 @@ inline unsigned char classOf(char c)
     return ByteClasses[static_cast<unsigned char>(c)];
 }
 
-// The length of the operator the server reads as one token at text[at]: "<<=", "::", "+=", ...
-inline size_t operatorLength(std::string_view text, size_t at)
+struct OperatorRead
 {
+    uint32_t length;
+    unsigned char bits;     // ScriptOperator bits
+};
+
+// The operator the server reads as one token at text[at] ("<<=", "::", "+=", ...) and what it does.
+[[gnu::always_inline]] inline OperatorRead readOperator(std::string_view text, size_t at)
+{
+    using namespace ScriptOperator;
     const char c = text[at];
     const char d = at + 1 < text.size() ? text[at + 1] : 0;
     const char e = at + 2 < text.size() ? text[at + 2] : 0;
     switch (c) {
     case '<':
     case '>':
-        if (d == c)
-            return e == '=' ? 3 : 2;    // "<<", "<<=", ">>", ">>="
-        return d == '=' ? 2 : 1;
     case '*':
-        if (d == '*')
-            return e == '=' ? 3 : 2;    // "**", "**="
-        return d == '=' ? 2 : 1;
+        if (d == c)                                     // "<<", "<<=", ">>", ">>=", "**", "**="
+            return e == '=' ? OperatorRead{3, Assigning} : OperatorRead{2, Binary};
+        if (d == '=')                                   // "<=", ">=", "*="
+            return {2, static_cast<unsigned char>(c == '*' ? Assigning : Binary)};
+        return {1, Binary};
     case '+':
     case '-':
+        if (d == c)
+            return {2, Assigning | Step};
+        return d == '=' ? OperatorRead{2, Assigning} : OperatorRead{1, Binary};
     case '&':
     case '|':
-        return (d == c || d == '=') ? 2 : 1;   // "++", "+=", "&&", "&=", ...
+        if (d == c)
+            return {2, Binary};                         // "&&", "||"
+        return d == '=' ? OperatorRead{2, Assigning} : OperatorRead{1, Binary};
     case ':':
-        return d == ':' ? 2 : 1;
-    case '/':
-    case '%':
+        return d == ':' ? OperatorRead{2, Scope} : OperatorRead{1, 0};
     case '=':
     case '!':
+        if (d == '=')
+            return {2, Binary};                         // "==", "!="
+        return {1, static_cast<unsigned char>(c == '=' ? Assigning : 0)};
+    case '/':
+    case '%':
     case '^':
+        return d == '=' ? OperatorRead{2, Assigning} : OperatorRead{1, Binary};
     case '~':
-        return d == '=' ? 2 : 1;
+        return d == '=' ? OperatorRead{2, Assigning} : OperatorRead{1, 0};
+    case '?':
+        return {1, Binary};
     default:
-        return 1;
+        return {1, 0};
     }
 }
 
@@ -168,18 +197,18 @@ inline void ScriptTokenizer::skipComment()
         if (m_inComment) {
             skipComment();
             if (m_inComment && m_at >= m_end)
-                return {TokenKind::End, false, false, uint32_t(m_at), 0};
+                return {TokenKind::End, false, false, 0, uint32_t(m_at), 0};
         }
         while (m_at < m_end && (classOf(m_text[m_at]) & BlankByte))
             ++m_at;
         if (m_at >= m_end)
-            return {TokenKind::End, false, false, uint32_t(m_at), 0};
+            return {TokenKind::End, false, false, 0, uint32_t(m_at), 0};
         const size_t start = m_at;
         const char c = m_text[start];
         const unsigned char classes = classOf(c);
         if (classes & LineEndByte) {
             m_at += (c == '\r' && m_at + 1 < m_end && m_text[m_at + 1] == '\n') ? 2 : 1;
-            return {TokenKind::LineEnd, false, false, uint32_t(start), uint32_t(m_at - start)};
+            return {TokenKind::LineEnd, false, false, 0, uint32_t(start), uint32_t(m_at - start)};
         }
         if (classes & WordByte) {
             size_t j = start + 1;
@@ -194,7 +223,7 @@ inline void ScriptTokenizer::skipComment()
                 for (size_t k = start; k < j && number; ++k)
                     number = (classOf(m_text[k]) & DigitByte) != 0;
             }
-            return {number ? TokenKind::Number : TokenKind::Word, suffix && !number, false, uint32_t(start),
+            return {number ? TokenKind::Number : TokenKind::Word, suffix && !number, false, 0, uint32_t(start),
                     uint32_t(j - start)};
         }
         if (c == '"') {
@@ -212,7 +241,7 @@ inline void ScriptTokenizer::skipComment()
                 j += (d == '\\' && j + 1 < m_end && m_text[j + 1] != '\n' && m_text[j + 1] != '\r') ? 2 : 1;
             }
             m_at = j;
-            return {TokenKind::String, false, !closed, uint32_t(start), uint32_t(j - start)};
+            return {TokenKind::String, false, !closed, 0, uint32_t(start), uint32_t(j - start)};
         }
         if (c == '/' && m_at + 1 < m_end) {
             const char d = m_text[m_at + 1];
@@ -240,17 +269,17 @@ inline void ScriptTokenizer::skipComment()
                 if (j < m_end && m_text[j] == '$')
                     ++j;
                 m_at = j;
-                return {TokenKind::Word, true, false, uint32_t(start), uint32_t(j - start)};
+                return {TokenKind::Word, true, false, 0, uint32_t(start), uint32_t(j - start)};
             }
             m_at = start + 1;
-            return {TokenKind::Punct, false, false, uint32_t(start), 1};
+            return {TokenKind::Punct, false, false, 0, uint32_t(start), 1};
         }
         if (classes & OperatorByte) {
-            const size_t length = operatorLength(m_text.substr(0, m_end), start);
-            m_at = start + length;
-            return {TokenKind::Punct, false, false, uint32_t(start), uint32_t(length)};
+            const OperatorRead read = readOperator(m_text.substr(0, m_end), start);
+            m_at = start + read.length;
+            return {TokenKind::Punct, false, false, read.bits, uint32_t(start), read.length};
         }
         m_at = start + 1;
-        return {TokenKind::Punct, false, false, uint32_t(start), 1};
+        return {TokenKind::Punct, false, false, 0, uint32_t(start), 1};
     }
 }

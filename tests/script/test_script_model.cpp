@@ -134,6 +134,8 @@ class TestScriptModel : public QObject
 private Q_SLOTS:
     void tokens_data();
     void tokens();
+    void operators_data();
+    void operators();
     void pieceEnds_data();
     void pieceEnds();
     void blocks_data();
@@ -179,6 +181,43 @@ void TestScriptModel::tokens()
     QFETCH(QByteArray, text);
     QFETCH(QStringList, tokens);
     QCOMPARE(tokensOf(view(text)), tokens);
+}
+
+// Each operator the server reads as one token, with what it does: joins two values, assigns, steps
+// a variable by one, or names another NPC's function.
+void TestScriptModel::operators_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("tokens");
+    QTest::newRow("values joined") << QByteArray("+ % ** == <= && || | ^ >> ?")
+        << QStringList{"+ binary", "% binary", "** binary", "== binary", "<= binary", "&& binary", "|| binary",
+                       "| binary", "^ binary", ">> binary", "? binary"};
+    QTest::newRow("assignments") << QByteArray("= -= *= &= ~= <<= **= ++ --")
+        << QStringList{"= assigns", "-= assigns", "*= assigns", "&= assigns", "~= assigns", "<<= assigns",
+                       "**= assigns", "++ assigns steps", "-- assigns steps"};
+    QTest::newRow("neither") << QByteArray(": :: ! ~ ( , ; .")
+        << QStringList{": ", ":: scope", "! ", "~ ", "( ", ", ", "; ", ". "};
+    QTest::newRow("joined as the server joins them, up to the end") << QByteArray("a+++b<<=c!==d<")
+        << QStringList{"++ assigns steps", "+ binary", "<<= assigns", "!= binary", "= assigns", "< binary"};
+}
+
+void TestScriptModel::operators()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, tokens);
+    const std::pair<unsigned char, const char *> names[] = {{ScriptOperator::Binary, "binary"},
+        {ScriptOperator::Assigning, "assigns"}, {ScriptOperator::Step, "steps"}, {ScriptOperator::Scope, "scope"}};
+    ScriptTokenizer tokenizer(view(text));
+    QStringList found;
+    for (ScriptToken token = tokenizer.next(); token.kind != TokenKind::End; token = tokenizer.next()) {
+        QStringList does;
+        for (const auto &[bit, name] : names)
+            if (token.operatorBits & bit)
+                does << name;
+        if (token.kind == TokenKind::Punct)
+            found << QString::fromLatin1(text.mid(token.start, token.length)) + ' ' + does.join(' ');
+    }
+    QCOMPARE(found, tokens);
 }
 
 void TestScriptModel::pieceEnds_data()

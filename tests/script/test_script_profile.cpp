@@ -17,6 +17,9 @@ void write(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// A user's command with a name longer than any shipped one.
+const char LongName[] = "custom_reward_for_the_autumn_festival_event_of_the_northern_guild_hall";
+
 const char Minimal[] = "name = Mine\n[commands]\nwarp sii? map, x, y, char id\nmes s*\n";
 
 } // namespace
@@ -32,6 +35,8 @@ private Q_SLOTS:
     void faults();
     void lookUp_data();
     void lookUp();
+    void argumentRoles_data();
+    void argumentRoles();
     void signature_data();
     void signature();
     void userCopyWins();
@@ -114,6 +119,9 @@ void TestScriptProfile::lookUp_data()
     QTest::newRow("other case kept apart") << false << "playBGM" << false;
     QTest::newRow("other case ignored") << true << "PlayBgm" << true;
     QTest::newRow("prefix is no name") << true << "play" << false;
+    QTest::newRow("long name, other case ignored") << true << QString(LongName).toUpper() << true;
+    QTest::newRow("long name, other case kept apart") << false << QString(LongName).toUpper() << false;
+    QTest::newRow("long name cut short") << true << QString(LongName).chopped(1) << false;
 }
 
 void TestScriptProfile::lookUp()
@@ -122,9 +130,34 @@ void TestScriptProfile::lookUp()
     QFETCH(QString, name);
     QFETCH(bool, found);
     ScriptProfile profile;
-    const std::string text = std::string("ignore case = ") + (ignoreCase ? "yes" : "no") + "\n[commands]\nplaybgm s\nplaybgmall s?\n";
+    const std::string text = std::string("ignore case = ") + (ignoreCase ? "yes" : "no") + "\n[commands]\nplaybgm s\nplaybgmall s?\n"
+                             + LongName + " -\n";
     QVERIFY(ParseScriptProfile(text, &profile, nullptr));
     QCOMPARE(profile.command(name.toStdString()) != nullptr, found);
+}
+
+// What a command's arguments name, as the reader asks it for every argument.
+void TestScriptProfile::argumentRoles_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<int>("roles");
+    QTest::newRow("labels in a repeating list") << QByteArray("menu sl* option, label, ...") << int(ScriptProfile::NamesLabel);
+    QTest::newRow("a function's name first") << QByteArray("callfunc s* function, argument") << int(ScriptProfile::NamesFunction);
+    QTest::newRow("a function's name later") << QByteArray("foo is count, function") << 0;
+    QTest::newRow("an event after a label") << QByteArray("bar ls label, event")
+                                            << int(ScriptProfile::NamesLabel | ScriptProfile::NamesEvent);
+    QTest::newRow("values only") << QByteArray("mes s*") << 0;
+}
+
+void TestScriptProfile::argumentRoles()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(int, roles);
+    ScriptProfile profile;
+    QVERIFY(ParseScriptProfile("[commands]\nwarp sii\n" + row.toStdString() + "\n", &profile, nullptr));
+    const int index = profile.commandIndex(row.left(row.indexOf(' ')).toStdString());
+    QVERIFY(index >= 0);
+    QCOMPARE(int(profile.argumentRoles(index)), roles);
 }
 
 void TestScriptProfile::signature_data()
