@@ -139,10 +139,10 @@ void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std:
         if (poll.due())
             return;
         const auto labels = context.model.labelsOf(block);
-        if (labels.size() < 2)
+        if (labels.count() < 2)
             continue;
-        if (labels.size() <= FewLabels) {
-            for (size_t i = 1; i < labels.size(); ++i) {
+        if (labels.count() <= FewLabels) {
+            for (size_t i = 1; i < labels.count(); ++i) {
                 const ScriptLabel &label = labels[i];
                 for (size_t j = 0; j < i; ++j) {
                     if (context.profile.sameName(labels[j].name, label.name)) {
@@ -174,10 +174,10 @@ void missingLabels(const CheckContext &context, const ScriptCheck &check, std::v
         if (poll.due())
             return;
         const auto jumps = context.model.jumpsOf(block);
-        if (jumps.empty())
+        if (jumps.count() == 0)
             continue;
         const auto labels = context.model.labelsOf(block);
-        if (labels.size() <= FewLabels) {
+        if (labels.count() <= FewLabels) {
             for (const ScriptJump &jump : jumps) {
                 const bool found = std::any_of(labels.begin(), labels.end(), [&](const ScriptLabel &label) {
                     return context.profile.sameName(label.name, jump.target);

@@ -57,8 +57,7 @@ public:
 
     const Item *begin() const { return m_first; }
     const Item *end() const { return m_first + m_count; }
-    size_t size() const { return m_count; }
-    bool empty() const { return m_count == 0; }
+    size_t count() const { return m_count; }
     const Item &operator[](size_t i) const { return m_first[i]; }
 
 private:

@@ -62,7 +62,7 @@ std::shared_ptr<const AnalysedText> AnalyseText(const ScriptResources &resources
         const ScriptBlock &block = analysed->model.blocks[size_t(b)];
         analysed->outline.push_back({block.line, block.endLine, b, -1});
         const auto labels = analysed->model.labelsOf(block);
-        for (int l = 0; l < int(labels.size()); ++l)
+        for (int l = 0; l < int(labels.count()); ++l)
             analysed->outline.push_back({labels[size_t(l)].line, block.endLine, b, l});
     }
     return analysed;
