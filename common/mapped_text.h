@@ -3,9 +3,9 @@
 // memory; read again, they come back from the file.
 #pragma once
 
-#include <QFile>
 #include <QString>
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <string_view>
@@ -21,6 +21,9 @@ public:
     ~MappedText();
 
     std::string_view text() const { return m_text; }
+    // Whether the file is still as stamped and was not cut short while it was read: when not,
+    // what text() gave is not the file's, and a reading of it is to be dropped.
+    bool unchanged() const;
     // The reader will not come back before offset in text(), or seldom: the pages wholly
     // before it, but for a margin, are let go of. An offset before an earlier one starts
     // another reading of the text.
@@ -29,9 +32,11 @@ public:
 private:
     MappedText() = default;
 
-    QFile m_file;
-    uchar *m_bytes = nullptr;
-    qint64 m_size = 0;
+    QString m_path;
+    FileStamp m_stamp;
+    char *m_bytes = nullptr;
+    size_t m_size = 0;
     std::string_view m_text;
     size_t m_released = 0;      // bytes from the mapping's start let go of
+    std::atomic<bool> m_torn{false};
 };

@@ -64,7 +64,8 @@ void AnalysisService::request()
     m_requested = m_revision;
     // A text just opened is its file's bytes: the analysis reads the file, and the whole text is
     // not held a second time while it is read.
-    if (const std::optional<EditControl::SourceFile> file = control().unchangedSourceFile()) {
+    const std::optional<EditControl::SourceFile> file = control().unchangedSourceFile();
+    if (file && m_unmappable != m_revision) {
         if (std::shared_ptr<MappedText> mapped = MappedText::map(file->path, file->stamp, file->skip)) {
             submit(nullptr, std::move(mapped));
             return;
@@ -85,6 +86,12 @@ void AnalysisService::submit(std::shared_ptr<const QByteArray> copy, std::shared
                         if (mapped) {
                             const ReadProgress progress = [&mapped](size_t offset) { mapped->passed(offset); };
                             analysed = analyse(mapped->text(), revision, cancelled, &progress);
+                            if (!mapped->unchanged()) {
+                                // Another program wrote the file meanwhile: read the text itself.
+                                QMetaObject::invokeMethod(this, [this, revision] { mappedFileChanged(revision); },
+                                                          Qt::QueuedConnection);
+                                return;
+                            }
                         } else {
                             analysed = analyse(std::string_view(copy->constData(), size_t(copy->size())), revision,
                                                cancelled, nullptr);
@@ -93,6 +100,15 @@ void AnalysisService::submit(std::shared_ptr<const QByteArray> copy, std::shared
                             QMetaObject::invokeMethod(this, [this, analysed] { built(analysed); },
                                                       Qt::QueuedConnection);
                     });
+}
+
+void AnalysisService::mappedFileChanged(uint64_t revision)
+{
+    if (revision != m_revision || m_requested != revision)
+        return;
+    m_unmappable = revision;
+    m_requested = 0;
+    request();
 }
 
 void AnalysisService::follow(bool on)

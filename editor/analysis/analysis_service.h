@@ -80,6 +80,8 @@ private:
     void textChanged();
     // Analyses a text on the worker: a snapshot's copy, or the mapped file the text is unchanged from.
     void submit(std::shared_ptr<const QByteArray> copy, std::shared_ptr<MappedText> mapped);
+    // The file changed while the analysis of revision read it: it is analysed from a copy.
+    void mappedFileChanged(uint64_t revision);
     static Analyse analyseWith(std::shared_ptr<const ScriptResources> resources);
     void built(const std::shared_ptr<const AnalysedText> &text);
     void startCheck();
@@ -88,6 +90,7 @@ private:
     Analyse m_analyse;
     std::shared_ptr<const AnalysedText> m_latest;
     uint64_t m_revision = 1;
+    uint64_t m_unmappable = 0;      // a revision whose file changed while it was read
     uint64_t m_requested = 0;       // the revision a snapshot or build is under way for; 0 when none
     int m_followers = 0;
     CheckRun m_checks;              // the checks wanted; empty when none is
