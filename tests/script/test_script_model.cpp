@@ -183,20 +183,18 @@ void TestScriptModel::tokens()
     QCOMPARE(tokensOf(view(text)), tokens);
 }
 
-// Each operator the server reads as one token, with what it does: joins two values, assigns, steps
-// a variable by one, or names another NPC's function.
+// Operators as script lines hold them, each read as one token, with what it does: joins two
+// values, assigns, steps a variable by one, or names another NPC's function.
 void TestScriptModel::operators_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QStringList>("tokens");
-    QTest::newRow("values joined") << QByteArray("+ % ** == <= && || | ^ >> ?")
-        << QStringList{"+ binary", "% binary", "** binary", "== binary", "<= binary", "&& binary", "|| binary",
-                       "| binary", "^ binary", ">> binary", "? binary"};
-    QTest::newRow("assignments") << QByteArray("= -= *= &= ~= <<= **= ++ --")
-        << QStringList{"= assigns", "-= assigns", "*= assigns", "&= assigns", "~= assigns", "<<= assigns",
-                       "**= assigns", "++ assigns steps", "-- assigns steps"};
-    QTest::newRow("neither") << QByteArray(": :: ! ~ ( , ; .")
-        << QStringList{": ", ":: scope", "! ", "~ ", "( ", ", ", "; ", ". "};
+    QTest::newRow("a condition") << QByteArray("if (.@a ** 2 >= 3 || !.@b) .@c = .@d % 4 ? 1 : 0;")
+        << QStringList{"( ", "** binary", ">= binary", "|| binary", "! ", ") ", "= assigns", "% binary", "? binary",
+                       ": ", "; "};
+    QTest::newRow("steps and compound assignments") << QByteArray(".@i++; --.@j; .@k <<= 2; .@m -= \"A\"::F();")
+        << QStringList{"++ assigns steps", "; ", "-- assigns steps", "; ", "<<= assigns", "; ", "-= assigns",
+                       ":: scope", "( ", ") ", "; "};
     QTest::newRow("joined as the server joins them, up to the end") << QByteArray("a+++b<<=c!==d<")
         << QStringList{"++ assigns steps", "+ binary", "<<= assigns", "!= binary", "= assigns", "< binary"};
 }
