@@ -199,9 +199,12 @@ private:
     ScriptTokenizer m_tokens{std::string_view()};
     int m_line = 0;
     uint32_t m_lineStart = 0;
-    Tok m_cur;
-    Tok m_next;
-    Tok m_last;                 // the last token taken before m_cur
+    // The last, current and next tokens take turns in three slots: a token copied from one
+    // slot to another on every step cost more than reading it.
+    Tok m_slots[3];
+    Tok *m_last = &m_slots[0];  // the last token taken before m_cur
+    Tok *m_cur = &m_slots[1];
+    Tok *m_next = &m_slots[2];
     int m_commentLine = 0;      // where an open "/*" stands
     uint32_t m_commentLineStart = 0;
 
@@ -576,7 +579,7 @@ void Parser::fetch()
                 HeaderLine header;
                 if (tab && (end >= m_text.size() || m_text[end] == '\n' || m_text[end] == '\r')
                     && readHeader(at, end, true, &header)) {
-                    Tok &found = m_next;
+                    Tok &found = *m_next;
                     found = Tok{};
                     found.kind = TokenKind::End;
                     found.header = true;
@@ -590,7 +593,7 @@ void Parser::fetch()
         }
         if (token.kind != TokenKind::End)
             m_commentLine = -1;
-        Tok &found = m_next;
+        Tok &found = *m_next;
         found.kind = token.kind;
         found.variable = token.variable;
         found.open = token.open;
@@ -606,9 +609,11 @@ void Parser::fetch()
 
 void Parser::advance()
 {
+    Tok *const free = m_last;
     m_last = m_cur;
     m_cur = m_next;
-    if (m_cur.kind != TokenKind::End)
+    m_next = free;
+    if (m_cur->kind != TokenKind::End)
         fetch();
 }
 
@@ -626,8 +631,8 @@ size_t Parser::body(size_t from)
     m_frames.push_back({Frame::Body, 0, 0, -1, uint32_t(from), m_line, m_lineStart, indentOf(m_lineStart)});
     m_tokens = ScriptTokenizer(m_text, from + 1);
     m_commentLine = -1;
-    m_cur = Tok{};
-    m_last = Tok{};
+    *m_cur = Tok{};
+    *m_last = Tok{};
     fetch();
     for (;;) {
         advance();
@@ -637,15 +642,15 @@ size_t Parser::body(size_t from)
             if (stopAsked())
                 return m_text.size();
             if (m_progress)
-                (*m_progress)(m_cur.start);
+                (*m_progress)(m_cur->start);
         }
-        if (m_cur.kind == TokenKind::End) {
-            if (m_cur.header) {
+        if (m_cur->kind == TokenKind::End) {
+            if (m_cur->header) {
                 // The header belongs to the next block: go back to its line.
-                unclosedAtEnd(m_cur.start, m_cur.line - 1);
-                m_line = m_cur.line;
-                m_lineStart = m_cur.lineStart;
-                return m_cur.start;
+                unclosedAtEnd(m_cur->start, m_cur->line - 1);
+                m_line = m_cur->line;
+                m_lineStart = m_cur->lineStart;
+                return m_cur->start;
             }
             if (m_tokens.openComment() != std::string_view::npos && m_commentLine < 0) {
                 m_commentLine = m_line;
@@ -657,25 +662,25 @@ size_t Parser::body(size_t from)
             unclosedAtEnd(uint32_t(m_text.size()), m_line);
             return m_text.size();
         }
-        if (m_cur.kind == TokenKind::String && m_cur.open)
-            report(ProblemKind::OpenText, m_cur, "String is not closed");
+        if (m_cur->kind == TokenKind::String && m_cur->open)
+            report(ProblemKind::OpenText, *m_cur, "String is not closed");
         if (!m_exprs.empty())
             expressionToken();
         else
             statementToken();
         if (m_exprs.size() > MostDepth) {
-            tooDeep(m_cur);
+            tooDeep(*m_cur);
             recover();
         }
         if (m_frames.size() > MostDepth + 64) {
-            tooDeep(m_cur);
+            tooDeep(*m_cur);
             m_frames.resize(MostDepth);
         }
         if (m_bodyClosed) {
             // The loader goes on right after the "}".
-            m_line = m_cur.line;
-            m_lineStart = m_cur.lineStart;
-            return m_cur.start + 1;
+            m_line = m_cur->line;
+            m_lineStart = m_cur->lineStart;
+            return m_cur->start + 1;
         }
     }
 }
@@ -724,8 +729,8 @@ void Parser::recover()
 {
     // After a fault inside a statement, read on from its ";" or the next brace.
     abandonExpressions();
-    while (m_next.kind != TokenKind::End && !is(m_next, '{') && !is(m_next, '}')) {
-        const bool semicolon = is(m_next, ';');
+    while (m_next->kind != TokenKind::End && !is(*m_next, '{') && !is(*m_next, '}')) {
+        const bool semicolon = is(*m_next, ';');
         advance();
         if (semicolon) {
             completeStatement();
@@ -812,12 +817,12 @@ void Parser::beginCommand(const Tok &name, bool expression)
     frame.name = name;
     frame.line = name.line;
     frame.lineStart = name.lineStart;
-    if (is(m_next, '(')) {
+    if (is(*m_next, '(')) {
         advance();
         frame.expr = Expr::Call;
-        frame.start = m_cur.start;
-        frame.line = m_cur.line;
-        frame.lineStart = m_cur.lineStart;
+        frame.start = m_cur->start;
+        frame.line = m_cur->line;
+        frame.lineStart = m_cur->lineStart;
         frame.statementCall = !expression;
         m_exprs.push_back(frame);
         return;
@@ -903,14 +908,14 @@ void Parser::recordCall(const ExprFrame &frame)
 void Parser::beginStatement(const Tok &token)
 {
     // token is a Word that starts a statement and no keyword.
-    if (is(m_next, ':')) {
+    if (is(*m_next, ':')) {
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
         m_model.labels.push_back({std::string(textOf(token)), token.line, column(token.lineStart, token.start)});
         ++block.labels.count;
         advance();
         return;
     }
-    if (token.variable || isAssignment(m_next) || is(m_next, '[')) {
+    if (token.variable || isAssignment(*m_next) || is(*m_next, '[')) {
         if (!m_profile.assignments) {
             report(ProblemKind::Assignment, token, "This server has no assignment statement: write 'set'");
             recover();
@@ -932,7 +937,7 @@ void Parser::beginStatement(const Tok &token)
 
 void Parser::statementToken()
 {
-    const Tok token = m_cur;
+    const Tok token = *m_cur;
     if (m_frames.empty())
         return;
     // After an "if" and its statement, only "else" goes on with it.
@@ -958,7 +963,7 @@ void Parser::statementToken()
             statementToken();
             return;
         }
-        if (!is(m_next, '(')) {
+        if (!is(*m_next, '(')) {
             report(ProblemKind::MissingParenthesis, token, "'while' needs '(' before its condition");
             recover();
             return;
@@ -1011,20 +1016,20 @@ void Parser::statementToken()
         recover();
         return;
     }
-    if (token.kind == TokenKind::String && (m_next.operatorBits & ScriptOperator::Scope)) {
+    if (token.kind == TokenKind::String && (m_next->operatorBits & ScriptOperator::Scope)) {
         // "NPC"::function(...): a public function of another NPC.
         advance();
-        if (m_next.kind == TokenKind::Word) {
+        if (m_next->kind == TokenKind::Word) {
             advance();
             ExprFrame frame;
             frame.expr = Expr::Args;
             frame.line = token.line;
             frame.lineStart = token.lineStart;
-            if (is(m_next, '(')) {
+            if (is(*m_next, '(')) {
                 advance();
                 frame.expr = Expr::Call;
                 frame.statementCall = true;
-                frame.start = m_cur.start;
+                frame.start = m_cur->start;
             }
             m_exprs.push_back(frame);
             m_statementStart = false;
@@ -1044,7 +1049,7 @@ void Parser::statementToken()
     case Keyword::If:
     case Keyword::While:
     case Keyword::Switch: {
-        if (!is(m_next, '(')) {
+        if (!is(*m_next, '(')) {
             report(ProblemKind::MissingParenthesis, token,
                    "'" + std::string(textOf(token)) + "' needs '(' before its condition");
             recover();
@@ -1070,7 +1075,7 @@ void Parser::statementToken()
         return;
     }
     case Keyword::For: {
-        if (!is(m_next, '(')) {
+        if (!is(*m_next, '(')) {
             report(ProblemKind::MissingParenthesis, token, "'for' needs '(' before its parts");
             recover();
             return;
@@ -1082,9 +1087,9 @@ void Parser::statementToken()
         m_frames.push_back(frame);
         ExprFrame init;
         init.expr = Expr::ForInit;
-        init.start = m_cur.start;
-        init.line = m_cur.line;
-        init.lineStart = m_cur.lineStart;
+        init.start = m_cur->start;
+        init.line = m_cur->line;
+        init.lineStart = m_cur->lineStart;
         m_exprs.push_back(init);
         m_statementStart = false;
         return;
@@ -1108,13 +1113,13 @@ void Parser::statementToken()
         // "case <value>:" and "default:" belong to the innermost switch.
         const bool isCase = word == Keyword::Case;
         std::string value;
-        const Tok first = m_next;
-        while (m_next.kind != TokenKind::End && !is(m_next, ':') && !is(m_next, ';') && !is(m_next, '{')
-               && !is(m_next, '}') && m_next.line == token.line) {
+        const Tok first = *m_next;
+        while (m_next->kind != TokenKind::End && !is(*m_next, ':') && !is(*m_next, ';') && !is(*m_next, '{')
+               && !is(*m_next, '}') && m_next->line == token.line) {
             advance();
-            value += textOf(m_cur);
+            value += textOf(*m_cur);
         }
-        if (!is(m_next, ':')) {
+        if (!is(*m_next, ':')) {
             report(ProblemKind::Syntax, token, "'" + std::string(textOf(token)) + "' needs ':'");
             recover();
             return;
@@ -1140,7 +1145,7 @@ void Parser::statementToken()
             key = std::to_string(number);
         if (std::find(cases.values.begin(), cases.values.end(), key) != cases.values.end())
             report(ProblemKind::DuplicateCase, first.line, first.lineStart, first.start,
-                   m_last.start + m_last.length - first.start,
+                   m_last->start + m_last->length - first.start,
                    "'case " + value + "' is already in this 'switch'");
         else
             cases.values.push_back(std::move(key));
@@ -1152,7 +1157,7 @@ void Parser::statementToken()
         if (word == Keyword::Break ? here.loops + here.switches == 0 : here.loops == 0)
             report(ProblemKind::StrayJump, token,
                    word == Keyword::Break ? "'break' outside a loop or 'switch'" : "'continue' outside a loop");
-        if (is(m_next, ';')) {
+        if (is(*m_next, ';')) {
             advance();
             completeStatement();
         } else {
@@ -1163,7 +1168,7 @@ void Parser::statementToken()
     }
     case Keyword::Public:
     case Keyword::Private:
-        if (m_next.kind == TokenKind::Word && keyword(textOf(m_next)) == Keyword::Function) {
+        if (m_next->kind == TokenKind::Word && keyword(textOf(*m_next)) == Keyword::Function) {
             advance();
         } else {
             beginStatement(token);
@@ -1171,15 +1176,15 @@ void Parser::statementToken()
         }
         [[fallthrough]];
     case Keyword::Function: {
-        if (m_next.kind != TokenKind::Word) {
+        if (m_next->kind != TokenKind::Word) {
             report(ProblemKind::Syntax, token, "'function' needs a name");
             recover();
             return;
         }
         advance();
-        const Tok name = m_cur;
+        const Tok name = *m_cur;
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
-        const bool defined = is(m_next, '{');
+        const bool defined = is(*m_next, '{');
         m_model.functions.push_back({std::string(textOf(name)), name.line, column(name.lineStart, name.start), defined});
         ++block.functions.count;
         if (defined) {
@@ -1189,13 +1194,13 @@ void Parser::statementToken()
             frame.loops = 0;
             frame.switches = 0;
             frame.switchFrame = -1;
-            frame.start = m_cur.start;
-            frame.line = m_cur.line;
-            frame.lineStart = m_cur.lineStart;
+            frame.start = m_cur->start;
+            frame.line = m_cur->line;
+            frame.lineStart = m_cur->lineStart;
             m_frames.push_back(frame);
             return;
         }
-        if (is(m_next, ';')) {
+        if (is(*m_next, ';')) {
             advance();
             return;
         }
@@ -1207,7 +1212,7 @@ void Parser::statementToken()
 
 void Parser::expressionToken()
 {
-    const Tok token = m_cur;
+    const Tok token = *m_cur;
     ExprFrame &frame = m_exprs.back();
     const bool punct = token.kind == TokenKind::Punct;
     const char c = punct ? m_text[token.start] : 0;
@@ -1231,18 +1236,18 @@ void Parser::expressionToken()
             frame.expectOperand = false;
             return;
         case TokenKind::String:
-            if (m_next.operatorBits & ScriptOperator::Scope) {
+            if (m_next->operatorBits & ScriptOperator::Scope) {
                 // "NPC"::function(...)
                 advance();
-                if (m_next.kind == TokenKind::Word)
+                if (m_next->kind == TokenKind::Word)
                     advance();
-                if (is(m_next, '(')) {
+                if (is(*m_next, '(')) {
                     advance();
                     ExprFrame call;
                     call.expr = Expr::Call;
-                    call.start = m_cur.start;
-                    call.line = m_cur.line;
-                    call.lineStart = m_cur.lineStart;
+                    call.start = m_cur->start;
+                    call.line = m_cur->line;
+                    call.lineStart = m_cur->lineStart;
                     frame.expectOperand = false;
                     m_exprs.push_back(call);
                     return;
@@ -1251,14 +1256,14 @@ void Parser::expressionToken()
             frame.expectOperand = false;
             return;
         case TokenKind::Word:
-            if (callable(token) && is(m_next, '(')) {
+            if (callable(token) && is(*m_next, '(')) {
                 frame.expectOperand = false;
                 beginCommand(token, true);
                 return;
             }
             if (!token.variable && frame.argumentTokens == 1
-                && (frame.expr == Expr::ForInit || frame.expr == Expr::ForStep) && !isAssignment(m_next)
-                && !is(m_next, '[')) {
+                && (frame.expr == Expr::ForInit || frame.expr == Expr::ForStep) && !isAssignment(*m_next)
+                && !is(*m_next, '[')) {
                 // "for (set .@i, 0; ...)": a command as a part.
                 frame.expectOperand = false;
                 beginCommand(token, false);
@@ -1282,7 +1287,7 @@ void Parser::expressionToken()
         }
         if (single && (c == '-' || c == '!' || c == '~' || c == '+')) {
             // A lone "-" where a label goes means the next statement.
-            if (c == '-' && (is(m_next, ',') || is(m_next, ';') || is(m_next, ')')))
+            if (c == '-' && (is(*m_next, ',') || is(*m_next, ';') || is(*m_next, ')')))
                 frame.expectOperand = false;
             return;
         }
@@ -1327,7 +1332,7 @@ void Parser::expressionToken()
         }
         if (frame.expr == Expr::Args && frame.arguments == 0 && !frame.forPart) {
             // A command without arguments, and no ";" after it.
-            report(ProblemKind::MissingSemicolon, m_last, "';' is missing after this");
+            report(ProblemKind::MissingSemicolon, *m_last, "';' is missing after this");
             endExpression();
             completeStatement();
             statementToken();
@@ -1350,7 +1355,7 @@ void Parser::expressionToken()
     }
 
     // After a value: an operator goes on, a separator or a closing bracket ends something.
-    if (token.kind == TokenKind::String && m_last.kind == TokenKind::String) {
+    if (token.kind == TokenKind::String && m_last->kind == TokenKind::String) {
         // Strings side by side are one string.
         ++frame.argumentTokens;
         return;
@@ -1420,10 +1425,10 @@ void Parser::expressionToken()
             m_exprs.pop_back();
             // "mes ("a") + "b", c;": the brackets held the first value only, and the call
             // goes on to its ";".
-            const bool goesOn = statementCall && (isBinary(m_next) || is(m_next, ',') || is(m_next, '['));
+            const bool goesOn = statementCall && (isBinary(*m_next) || is(*m_next, ',') || is(*m_next, '['));
             if (!goesOn)
                 recordCall(closed);
-            if (statementCall && isAssignment(m_next) && m_profile.assignments) {
+            if (statementCall && isAssignment(*m_next) && m_profile.assignments) {
                 // "getd(".@x") = 1;": the call names the variable assigned.
                 ExprFrame value;
                 value.expr = Expr::Value;
@@ -1557,8 +1562,8 @@ void Parser::expressionToken()
     }
     // A new statement begins without the ";" of the last one. After a string that is not
     // closed, that fault is the one to tell.
-    if (!(m_last.kind == TokenKind::String && m_last.open))
-        report(ProblemKind::MissingSemicolon, m_last, "';' is missing after this");
+    if (!(m_last->kind == TokenKind::String && m_last->open))
+        report(ProblemKind::MissingSemicolon, *m_last, "';' is missing after this");
     while (!m_exprs.empty())
         endExpression();
     completeStatement();
@@ -1603,31 +1608,14 @@ void adviseLargePages(const std::vector<Item> &items)
 
 ScriptModel Parser::build()
 {
-    // A block starts a line, and not with a blank, a comment or a "}": those lines bound the
-    // blocks. Room for them all at once spares moving every block as the list grows, and the
-    // moment when old and new storage are both held (pages never written are never taken from
-    // the system). Text with lone CR line ends falls back to a block per few hundred bytes.
-    size_t lineStarts = 0;
-    const char *const end = m_text.data() + m_text.size();
-    const char *told = m_text.data();
-    for (const char *at = m_text.data(); at < end;) {
-        const char c = *at;
-        lineStarts += !isBlank(c) && c != '\n' && c != '\r' && c != '/' && c != '}';
-        at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
-        if (!at)
-            break;
-        ++at;
-        if (m_progress && at - told > (4 << 20)) {
-            told = at;
-            (*m_progress)(size_t(at - m_text.data()));
-        }
-    }
-    const size_t room = std::max(lineStarts, m_text.find('\n') == std::string_view::npos ? m_text.size() / 256 : 0) + 4;
-    m_model.blocks.reserve(room);
-    // Labels start lines as headers do, and jumps come about as often: the model's lists of them
-    // are not copied as they grow either, nor their pages touched twice.
-    m_model.labels.reserve(room);
-    m_model.jumps.reserve(room);
+    // Room for the blocks, labels and jumps at once spares moving every one as the lists grow,
+    // and the moment when old and new storage are both held. It is taken from the text's size,
+    // not counted, since counting costs a pass over the text: pages never written are never
+    // taken from the system, and a text denser than this merely grows its lists.
+    const size_t size = m_text.size();
+    m_model.blocks.reserve(size / 256 + 16);
+    m_model.labels.reserve(size / 64 + 16);
+    m_model.jumps.reserve(size / 64 + 16);
     adviseLargePages(m_model.blocks);
     adviseLargePages(m_model.labels);
     adviseLargePages(m_model.jumps);
