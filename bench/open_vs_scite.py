@@ -80,11 +80,6 @@ def private_display(prefix):
         shutil.rmtree(work, ignore_errors=True)
 
 
-def best(command, env, rounds):
-    runs = [run_until_idle(command, env) for _ in range(rounds)]
-    return min(cpu for cpu, _ in runs), min(peak for _, peak in runs)
-
-
 def main():
     build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
     rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 3
@@ -96,13 +91,22 @@ def main():
         subprocess.run([writer, script], check=True, stdout=subprocess.DEVNULL)
         size = os.path.getsize(script)
         print(f"file {size / 2**20:.1f} MB, best of {rounds}, CPU from exec until idle")
-        results = {}
-        for name, program in (("Quillmere", quillmere), ("SciTE", scite)):
-            if not program:
+        programs = [(name, program) for name, program in (("Quillmere", quillmere), ("SciTE", scite)) if program]
+        for name in ("Quillmere", "SciTE"):
+            if name not in dict(programs):
                 print(f"{name}: not installed")
-                continue
-            idle, idle_peak = best([program], env, rounds)
-            loaded, peak = best([program, script], env, rounds)
+        # Rounds take turns between the programs, so that a machine whose speed drifts over the
+        # minutes of the run weighs on both alike.
+        runs = {(name, with_file): [] for name, _ in programs for with_file in (False, True)}
+        for _ in range(rounds):
+            for name, program in programs:
+                for with_file in (False, True):
+                    runs[(name, with_file)].append(run_until_idle([program] + ([script] if with_file else []), env))
+        results = {}
+        for name, _ in programs:
+            idle = min(cpu for cpu, _ in runs[(name, False)])
+            loaded = min(cpu for cpu, _ in runs[(name, True)])
+            peak = min(peak for _, peak in runs[(name, True)])
             results[name] = loaded - idle
             print(f"{name:10} idle start {idle:6.2f} s   with the script {loaded:6.2f} s   "
                   f"open {loaded - idle:6.2f} s   peak {peak / 2**20:6.1f} MB = {peak / size:4.2f} x file")

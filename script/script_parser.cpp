@@ -235,7 +235,16 @@ int Parser::column(uint32_t lineStart, uint32_t at)
         m_columnAt = lineStart;
         m_columnValue = 0;
     }
-    for (; m_columnAt < at && m_columnAt < m_text.size(); ++m_columnAt)
+    const uint32_t until = uint32_t(std::min<size_t>(at, m_text.size()));
+    // Eight bytes at a time: a byte counts unless it continues a character (10xxxxxx).
+    constexpr uint64_t Highs = 0x8080808080808080ull;
+    for (; m_columnAt + 8 <= until; m_columnAt += 8) {
+        uint64_t bytes;
+        std::memcpy(&bytes, m_text.data() + m_columnAt, 8);
+        const uint64_t continuing = bytes & ~(bytes << 1) & Highs;
+        m_columnValue += 8 - __builtin_popcountll(continuing);
+    }
+    for (; m_columnAt < until; ++m_columnAt)
         m_columnValue += (static_cast<unsigned char>(m_text[m_columnAt]) & 0xC0) != 0x80;
     return m_columnValue;
 }
@@ -258,10 +267,16 @@ Keyword Parser::keyword(std::string_view word) const
 {
     if (word.size() < 2 || word.size() > 8)
         return Keyword::None;
-    // Most words are commands: their first letter already tells.
+    // Most words are commands: their first letter and length already tell.
+    const size_t n = word.size();
     switch (m_profile.ignoreCase ? foldCase(word[0]) : word[0]) {
-    case 'i': case 'e': case 'w': case 'f': case 'd': case 's': case 'c': case 'b': case 'p':
-        break;
+    case 'i': if (n != 2) return Keyword::None; break;
+    case 'e': if (n != 4) return Keyword::None; break;
+    case 'w': case 'b': if (n != 5) return Keyword::None; break;
+    case 'f': case 'c': if (n != 3 && n != 4 && n != 8) return Keyword::None; break;
+    case 'd': if (n != 2 && n != 7) return Keyword::None; break;
+    case 's': if (n != 6) return Keyword::None; break;
+    case 'p': if (n != 6 && n != 7) return Keyword::None; break;
     default:
         return Keyword::None;
     }
