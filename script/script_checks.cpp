@@ -287,9 +287,18 @@ void missingEvents(const CheckContext &context, const ScriptCheck &check, std::v
 void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
     const ScriptModel *indexed = context.index ? context.index->model(context.options.path) : nullptr;
-    std::unordered_map<std::string_view, const ScriptBlock *> firsts;
-    if (indexed != &context.model)
-        firsts.reserve(context.model.blocks.size());
+    // Without the index, the file's own NPCs by unique name, in an open-addressed table of block
+    // numbers: a large script names a hundred thousand NPCs, and a node for each cost more than
+    // the check itself.
+    std::vector<uint32_t> firsts;   // a block's number + 1, or 0 where the slot is free
+    size_t mask = 0;
+    if (indexed != &context.model) {
+        size_t room = 16;
+        while (room < context.model.blocks.size() * 2)
+            room *= 2;
+        firsts.assign(room, 0);
+        mask = room - 1;
+    }
     StopPoll poll(context);
     for (size_t i = 0; i < context.model.blocks.size(); ++i) {
         if (poll.due())
@@ -308,12 +317,17 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
                                            + std::to_string(first.block->line + 1) + ")"));
             continue;
         }
-        // Without the index, the file's own blocks.
-        const auto [first, added] = firsts.emplace(block.uniqueName(), &block);
-        if (!added)
-            problems.push_back(problem(check, block.line, 0, 1,
-                                       "Another NPC is named '" + std::string(block.uniqueName()) + "' (line "
-                                           + std::to_string(first->second->line + 1) + ")"));
+        const std::string_view name = block.uniqueName();
+        size_t slot = std::hash<std::string_view>()(name) & mask;
+        while (firsts[slot] != 0 && context.model.blocks[firsts[slot] - 1].uniqueName() != name)
+            slot = (slot + 1) & mask;
+        if (firsts[slot] == 0) {
+            firsts[slot] = uint32_t(i + 1);
+            continue;
+        }
+        problems.push_back(problem(check, block.line, 0, 1,
+                                   "Another NPC is named '" + std::string(name) + "' (line "
+                                       + std::to_string(context.model.blocks[firsts[slot] - 1].line + 1) + ")"));
     }
 }
 

@@ -579,9 +579,11 @@ void Parser::fetch()
             }
             ++m_line;
             m_lineStart = token.start + token.length;
-            // A header line inside a body: the body was never closed.
+            // A header line inside a body: the body was never closed. Not looked for after the
+            // "}" that closes the body, where the next block's header is read anyway.
             const size_t at = m_lineStart;
-            if (!m_tokens.inComment() && at < m_text.size() && !isBlank(m_text[at]) && m_text[at] != '/'
+            const bool bodyEnds = is(*m_cur, '}') && m_frames.size() == 1 && m_exprs.empty() && m_overflow == 0;
+            if (!bodyEnds && !m_tokens.inComment() && at < m_text.size() && !isBlank(m_text[at]) && m_text[at] != '/'
                 && m_text[at] != '}' && m_text[at] != '\n' && m_text[at] != '\r') {
                 size_t end = at;
                 bool tab = false;
@@ -1227,7 +1229,9 @@ void Parser::statementToken()
 
 void Parser::expressionToken()
 {
-    const Tok token = *m_cur;
+    // Read in place: the slot holds it until two more tokens are taken, and none is taken before
+    // its last use here.
+    const Tok &token = *m_cur;
     ExprFrame &frame = m_exprs.back();
     const bool punct = token.kind == TokenKind::Punct;
     const char c = punct ? m_text[token.start] : 0;
