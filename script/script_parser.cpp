@@ -147,6 +147,9 @@ private:
     // Reads the next token into m_next, written in place: a token returned and copied costs a
     // stall on every token.
     void fetch();
+    // After a line end: counts the line, and when the next line is a header, makes m_next the
+    // End that says so and returns true. Kept out of fetch, whose every call it would slow.
+    [[gnu::noinline]] bool lineEnded(const ScriptToken &lineEnd);
     void advance();
     void statementToken();
     void expressionToken();
@@ -571,41 +574,8 @@ void Parser::fetch()
     for (;;) {
         const ScriptToken token = m_tokens.next();
         if (token.kind == TokenKind::LineEnd) {
-            if (!m_tokens.inComment()) {
-                m_commentLine = -1;     // a comment opened later starts its own line
-            } else if (m_commentLine < 0) {
-                m_commentLine = m_line;
-                m_commentLineStart = m_lineStart;
-            }
-            ++m_line;
-            m_lineStart = token.start + token.length;
-            // A header line inside a body: the body was never closed. Not looked for after the
-            // "}" that closes the body, where the next block's header is read anyway.
-            const size_t at = m_lineStart;
-            const bool bodyEnds = is(*m_cur, '}') && m_frames.size() == 1 && m_exprs.empty() && m_overflow == 0;
-            if (!bodyEnds && !m_tokens.inComment() && at < m_text.size() && !isBlank(m_text[at]) && m_text[at] != '/'
-                && m_text[at] != '}' && m_text[at] != '\n' && m_text[at] != '\r') {
-                size_t end = at;
-                bool tab = false;
-                while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r') {
-                    tab = tab || m_text[end] == '\t';
-                    if (!tab && (m_text[end] == ' ' || m_text[end] == '"' || m_text[end] == '(' || m_text[end] == ';'))
-                        break;
-                    ++end;
-                }
-                HeaderLine header;
-                if (tab && (end >= m_text.size() || m_text[end] == '\n' || m_text[end] == '\r')
-                    && readHeader(at, end, true, &header)) {
-                    Tok &found = *m_next;
-                    found = Tok{};
-                    found.kind = TokenKind::End;
-                    found.header = true;
-                    found.start = uint32_t(at);
-                    found.line = m_line;
-                    found.lineStart = m_lineStart;
-                    return;
-                }
-            }
+            if (lineEnded(token))
+                return;
             continue;
         }
         if (token.kind != TokenKind::End)
@@ -622,6 +592,45 @@ void Parser::fetch()
         found.lineStart = m_lineStart;
         return;
     }
+}
+
+bool Parser::lineEnded(const ScriptToken &lineEnd)
+{
+    if (!m_tokens.inComment()) {
+        m_commentLine = -1;     // a comment opened later starts its own line
+    } else if (m_commentLine < 0) {
+        m_commentLine = m_line;
+        m_commentLineStart = m_lineStart;
+    }
+    ++m_line;
+    m_lineStart = lineEnd.start + lineEnd.length;
+    // A header line inside a body: the body was never closed. Not looked for after the "}" that
+    // closes the body, where the next block's header is read anyway.
+    const size_t at = m_lineStart;
+    const bool bodyEnds = is(*m_cur, '}') && m_frames.size() == 1 && m_exprs.empty() && m_overflow == 0;
+    if (bodyEnds || m_tokens.inComment() || at >= m_text.size() || isBlank(m_text[at]) || m_text[at] == '/'
+        || m_text[at] == '}' || m_text[at] == '\n' || m_text[at] == '\r')
+        return false;
+    size_t end = at;
+    bool tab = false;
+    while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r') {
+        tab = tab || m_text[end] == '\t';
+        if (!tab && (m_text[end] == ' ' || m_text[end] == '"' || m_text[end] == '(' || m_text[end] == ';'))
+            break;
+        ++end;
+    }
+    HeaderLine header;
+    if (!tab || (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
+        || !readHeader(at, end, true, &header))
+        return false;
+    Tok &found = *m_next;
+    found = Tok{};
+    found.kind = TokenKind::End;
+    found.header = true;
+    found.start = uint32_t(at);
+    found.line = m_line;
+    found.lineStart = m_lineStart;
+    return true;
 }
 
 void Parser::advance()
