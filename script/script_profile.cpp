@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 namespace {
@@ -15,12 +16,40 @@ inline char foldCase(char c)
     return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
 }
 
-uint32_t nameHash(std::string_view name, bool ignoreCase)
+// Up to eight bytes at p as a number, zero past n, read with loads of fixed size: a command name
+// is looked up for nearly every statement of a script, and a byte at a time cost more than the
+// rest of the look-up.
+uint64_t smallBytes(const char *p, size_t n)
 {
-    uint32_t h = 2166136261u;
-    for (char c : name)
-        h = (h ^ static_cast<unsigned char>(ignoreCase ? foldCase(c) : c)) * 16777619u;
-    return h;
+    if (n >= 4) {
+        uint32_t first;
+        uint32_t last;
+        std::memcpy(&first, p, 4);
+        std::memcpy(&last, p + n - 4, 4);
+        // The two overlap where n < 8, on equal bytes.
+        return uint64_t(first) | (uint64_t(last) << (8 * (n - 4)));
+    }
+    uint64_t bytes = 0;
+    for (size_t i = 0; i < n; ++i)
+        bytes |= uint64_t(static_cast<unsigned char>(p[i])) << (8 * i);
+    return bytes;
+}
+
+// Upper-case ASCII letters to lower case, eight bytes at once; other bytes stay as they are.
+uint64_t foldBytes(uint64_t bytes)
+{
+    constexpr uint64_t Ones = 0x0101010101010101ull;
+    const uint64_t low7 = bytes & (Ones * 0x7F);
+    // The high bit of a byte that is at least 'A', of one past 'Z', and of one that is not ASCII.
+    const uint64_t upper = (low7 + Ones * (0x80 - 'A')) & ~(low7 + Ones * (0x80 - 'Z' - 1)) & ~bytes & (Ones * 0x80);
+    return bytes | (upper >> 2);
+}
+
+uint32_t hashOf(uint64_t low, uint64_t high, size_t length)
+{
+    const uint64_t mixed = low * 0x9E3779B97F4A7C15ull ^ high * 0xC2B2AE3D27D4EB4Full
+                           ^ uint64_t(length) * 0x165667B19E3779F9ull;
+    return uint32_t(mixed >> 32);
 }
 
 std::string_view trimmed(std::string_view text)
@@ -142,31 +171,39 @@ const ScriptCommand *ScriptProfile::command(std::string_view name) const
     return at < 0 ? nullptr : &commands[size_t(at)];
 }
 
+ScriptProfile::NameBytes ScriptProfile::bytesOf(std::string_view name) const
+{
+    NameBytes bytes;
+    const size_t n = name.size();
+    if (n > 8) {
+        std::memcpy(&bytes.low, name.data(), 8);
+        if (n >= 16)
+            std::memcpy(&bytes.high, name.data() + 8, 8);
+        else
+            bytes.high = smallBytes(name.data() + 8, n - 8);
+    } else {
+        bytes.low = smallBytes(name.data(), n);
+    }
+    if (ignoreCase) {
+        bytes.low = foldBytes(bytes.low);
+        bytes.high = foldBytes(bytes.high);
+    }
+    return bytes;
+}
+
 int ScriptProfile::commandIndex(std::string_view name) const
 {
     if (m_slots.empty())
         return -1;
-    // The name is folded and hashed in one pass, then compared with the folded keys as they are.
-    constexpr size_t Longest = 64;
-    if (name.size() > Longest) {
-        const std::string folded = key(name);
-        return findKey(folded, nameHash(folded, false));
-    }
-    char folded[Longest];
-    uint32_t h = 2166136261u;
-    for (size_t i = 0; i < name.size(); ++i) {
-        const char c = ignoreCase ? foldCase(name[i]) : name[i];
-        folded[i] = c;
-        h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    }
-    return findKey(std::string_view(folded, name.size()), h);
-}
-
-int ScriptProfile::findKey(std::string_view key, uint32_t hash) const
-{
+    const NameBytes bytes = bytesOf(name);
+    const uint32_t hash = hashOf(bytes.low, bytes.high, name.size());
     for (uint32_t at = hash & m_mask; m_slots[at].command; at = (at + 1) & m_mask) {
         const Slot &slot = m_slots[at];
-        if (slot.hash == hash && m_keys[size_t(slot.command - 1)] == key)
+        if (slot.hash != hash || slot.length != name.size() || slot.bytes.low != bytes.low
+            || slot.bytes.high != bytes.high)
+            continue;
+        // Sixteen bytes and the length tell a short name whole; a longer one is compared in full.
+        if (name.size() <= 16 || m_keys[size_t(slot.command - 1)] == key(name))
             return slot.command - 1;
     }
     return -1;
@@ -240,11 +277,13 @@ void ScriptProfile::index()
     for (size_t i = 0; i < commands.size(); ++i) {
         if (commandIndex(commands[i].name) >= 0)
             continue;   // the first of two rows of one name stands
-        const uint32_t h = nameHash(commands[i].name, ignoreCase);
+        const std::string_view name = commands[i].name;
+        const NameBytes bytes = bytesOf(name);
+        const uint32_t h = hashOf(bytes.low, bytes.high, name.size());
         uint32_t at = h & m_mask;
         while (m_slots[at].command)
             at = (at + 1) & m_mask;
-        m_slots[at] = {h, int(i) + 1};
+        m_slots[at] = {bytes, h, uint32_t(name.size()), int(i) + 1};
     }
 }
 

@@ -86,13 +86,20 @@ struct ScriptProfile
     void index();
 
 private:
+    // A name's first sixteen bytes in key form as two numbers, zero past its end.
+    struct NameBytes
+    {
+        uint64_t low = 0;
+        uint64_t high = 0;
+    };
     struct Slot
     {
+        NameBytes bytes;            // the key's first sixteen bytes
         uint32_t hash = 0;
+        uint32_t length = 0;        // the key's length
         int command = 0;            // command index plus one, 0 when free
     };
-    // The command of a name already in key form, with its hash, or -1.
-    int findKey(std::string_view key, uint32_t hash) const;
+    NameBytes bytesOf(std::string_view name) const;
 
     std::vector<Slot> m_slots;
     std::vector<std::string> m_keys;    // each command's name as compared: key(name)

@@ -113,25 +113,35 @@ void TestScriptProfile::faults()
 void TestScriptProfile::lookUp_data()
 {
     QTest::addColumn<bool>("ignoreCase");
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("name");
     QTest::addColumn<bool>("found");
-    QTest::newRow("same case") << false << "playbgm" << true;
-    QTest::newRow("other case kept apart") << false << "playBGM" << false;
-    QTest::newRow("other case ignored") << true << "PlayBgm" << true;
-    QTest::newRow("prefix is no name") << true << "play" << false;
-    QTest::newRow("long name, other case ignored") << true << QString(LongName).toUpper() << true;
-    QTest::newRow("long name, other case kept apart") << false << QString(LongName).toUpper() << false;
-    QTest::newRow("long name cut short") << true << QString(LongName).chopped(1) << false;
+    QTest::newRow("same case") << false << QByteArray("playbgm") << true;
+    QTest::newRow("other case kept apart") << false << QByteArray("playBGM") << false;
+    QTest::newRow("other case ignored") << true << QByteArray("PlayBgm") << true;
+    QTest::newRow("prefix is no name") << true << QByteArray("play") << false;
+    QTest::newRow("long name, other case ignored") << true << QByteArray(LongName).toUpper() << true;
+    QTest::newRow("long name, other case kept apart") << false << QByteArray(LongName).toUpper() << false;
+    QTest::newRow("long name cut short") << true << QByteArray(LongName).chopped(1) << false;
+    // Names are compared by their bytes in groups: lengths on either side of a group's end.
+    QTest::newRow("three letters") << true << QByteArray("End") << true;
+    QTest::newRow("two of three") << true << QByteArray("en") << false;
+    QTest::newRow("sixteen letters") << true << QByteArray("SetQuestProgress") << true;
+    QTest::newRow("seventeen letters") << true << QByteArray("setquestprogressX") << true;
+    QTest::newRow("seventeenth letter differs") << true << QByteArray("setquestprogressy") << false;
+    QTest::newRow("ninth letter differs") << true << QByteArray("playbgmaxl") << false;
+    QTest::newRow("last letter differs") << true << QByteArray("playbgmalk") << false;
+    // 0xC3 lies 0x20 below 0xE3, as 'C' below 'c': only ASCII letters have a case.
+    QTest::newRow("a byte past ASCII has no case") << true << QByteArray("playbgm\xC3") << false;
 }
 
 void TestScriptProfile::lookUp()
 {
     QFETCH(bool, ignoreCase);
-    QFETCH(QString, name);
+    QFETCH(QByteArray, name);
     QFETCH(bool, found);
     ScriptProfile profile;
     const std::string text = std::string("ignore case = ") + (ignoreCase ? "yes" : "no") + "\n[commands]\nplaybgm s\nplaybgmall s?\n"
-                             + LongName + " -\n";
+                             + LongName + " -\nend -\nsetquestprogress i\nsetquestprogressx i\nplaybgm\xE3 -\n";
     QVERIFY(ParseScriptProfile(text, &profile, nullptr));
     QCOMPARE(profile.command(name.toStdString()) != nullptr, found);
 }
