@@ -839,7 +839,8 @@ void Parser::closeBrace(const Tok &token)
 
 void Parser::beginCommand(const Tok &name, bool expression)
 {
-    ExprFrame frame;
+    // Built in place: a frame is large, and nearly every statement opens one.
+    ExprFrame &frame = m_exprs.emplace_back();
     frame.call = 1;
     frame.command = m_profile.commandIndex(textOf(name));
     frame.name = name;
@@ -852,18 +853,17 @@ void Parser::beginCommand(const Tok &name, bool expression)
         frame.line = m_cur->line;
         frame.lineStart = m_cur->lineStart;
         frame.statementCall = !expression;
-        m_exprs.push_back(frame);
         return;
     }
     if (expression) {
         // A function's name with no brackets: its arguments are not counted.
         frame.arguments = -1;
         recordCall(frame);
+        m_exprs.pop_back();
         m_exprs.back().expectOperand = false;
         return;
     }
     frame.expr = Expr::Args;
-    m_exprs.push_back(frame);
 }
 
 void Parser::endArgument(ExprFrame &frame)
