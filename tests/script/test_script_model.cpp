@@ -480,6 +480,7 @@ void TestScriptModel::missingSemicolonMarksLastToken_data()
     QTest::newRow("number before a comment") << QByteArray("\tset .@n, 12 // note") << "10:2";
     QTest::newRow("closing parenthesis") << QByteArray("\tset .@n, getarg(0)  ") << "18:1";
     QTest::newRow("after multi-byte characters") << QByteArray("\tmes \"\xC3\xA9\xC3\xA9\" + \"\xE2\x82\xAC\"") << "12:3";
+    QTest::newRow("after three-byte characters") << QByteArray("\tmes\"\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\"+.@a") << "10:3";
 }
 
 void TestScriptModel::missingSemicolonMarksLastToken()
