@@ -600,7 +600,8 @@ bool Parser::lineEnded(const ScriptToken &lineEnd)
 {
     if (!m_tokens.inComment()) {
         m_commentLine = -1;     // a comment opened later starts its own line
-    } else if (m_commentLine < 0) {
+    } else if (m_commentLine < 0 || m_tokens.openComment() >= m_lineStart) {
+        // Opened on this line, the first or after an earlier one closed: "*/ /*".
         m_commentLine = m_line;
         m_commentLineStart = m_lineStart;
     }
@@ -680,7 +681,8 @@ size_t Parser::body(size_t from)
                 m_lineStart = m_cur->lineStart;
                 return m_cur->start;
             }
-            if (m_tokens.openComment() != std::string_view::npos && m_commentLine < 0) {
+            if (m_tokens.openComment() != std::string_view::npos
+                && (m_commentLine < 0 || m_tokens.openComment() >= m_lineStart)) {
                 m_commentLine = m_line;
                 m_commentLineStart = m_lineStart;
             }

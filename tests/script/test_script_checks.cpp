@@ -212,6 +212,8 @@ void TestScriptChecks::oneFile_data()
     QTest::newRow("semicolon missing before brace") << none << npc("\tif (1) { end }\n") << QStringList{"2:11:no-semicolon"};
     QTest::newRow("string not closed") << none << npc("\tmes \"Hi;\n\tclose;\n") << QStringList{"2:6:open-text"};
     QTest::newRow("comment not closed") << none << npc("\tend; /* to do\n") << QStringList{"1:15:unclosed", "2:7:open-text"};
+    QTest::newRow("comment opened again after one closed") << none << npc("\tend; /* one\n\ttwo */ /* three\n")
+                                                           << QStringList{"1:15:unclosed", "3:9:open-text"};
 
     QTest::newRow("header with blanks") << none
         << QByteArray("prontera,150,150,4 script Guide 100,{\n\tend;\n}\n") << QStringList{"1:1:blank-header"};
@@ -384,6 +386,8 @@ void TestScriptChecks::manyNames_data()
                                                  << "Another NPC is named 'N250' (a.txt:748)";
     QTest::newRow("NPC named twice in the file") << crowd << npc("\tend;\n", "Twin") + npc("\tend;\n", "Twin")
                                                  << QStringList{"4:1:dup-npc"} << "Another NPC is named 'Twin' (b.txt:1)";
+    QTest::newRow("crowded file naming one twice") << QByteArray() << crowd + npc("\tend;\n", "N250")
+                                                   << QStringList{"901:1:dup-npc"} << "Another NPC is named 'N250' (b.txt:748)";
 }
 
 void TestScriptChecks::manyNames()
