@@ -1645,7 +1645,7 @@ ScriptModel Parser::build()
     // not counted, since counting costs a pass over the text: pages never written are never
     // taken from the system, and a text denser than this merely grows its lists.
     const size_t size = m_text.size();
-    m_model.blocks.reserve(size / 256 + 16);
+    m_model.blocks.reserve(size / 40 + 16);    // a file of monster lines holds a block per 60 bytes
     m_model.labels.reserve(size / 64 + 16);
     m_model.jumps.reserve(size / 64 + 16);
     adviseLargePages(m_model.blocks);
