@@ -393,6 +393,9 @@ void TestScriptModel::correctScriptsAreSilent_data()
         "public function Price {\n"
         "\treturn getarg(0) * 10;\n"
         "}\n"
+        "private function Cost {\n"
+        "\treturn 1;\n"
+        "}\n"
         "}\n") << "hercules";
     QTest::newRow("town") << QByteArray(
         "//===== Town =====\r\n"
