@@ -151,6 +151,8 @@ private:
     // After a line end: counts the line, and when the next line is a header, makes m_next the
     // End that says so and returns true. Kept out of fetch, whose every call it would slow.
     [[gnu::noinline]] bool lineEnded(const ScriptToken &lineEnd);
+    // A "/*" is open where the tokenizer stands: the line it stands on is kept for its fault.
+    void noteOpenComment();
     void advance();
     void statementToken();
     void expressionToken();
@@ -268,45 +270,46 @@ void Parser::report(ProblemKind kind, int line, uint32_t lineStart, uint32_t sta
     m_model.problems.push_back({kind, line, first, std::max(last - first, 1), std::move(message)});
 }
 
+// The grammar's words, in lower case.
+struct KeywordWord
+{
+    std::string_view word;
+    Keyword keyword;
+};
+constexpr KeywordWord KeywordWords[] = {
+    {"if", Keyword::If}, {"else", Keyword::Else}, {"while", Keyword::While}, {"for", Keyword::For},
+    {"do", Keyword::Do}, {"switch", Keyword::Switch}, {"case", Keyword::Case}, {"default", Keyword::Default},
+    {"break", Keyword::Break}, {"continue", Keyword::Continue}, {"function", Keyword::Function},
+    {"public", Keyword::Public}, {"private", Keyword::Private},
+};
+
 Keyword Parser::keyword(std::string_view word) const
 {
-    if (word.size() < 2 || word.size() > 8)
-        return Keyword::None;
     // Most words are commands: their first letter and length already tell, read from a table
     // rather than a switch, whose jump the processor mostly guesses wrong.
     static constexpr auto Lengths = [] {
         std::array<uint16_t, 128> lengths{};    // bit n: a keyword of n letters starts so
-        for (const char *keyword : {"if", "else", "while", "for", "function", "do", "default", "switch", "case",
-                                    "continue", "break", "public", "private"})
-            lengths[size_t(keyword[0])] |= uint16_t(1u << std::char_traits<char>::length(keyword));
+        for (const KeywordWord &keyword : KeywordWords)
+            lengths[size_t(keyword.word[0])] |= uint16_t(1u << keyword.word.size());
         return lengths;
     }();
     const size_t n = word.size();
+    if (n < 2 || n > 8)
+        return Keyword::None;
     const auto first = static_cast<unsigned char>(m_profile.ignoreCase ? foldCase(word[0]) : word[0]);
     if (first >= Lengths.size() || !((Lengths[first] >> n) & 1))
         return Keyword::None;
     char lowered[8];
-    for (size_t i = 0; i < word.size(); ++i) {
+    for (size_t i = 0; i < n; ++i)
         lowered[i] = m_profile.ignoreCase ? foldCase(word[i]) : word[i];
-        if (lowered[i] < 'a' || lowered[i] > 'z')
-            return Keyword::None;
+    const std::string_view w(lowered, n);
+    for (const KeywordWord &keyword : KeywordWords) {
+        if (keyword.word != w)
+            continue;
+        const bool visibility = keyword.keyword == Keyword::Public || keyword.keyword == Keyword::Private;
+        return visibility && !m_profile.functionVisibility ? Keyword::None : keyword.keyword;
     }
-    const std::string_view w(lowered, word.size());
-    switch (w[0]) {
-    case 'i': return w == "if" ? Keyword::If : Keyword::None;
-    case 'e': return w == "else" ? Keyword::Else : Keyword::None;
-    case 'w': return w == "while" ? Keyword::While : Keyword::None;
-    case 'f': return w == "for" ? Keyword::For : w == "function" ? Keyword::Function : Keyword::None;
-    case 'd': return w == "do" ? Keyword::Do : w == "default" ? Keyword::Default : Keyword::None;
-    case 's': return w == "switch" ? Keyword::Switch : Keyword::None;
-    case 'c': return w == "case" ? Keyword::Case : w == "continue" ? Keyword::Continue : Keyword::None;
-    case 'b': return w == "break" ? Keyword::Break : Keyword::None;
-    case 'p':
-        if (!m_profile.functionVisibility)
-            return Keyword::None;
-        return w == "public" ? Keyword::Public : w == "private" ? Keyword::Private : Keyword::None;
-    default: return Keyword::None;
-    }
+    return Keyword::None;
 }
 
 int Parser::indentOf(uint32_t lineStart) const
@@ -596,15 +599,21 @@ void Parser::fetch()
     }
 }
 
-bool Parser::lineEnded(const ScriptToken &lineEnd)
+void Parser::noteOpenComment()
 {
-    if (!m_tokens.inComment()) {
-        m_commentLine = -1;     // a comment opened later starts its own line
-    } else if (m_commentLine < 0 || m_tokens.openComment() >= m_lineStart) {
-        // Opened on this line, the first or after an earlier one closed: "*/ /*".
+    // Opened on the current line: the first, or one after an earlier one closed ("*/ /*").
+    if (m_commentLine < 0 || m_tokens.openComment() >= m_lineStart) {
         m_commentLine = m_line;
         m_commentLineStart = m_lineStart;
     }
+}
+
+bool Parser::lineEnded(const ScriptToken &lineEnd)
+{
+    if (!m_tokens.inComment())
+        m_commentLine = -1;     // a comment opened later starts its own line
+    else
+        noteOpenComment();
     ++m_line;
     m_lineStart = lineEnd.start + lineEnd.length;
     // A header line inside a body: the body was never closed. Not looked for after the "}" that
@@ -681,11 +690,8 @@ size_t Parser::body(size_t from)
                 m_lineStart = m_cur->lineStart;
                 return m_cur->start;
             }
-            if (m_tokens.openComment() != std::string_view::npos
-                && (m_commentLine < 0 || m_tokens.openComment() >= m_lineStart)) {
-                m_commentLine = m_line;
-                m_commentLineStart = m_lineStart;
-            }
+            if (m_tokens.openComment() != std::string_view::npos)
+                noteOpenComment();
             if (m_tokens.openComment() != std::string_view::npos)
                 report(ProblemKind::OpenText, m_commentLine, m_commentLineStart, uint32_t(m_tokens.openComment()),
                        2, "Comment is not closed");

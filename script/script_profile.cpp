@@ -203,7 +203,7 @@ int ScriptProfile::commandIndex(std::string_view name) const
             || slot.bytes.high != bytes.high)
             continue;
         // Sixteen bytes and the length tell a short name whole; a longer one is compared in full.
-        if (name.size() <= 16 || m_keys[size_t(slot.command - 1)] == key(name))
+        if (name.size() <= 16 || sameName(commands[size_t(slot.command - 1)].name, name))
             return slot.command - 1;
     }
     return -1;
@@ -261,10 +261,8 @@ void ScriptProfile::index()
         size *= 2;
     m_slots.assign(size, Slot{});
     m_mask = uint32_t(size - 1);
-    m_keys.clear();
     m_roles.clear();
     for (const ScriptCommand &command : commands) {
-        m_keys.push_back(key(command.name));
         unsigned char roles = 0;
         if (command.shape.find('l') != std::string::npos)
             roles |= NamesLabel;

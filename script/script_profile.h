@@ -102,7 +102,6 @@ private:
     NameBytes bytesOf(std::string_view name) const;
 
     std::vector<Slot> m_slots;
-    std::vector<std::string> m_keys;    // each command's name as compared: key(name)
     std::vector<unsigned char> m_roles; // each command's ArgumentRoles
     uint32_t m_mask = 0;
 };

@@ -8,7 +8,6 @@
 
 class QFileSystemWatcher;
 
-
 enum class DiskState { Unchanged, Changed, Deleted };
 
 class DiskWatch : public QObject

@@ -15,7 +15,7 @@
 
 #include "colour_theme.h"
 #include "language_registry.h"
-#include "mapped_text.h"
+#include "file_stamp.h"
 #include "search_target.h"
 #include "text_file.h"
 
