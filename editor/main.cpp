@@ -4,45 +4,23 @@
 
 #include "app_paths.h"
 #include "command_line_files.h"
+#include "large_pages.h"
 #include "last_session.h"
 #include "main_window.h"
 #include "qt_dialog_seam.h"
-
-#include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
 // Opening a large script fills a few hundred MB of fresh memory (the text, its styles, the
 // analysis); in 2 MB pages that costs about a third less processor time than in 4 KB ones. The C
-// library takes large pages for its big blocks only when told so at start, so the editor starts
-// itself once more with that said. Not when the user set the C library's options, nor under a
-// preloaded checker or profiler, which would lose the process.
-void startWithLargePages(char *argv[])
-{
-    static const char Restarted[] = "QUILLMERE_LARGE_PAGES";
-    if (std::getenv(Restarted)) {
-        // Read by the C library already: programs started from here keep their own defaults.
-        unsetenv(Restarted);
-        unsetenv("GLIBC_TUNABLES");
-        return;
-    }
-    const char *preload = std::getenv("LD_PRELOAD");
-    if (std::getenv("GLIBC_TUNABLES") || (preload && *preload))
-        return;
-    if (setenv("GLIBC_TUNABLES", "glibc.malloc.hugetlb=1", 1) != 0 || setenv(Restarted, "1", 1) != 0)
-        return;
-    execv("/proc/self/exe", argv);
-    // Not started again: go on as we are.
-    unsetenv(Restarted);
-    unsetenv("GLIBC_TUNABLES");
-}
+// library takes large pages for its big blocks only when told so at start.
+const char LargePages[] = "glibc.malloc.hugetlb=1";
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    startWithLargePages(argv);
+    StartWithLargePages(argv, LargePages);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Quillmere"));
     app.setOrganizationName(QStringLiteral("Quillmere"));

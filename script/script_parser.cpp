@@ -16,6 +16,8 @@ constexpr size_t MostProblems = 1000;
 // Blocks and brackets nest at most this deep; deeper ones are counted, not kept, so that a text
 // of nothing but openings costs no more memory than a normal one.
 constexpr size_t MostDepth = 1024;
+// A text from this size on has room for its lists taken at once.
+constexpr size_t LargeText = 4 << 20;
 
 enum class Keyword : unsigned char {
     None, If, Else, While, For, Do, Switch, Case, Default, Break, Continue, Function, Public, Private
@@ -1646,17 +1648,21 @@ void adviseLargePages(const std::vector<Item> &items)
 
 ScriptModel Parser::build()
 {
-    // Room for the blocks, labels and jumps at once spares moving every one as the lists grow,
-    // and the moment when old and new storage are both held. It is taken from the text's size,
-    // not counted, since counting costs a pass over the text: pages never written are never
-    // taken from the system, and a text denser than this merely grows its lists.
+    // Room for a large text's blocks, labels and jumps at once spares moving every one as the
+    // lists grow, and the moment when old and new storage are both held. It is taken from the
+    // text's size, not counted, since counting costs a pass over the text: pages never written
+    // are never taken from the system, and a text denser than this merely grows its lists. A
+    // small text's lists grow as they go: the room would be mostly unused, and where the heap
+    // is in large pages, unused room is memory taken all the same.
     const size_t size = m_text.size();
-    m_model.blocks.reserve(size / 40 + 16);    // a file of monster lines holds a block per 60 bytes
-    m_model.labels.reserve(size / 64 + 16);
-    m_model.jumps.reserve(size / 64 + 16);
-    adviseLargePages(m_model.blocks);
-    adviseLargePages(m_model.labels);
-    adviseLargePages(m_model.jumps);
+    if (size >= LargeText) {
+        m_model.blocks.reserve(size / 40);    // a file of monster lines holds a block per 60 bytes
+        m_model.labels.reserve(size / 64);
+        m_model.jumps.reserve(size / 64);
+        adviseLargePages(m_model.blocks);
+        adviseLargePages(m_model.labels);
+        adviseLargePages(m_model.jumps);
+    }
     topLevel(0);
     // Lines as an editor counts them, without the empty one after a final line end.
     const bool endsLine = !m_text.empty() && (m_text.back() == '\n' || m_text.back() == '\r');

@@ -43,6 +43,10 @@ void TestQuillcheck::initTestCase()
     write("lists/main.conf", "npc_global_list: (\n\t\"calls/caller.txt\",\n@include \"lists/more.conf\"\n)\n"
                              "npc_removed_list: (\n\t\"good.txt\",\n)\n");
     write("lists/more.conf", "\"calls/callee.txt\",\n//\"bad.txt\",\n\"good.txt\",\n");
+    // A set this large starts quillcheck once more, with other memory settings: it must still say
+    // everything once. Not named .txt, which a folder's check would take.
+    write("big.script", "-\tscript\tBig\t-1,{\n" + QByteArray("\tmes \"Hi\";\n").repeated(800000) + "\tfrobnicate;\n}\n");
+    write("big.conf", "npc: big.script\nnpc: gone.txt\n");
     // A link to nothing cannot be read, whoever runs the test.
     QVERIFY(QFile::link(m_folder.filePath("missing/none.txt"), m_folder.filePath("unreadable.txt")));
 }
@@ -78,6 +82,9 @@ void TestQuillcheck::run_data()
         << QStringList{};
     QTest::newRow("athena load list") << QStringList{"--load-list", "athena.conf"} << 2
         << QStringList{"sub/unknown.txt:2:2: error: Unknown command 'frobnicate' [unknown-command]"}
+        << QStringList{"gone.txt: listed but not found"};
+    QTest::newRow("large set") << QStringList{"--load-list", "big.conf"} << 2
+        << QStringList{"big.script:800002:2: error: Unknown command 'frobnicate' [unknown-command]"}
         << QStringList{"gone.txt: listed but not found"};
     QTest::newRow("hercules load list") << QStringList{"--server", "hercules", "--load-list", "lists/main.conf"} << 1
         << QStringList{"calls/caller.txt:3:2: error: Unknown command 'End' [unknown-command]"} << QStringList{};

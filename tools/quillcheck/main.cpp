@@ -1,6 +1,7 @@
 // quillcheck: checks NPC scripts as the server of a profile reads them and prints the problems as
 // compilers do. All files given are checked as one set, so calls and events across files are known.
 #include "install_layout.h"
+#include "large_pages.h"
 #include "load_list.h"
 #include "script_checks.h"
 #include "script_index.h"
@@ -23,6 +24,14 @@
 #include <vector>
 
 namespace {
+
+// The models of every file are kept until all are checked: for a large set, tens of MB of fresh
+// memory, whose first touch of each 4 KB page costs about as much as filling it. In 2 MB pages, from
+// one heap that keeps what it freed for the next file, that cost goes. Starting once more to say
+// so costs about 10 ms, what the large pages save on 5 MB.
+const char LargePages[] = "glibc.malloc.hugetlb=1:glibc.malloc.mmap_threshold=33554432"
+                          ":glibc.malloc.trim_threshold=1073741824:glibc.malloc.arena_max=1";
+constexpr qint64 LargeSet = 8 << 20;
 
 enum ExitStatus { Clean = 0, ProblemsFound = 1, UsageOrReadError = 2 };
 
@@ -149,32 +158,12 @@ int main(int argc, char *argv[])
     if (paths.isEmpty() && loadList.isEmpty())
         return usage({});
 
-    // The profile: a file given, else the server's, the user's copy first.
-    if (profileFile.isEmpty()) {
-        profileFile = FindScriptProfile(profileFolders(), server);
-        if (profileFile.isEmpty()) {
-            std::fprintf(stderr, "quillcheck: no profile for server '%s'\n", qPrintable(server));
-            return UsageOrReadError;
-        }
-    }
-    auto profile = std::make_shared<ScriptProfile>();
-    QString profileError;
-    if (!ReadScriptProfile(profileFile, profile.get(), &profileError)) {
-        std::fprintf(stderr, "quillcheck: %s\n", qPrintable(profileError));
-        return UsageOrReadError;
-    }
-
     std::vector<FileWork> files;
-    bool readErrors = false;
+    LoadList list;
     if (!loadList.isEmpty()) {
         // Exactly the files the server loads, paths taken from the current folder as it takes them.
-        const LoadList list = ReadLoadList(loadList);
-        for (const QString &error : list.errors)
-            std::fprintf(stderr, "%s\n", qPrintable(error));
-        for (const QString &missing : list.missing)
-            std::fprintf(stderr, "%s: listed but not found\n", qPrintable(missing));
-        readErrors = !list.errors.isEmpty() || !list.missing.isEmpty();
-        for (const QString &file : list.files)
+        list = ReadLoadList(loadList);
+        for (const QString &file : std::as_const(list.files))
             files.push_back({file, {}, false, {}, {}, {}, false});
     }
     // Folders give their .txt files, in a stable order; a file named on its own is checked as it is.
@@ -192,6 +181,34 @@ int main(int argc, char *argv[])
         for (const QString &file : std::as_const(found))
             files.push_back({file, {}, true, {}, {}, {}, false});
     }
+
+    // Nothing is printed before this point: a new start would print it twice.
+    qint64 setSize = 0;
+    for (const FileWork &work : files)
+        setSize += QFileInfo(work.path).size();
+    if (setSize >= LargeSet)
+        StartWithLargePages(argv, LargePages);
+
+    // The profile: a file given, else the server's, the user's copy first.
+    if (profileFile.isEmpty()) {
+        profileFile = FindScriptProfile(profileFolders(), server);
+        if (profileFile.isEmpty()) {
+            std::fprintf(stderr, "quillcheck: no profile for server '%s'\n", qPrintable(server));
+            return UsageOrReadError;
+        }
+    }
+    auto profile = std::make_shared<ScriptProfile>();
+    QString profileError;
+    if (!ReadScriptProfile(profileFile, profile.get(), &profileError)) {
+        std::fprintf(stderr, "quillcheck: %s\n", qPrintable(profileError));
+        return UsageOrReadError;
+    }
+
+    for (const QString &error : std::as_const(list.errors))
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    for (const QString &missing : std::as_const(list.missing))
+        std::fprintf(stderr, "%s: listed but not found\n", qPrintable(missing));
+    bool readErrors = !list.errors.isEmpty() || !list.missing.isEmpty();
 
     // Read and build every model, then index them all, then check each against the index.
     const std::shared_ptr<const ScriptProfile> shared = profile;
