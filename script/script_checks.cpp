@@ -147,7 +147,7 @@ void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std:
                 for (size_t j = 0; j < i; ++j) {
                     if (context.profile.sameName(labels[j].name, label.name)) {
                         problems.push_back(problem(check, label.line, label.column, int(label.name.size()),
-                                                   "Label '" + label.name + "' is defined twice in this block (line "
+                                                   "Label '" + std::string(label.name) + "' is defined twice in this block (line "
                                                        + std::to_string(labels[j].line + 1) + ")"));
                         break;
                     }
@@ -160,7 +160,7 @@ void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std:
             const auto [it, added] = seen.emplace(context.profile.key(label.name), &label);
             if (!added)
                 problems.push_back(problem(check, label.line, label.column, int(label.name.size()),
-                                           "Label '" + label.name + "' is defined twice in this block (line "
+                                           "Label '" + std::string(label.name) + "' is defined twice in this block (line "
                                                + std::to_string(it->second->line + 1) + ")"));
         }
     }
@@ -184,7 +184,7 @@ void missingLabels(const CheckContext &context, const ScriptCheck &check, std::v
                 });
                 if (!found)
                     problems.push_back(problem(check, jump.line, jump.column, int(jump.target.size()),
-                                               "Label '" + jump.target + "' is not defined in this block"));
+                                               "Label '" + std::string(jump.target) + "' is not defined in this block"));
             }
             continue;
         }
@@ -194,7 +194,7 @@ void missingLabels(const CheckContext &context, const ScriptCheck &check, std::v
         for (const ScriptJump &jump : jumps)
             if (!keys.count(context.profile.key(jump.target)))
                 problems.push_back(problem(check, jump.line, jump.column, int(jump.target.size()),
-                                           "Label '" + jump.target + "' is not defined in this block"));
+                                           "Label '" + std::string(jump.target) + "' is not defined in this block"));
     }
 }
 

@@ -16,17 +16,46 @@
 class ScriptStyler;
 struct LanguageDefinition;
 
+// The names of a model's labels and jumps, written one after another into pieces that never move,
+// so that the items view them in place. A large script holds a million of them: a string each
+// would be half their memory and a copy each.
+class ScriptNames
+{
+public:
+    // A lasting copy of name.
+    std::string_view add(std::string_view name)
+    {
+        if (name.size() > m_left)
+            grow(name.size());
+        char *at = m_free;
+        name.copy(at, name.size());
+        m_free += name.size();
+        m_left -= name.size();
+        return {at, name.size()};
+    }
+
+private:
+    void grow(size_t atLeast);
+
+    std::vector<std::unique_ptr<char[]>> m_pieces;
+    size_t m_pieceSize = 0;
+    char *m_free = nullptr;
+    size_t m_left = 0;
+};
+
 // Positions are 0-based: a line, and a character (not byte) column in that line.
+// The name views the model's names.
 struct ScriptLabel
 {
-    std::string name;
+    std::string_view name;
     int line = 0;
     int column = 0;
 };
 
+// The target views the model's names.
 struct ScriptJump
 {
-    std::string target;
+    std::string_view target;
     int line = 0;
     int column = 0;
 };
@@ -190,6 +219,8 @@ struct ScriptModel
     // those whose argument count the profile's command does not accept.
     std::vector<ScriptCall> calls;
     std::vector<ScriptReference> references;
+    // What the labels and jumps name; copies of a model share it.
+    std::shared_ptr<const ScriptNames> names;
     std::shared_ptr<const ScriptProfile> profile;   // the one it was read with
     int lineCount = 0;
     // The reading was told to stop before the end: the model holds the text's first part only.

@@ -131,6 +131,9 @@ public:
         : m_profile(*profile), m_text(text), m_stop(stop), m_progress(progress)
     {
         m_model.profile = std::move(profile);
+        auto names = std::make_shared<ScriptNames>();
+        m_names = names.get();
+        m_model.names = std::move(names);
     }
 
     ScriptModel build();
@@ -199,6 +202,7 @@ private:
     const ScriptProfile &m_profile;
     std::string_view m_text;
     ScriptModel m_model;
+    ScriptNames *m_names;   // the model's, written while reading
     const std::atomic<bool> *m_stop;
     const ReadProgress *m_progress;
     unsigned m_tokensRead = 0;      // since the stop flag was last looked at
@@ -888,7 +892,7 @@ void Parser::endArgument(ExprFrame &frame)
         const Tok &token = frame.first;
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
         if (token.kind == TokenKind::Word && !token.variable && command.takesLabel(position)) {
-            m_model.jumps.push_back({std::string(textOf(token)), token.line, column(token.lineStart, token.start)});
+            m_model.jumps.push_back({m_names->add(textOf(token)), token.line, column(token.lineStart, token.start)});
             ++block.jumps.count;
         } else if (token.kind == TokenKind::String && !token.open && token.length > 2) {
             const std::string_view value = m_text.substr(token.start + 1, token.length - 2);
@@ -948,7 +952,7 @@ void Parser::beginStatement(const Tok &token)
     // token is a Word that starts a statement and no keyword.
     if (is(*m_next, ':')) {
         ScriptBlock &block = m_model.blocks[size_t(m_block)];
-        m_model.labels.push_back({std::string(textOf(token)), token.line, column(token.lineStart, token.start)});
+        m_model.labels.push_back({m_names->add(textOf(token)), token.line, column(token.lineStart, token.start)});
         ++block.labels.count;
         advance();
         return;
@@ -1686,6 +1690,16 @@ ScriptModel BuildScriptModel(std::shared_ptr<const ScriptProfile> profile, std::
     if (!profile)
         profile = std::make_shared<const ScriptProfile>();
     return Parser(std::move(profile), text, stop, progress).build();
+}
+
+void ScriptNames::grow(size_t atLeast)
+{
+    // Pieces double from a small first one: a small script takes little, a large one few pieces.
+    const size_t last = m_pieces.empty() ? 0 : m_pieceSize;
+    m_pieceSize = std::max(atLeast, std::min<size_t>(std::max<size_t>(last * 2, 1024), 1 << 20));
+    m_pieces.push_back(std::make_unique<char[]>(m_pieceSize));
+    m_free = m_pieces.back().get();
+    m_left = m_pieceSize;
 }
 
 const ScriptBlock *ScriptModel::blockAt(int line) const

@@ -63,10 +63,10 @@ QStringList describe(const ScriptModel &model)
     for (const ScriptBlock &block : model.blocks) {
         QStringList labels;
         for (const ScriptLabel &label : model.labelsOf(block))
-            labels << QStringLiteral("%1@%2:%3").arg(QString::fromStdString(label.name)).arg(label.line).arg(label.column);
+            labels << QStringLiteral("%1@%2:%3").arg(QString::fromUtf8(label.name.data(), qsizetype(label.name.size()))).arg(label.line).arg(label.column);
         QStringList jumps;
         for (const ScriptJump &jump : model.jumpsOf(block))
-            jumps << QStringLiteral("%1@%2:%3").arg(QString::fromStdString(jump.target)).arg(jump.line).arg(jump.column);
+            jumps << QStringLiteral("%1@%2:%3").arg(QString::fromUtf8(jump.target.data(), qsizetype(jump.target.size()))).arg(jump.line).arg(jump.column);
         out << QStringLiteral("%1 %2 %3-%4 [%5] (%6)").arg(kindName(block.kind), QString::fromStdString(block.name))
                    .arg(block.line).arg(block.endLine).arg(labels.join(' '), jumps.join(' '));
     }
@@ -87,10 +87,10 @@ QStringList itemsOf(const ScriptModel &model)
             line += QStringLiteral(" (%1)").arg(QString::fromStdString(std::string(block.uniqueName())));
         QStringList labels;
         for (const ScriptLabel &label : model.labelsOf(block))
-            labels << QStringLiteral("%1@%2").arg(QString::fromStdString(label.name)).arg(label.line);
+            labels << QStringLiteral("%1@%2").arg(QString::fromUtf8(label.name.data(), qsizetype(label.name.size()))).arg(label.line);
         QStringList jumps;
         for (const ScriptJump &jump : model.jumpsOf(block))
-            jumps << QStringLiteral("%1@%2").arg(QString::fromStdString(jump.target)).arg(jump.line);
+            jumps << QStringLiteral("%1@%2").arg(QString::fromUtf8(jump.target.data(), qsizetype(jump.target.size()))).arg(jump.line);
         QStringList functions;
         for (const ScriptLocalFunction &function : model.functionsOf(block))
             functions << QString::fromStdString(function.name) + (function.defined ? "!" : "");
