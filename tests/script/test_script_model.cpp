@@ -57,16 +57,21 @@ QStringList tokensOf(std::string_view text, size_t from = 0, size_t to = std::st
 }
 
 // Everything the model holds, for comparing two readings.
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 QStringList describe(const ScriptModel &model)
 {
     QStringList out;
     for (const ScriptBlock &block : model.blocks) {
         QStringList labels;
         for (const ScriptLabel &label : model.labelsOf(block))
-            labels << QStringLiteral("%1@%2:%3").arg(QString::fromUtf8(label.name.data(), qsizetype(label.name.size()))).arg(label.line).arg(label.column);
+            labels << QStringLiteral("%1@%2:%3").arg(fromView(label.name)).arg(label.line).arg(label.column);
         QStringList jumps;
         for (const ScriptJump &jump : model.jumpsOf(block))
-            jumps << QStringLiteral("%1@%2:%3").arg(QString::fromUtf8(jump.target.data(), qsizetype(jump.target.size()))).arg(jump.line).arg(jump.column);
+            jumps << QStringLiteral("%1@%2:%3").arg(fromView(jump.target)).arg(jump.line).arg(jump.column);
         out << QStringLiteral("%1 %2 %3-%4 [%5] (%6)").arg(kindName(block.kind), QString::fromStdString(block.name))
                    .arg(block.line).arg(block.endLine).arg(labels.join(' '), jumps.join(' '));
     }
@@ -87,10 +92,10 @@ QStringList itemsOf(const ScriptModel &model)
             line += QStringLiteral(" (%1)").arg(QString::fromStdString(std::string(block.uniqueName())));
         QStringList labels;
         for (const ScriptLabel &label : model.labelsOf(block))
-            labels << QStringLiteral("%1@%2").arg(QString::fromUtf8(label.name.data(), qsizetype(label.name.size()))).arg(label.line);
+            labels << QStringLiteral("%1@%2").arg(fromView(label.name)).arg(label.line);
         QStringList jumps;
         for (const ScriptJump &jump : model.jumpsOf(block))
-            jumps << QStringLiteral("%1@%2").arg(QString::fromUtf8(jump.target.data(), qsizetype(jump.target.size()))).arg(jump.line);
+            jumps << QStringLiteral("%1@%2").arg(fromView(jump.target)).arg(jump.line);
         QStringList functions;
         for (const ScriptLocalFunction &function : model.functionsOf(block))
             functions << QString::fromStdString(function.name) + (function.defined ? "!" : "");
@@ -315,6 +320,10 @@ void TestScriptModel::itemsStayWithTheirBlock_data()
         "prt,2,2,4\tduplicate(D1)\tTwo::d2\t1\n-\tscript\tAfter::a\t-1,{\nOnB:\n\tend;\n}\n")
         << QStringList{"Src [OnA@1] () {}", "D1 [] () {} <Src@20>", "Two::d2 (d2) [] () {} <D1@20>",
                        "After::a (a) [OnB@7] () {}"};
+    const QByteArray longName = "L_" + QByteArray(3000, 'x');
+    QTest::newRow("names longer than a piece of names, and after one") << QByteArray(
+        "-\tscript\tN\t-1,{\n" + longName + ":\nL_B:\n\tgoto L_B;\n\tgoto " + longName + ";\n}\n")
+        << QStringList{"N [" + longName + "@1 L_B@2] (L_B@3 " + longName + "@4) {}"};
 }
 
 void TestScriptModel::itemsStayWithTheirBlock()
