@@ -17,6 +17,11 @@ bool sameLabel(std::string_view a, std::string_view b, bool ignoreCase)
     });
 }
 
+uint32_t hashOf(std::string_view name)
+{
+    return uint32_t(std::hash<std::string_view>()(name));
+}
+
 } // namespace
 
 ScriptIndex::ScriptIndex(bool ignoreCase)
@@ -71,32 +76,33 @@ void ScriptIndex::NameTable::fill(Visit visit)
     m_places.clear();
     m_names.clear();
     m_groups.clear();
-    // First the groups and their sizes, then the places in their groups' order.
-    std::vector<uint32_t> groups;
-    visit([&groups](std::string_view, const Place &) { groups.push_back(0); });
+    // First the places' count, then each one's group, then the places in their groups' order.
+    size_t count = 0;
+    visit([&count](std::string_view, const Place &) { ++count; });
     uint32_t size = 16;
-    while (size < groups.size() * 2)
+    while (size < count * 2)
         size *= 2;
     m_slots.assign(size, 0);
     m_mask = size - 1;
+    std::vector<uint32_t> groups(count);
     std::vector<uint32_t> counts;
     size_t at = 0;
     visit([this, &groups, &counts, &at](std::string_view name, const Place &) {
-        const uint32_t slot = slotOf(name);
+        const uint32_t hash = hashOf(name);
+        const uint32_t slot = slotOf(name, hash);
         if (m_slots[slot] == 0) {
             m_names.push_back(name);
-            m_slots[slot] = uint32_t(m_names.size());
-        }
-        const uint32_t group = m_slots[slot] - 1;
-        if (group == counts.size())
+            m_slots[slot] = uint64_t(hash) << 32 | uint32_t(m_names.size());
             counts.push_back(0);
+        }
+        const uint32_t group = uint32_t(m_slots[slot]) - 1;
         ++counts[group];
         groups[at++] = group;
     });
     std::vector<uint32_t> filled(counts.size());
     for (size_t group = 1; group < counts.size(); ++group)
         filled[group] = filled[group - 1] + counts[group - 1];
-    m_places.resize(groups.size());
+    m_places.resize(count);
     at = 0;
     visit([this, &groups, &filled, &at](std::string_view, const Place &place) {
         m_places[filled[groups[at++]]++] = place;
@@ -107,10 +113,10 @@ void ScriptIndex::NameTable::fill(Visit visit)
         m_groups[group] = {m_places.data() + (filled[group] - counts[group]), m_places.data() + filled[group]};
 }
 
-uint32_t ScriptIndex::NameTable::slotOf(std::string_view name) const
+uint32_t ScriptIndex::NameTable::slotOf(std::string_view name, uint32_t hash) const
 {
-    uint32_t at = uint32_t(std::hash<std::string_view>()(name)) & m_mask;
-    while (m_slots[at] != 0 && m_names[m_slots[at] - 1] != name)
+    uint32_t at = hash & m_mask;
+    while (m_slots[at] != 0 && (uint32_t(m_slots[at] >> 32) != hash || m_names[uint32_t(m_slots[at]) - 1] != name))
         at = (at + 1) & m_mask;
     return at;
 }
@@ -119,8 +125,8 @@ const ScriptIndex::Places *ScriptIndex::NameTable::placesOf(std::string_view nam
 {
     if (m_slots.empty())
         return nullptr;
-    const uint32_t group = m_slots[slotOf(name)];
-    return group == 0 ? nullptr : &m_groups[group - 1];
+    const uint64_t slot = m_slots[slotOf(name, hashOf(name))];
+    return slot == 0 ? nullptr : &m_groups[uint32_t(slot) - 1];
 }
 
 void ScriptIndex::rebuild() const

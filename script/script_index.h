@@ -76,13 +76,15 @@ private:
         const Places *placesOf(std::string_view name) const;
 
     private:
-        // The slot that holds name, or the empty one where it would go.
-        uint32_t slotOf(std::string_view name) const;
+        // The slot that holds name, of that hash, or the empty one where it would go.
+        uint32_t slotOf(std::string_view name, uint32_t hash) const;
 
         std::vector<Place> m_places;
         std::vector<std::string_view> m_names;  // a group's name
         std::vector<Places> m_groups;
-        std::vector<uint32_t> m_slots;          // a group's index + 1, or 0 for none
+        // A group's name's hash above its index + 1, or 0 for none: a slot of another name is
+        // passed by its hash, without reading the name, which lies elsewhere in memory.
+        std::vector<uint64_t> m_slots;
         uint32_t m_mask = 0;
     };
 
