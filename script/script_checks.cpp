@@ -128,6 +128,17 @@ void argumentCount(const CheckContext &context, const ScriptCheck &check, std::v
     }
 }
 
+std::string definedTwice(const ScriptLabel &label, const ScriptLabel &first)
+{
+    return "Label '" + std::string(label.name) + "' is defined twice in this block (line "
+        + std::to_string(first.line + 1) + ")";
+}
+
+std::string notDefined(const ScriptJump &jump)
+{
+    return "Label '" + std::string(jump.target) + "' is not defined in this block";
+}
+
 // Up to this many labels in a block, each is compared with each: cheaper than hashing them.
 constexpr size_t FewLabels = 16;
 
@@ -147,8 +158,7 @@ void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std:
                 for (size_t j = 0; j < i; ++j) {
                     if (context.profile.sameName(labels[j].name, label.name)) {
                         problems.push_back(problem(check, label.line, label.column, int(label.name.size()),
-                                                   "Label '" + std::string(label.name) + "' is defined twice in this block (line "
-                                                       + std::to_string(labels[j].line + 1) + ")"));
+                                                   definedTwice(label, labels[j])));
                         break;
                     }
                 }
@@ -160,8 +170,7 @@ void duplicateLabels(const CheckContext &context, const ScriptCheck &check, std:
             const auto [it, added] = seen.emplace(context.profile.key(label.name), &label);
             if (!added)
                 problems.push_back(problem(check, label.line, label.column, int(label.name.size()),
-                                           "Label '" + std::string(label.name) + "' is defined twice in this block (line "
-                                               + std::to_string(it->second->line + 1) + ")"));
+                                           definedTwice(label, *it->second)));
         }
     }
 }
@@ -183,8 +192,7 @@ void missingLabels(const CheckContext &context, const ScriptCheck &check, std::v
                     return context.profile.sameName(label.name, jump.target);
                 });
                 if (!found)
-                    problems.push_back(problem(check, jump.line, jump.column, int(jump.target.size()),
-                                               "Label '" + std::string(jump.target) + "' is not defined in this block"));
+                    problems.push_back(problem(check, jump.line, jump.column, int(jump.target.size()), notDefined(jump)));
             }
             continue;
         }
@@ -193,8 +201,7 @@ void missingLabels(const CheckContext &context, const ScriptCheck &check, std::v
             keys.emplace(context.profile.key(label.name), true);
         for (const ScriptJump &jump : jumps)
             if (!keys.count(context.profile.key(jump.target)))
-                problems.push_back(problem(check, jump.line, jump.column, int(jump.target.size()),
-                                           "Label '" + std::string(jump.target) + "' is not defined in this block"));
+                problems.push_back(problem(check, jump.line, jump.column, int(jump.target.size()), notDefined(jump)));
     }
 }
 

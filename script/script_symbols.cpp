@@ -270,10 +270,12 @@ ScriptSymbol SymbolAt(const ScriptModel &model, int line, int column)
         }
         for (const ScriptLabel &label : model.labelsOf(*block))
             if (covers(label.line, label.column, charLength(label.name), line, column))
-                return symbolOf(SymbolKind::Label, std::string(label.name), index, line, label.column, charLength(label.name));
+                return symbolOf(SymbolKind::Label, std::string(label.name), index, line, label.column,
+                                charLength(label.name));
         for (const ScriptJump &jump : model.jumpsOf(*block))
             if (covers(jump.line, jump.column, charLength(jump.target), line, column))
-                return symbolOf(SymbolKind::Label, std::string(jump.target), index, line, jump.column, charLength(jump.target));
+                return symbolOf(SymbolKind::Label, std::string(jump.target), index, line, jump.column,
+                                charLength(jump.target));
         for (const ScriptLocalFunction &function : model.functionsOf(*block))
             if (covers(function.line, function.column, charLength(function.name), line, column))
                 return symbolOf(SymbolKind::LocalFunction, function.name, index, line, function.column,
