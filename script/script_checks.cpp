@@ -63,7 +63,7 @@ std::unordered_set<std::string_view> ownFunctions(const ScriptModel &model)
 bool globalFunctionDefined(const CheckContext &context, const std::unordered_set<std::string_view> &own,
                            std::string_view name)
 {
-    return own.count(name) || (context.index && context.index->globalFunction(name));
+    return own.count(name) || (context.others && context.others->globalFunction(name));
 }
 
 bool localFunctionDefined(const CheckContext &context, const ScriptBlock &block, std::string_view name)
@@ -282,9 +282,9 @@ void missingEvents(const CheckContext &context, const ScriptCheck &check, std::v
             return;
         if (reference.kind != ScriptReference::Event || ownNpcHasLabel(context, npcs, reference.target, reference.label))
             continue;
-        if (!context.index || context.index->npcHasLabel(reference.target, reference.label))
+        if (!context.index || (context.others && context.others->npcHasLabel(reference.target, reference.label)))
             continue;
-        const bool known = context.index->npc(reference.target) != nullptr || npcs.count(reference.target);
+        const bool known = (context.others && context.others->npc(reference.target)) || npcs.count(reference.target);
         problems.push_back(problem(check, reference.line, reference.column, reference.length,
                                    known ? "NPC '" + reference.target + "' has no label '" + reference.label + "'"
                                          : "No checked file has an NPC named '" + reference.target + "'"));
@@ -293,13 +293,14 @@ void missingEvents(const CheckContext &context, const ScriptCheck &check, std::v
 
 void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::vector<ScriptProblem> &problems)
 {
-    const ScriptModel *indexed = context.index ? context.index->model(context.options.path) : nullptr;
-    // Without the index, the file's own NPCs by unique name, in an open-addressed table of block
+    const bool indexed = context.index && context.index->model(context.options.path) == &context.model;
+    const bool byIndex = indexed && context.others;
+    // Without other files, the file's own NPCs by unique name, in an open-addressed table of block
     // numbers: a large script names a hundred thousand NPCs, and a node for each cost more than
     // the check itself.
     std::vector<uint32_t> firsts;   // a block's number + 1, or 0 where the slot is free
     size_t mask = 0;
-    if (indexed != &context.model) {
+    if (!byIndex) {
         size_t room = 16;
         while (room < context.model.blocks.size() * 2)
             room *= 2;
@@ -313,8 +314,8 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
         const ScriptBlock &block = context.model.blocks[i];
         if (!block.namesNpc())
             continue;
-        if (indexed == &context.model) {
-            const ScriptIndex::Places *places = context.index->npc(block.uniqueName());
+        if (byIndex) {
+            const ScriptIndex::Places *places = context.others->npc(block.uniqueName());
             if (!places || places->count() < 2 || places->first->block == &block)
                 continue;
             const ScriptIndex::Place &first = *places->first;
@@ -332,9 +333,11 @@ void duplicateNpcs(const CheckContext &context, const ScriptCheck &check, std::v
             firsts[slot] = uint32_t(i + 1);
             continue;
         }
+        // Where the index holds this file, the first is named by its path, as the index names it.
+        const std::string line = std::to_string(context.model.blocks[firsts[slot] - 1].line + 1);
         problems.push_back(problem(check, block.line, 0, 1,
-                                   "Another NPC is named '" + std::string(name) + "' (line "
-                                       + std::to_string(context.model.blocks[firsts[slot] - 1].line + 1) + ")"));
+                                   "Another NPC is named '" + std::string(name) + "' ("
+                                       + (indexed ? context.options.path + ":" + line : "line " + line) + ")"));
     }
 }
 
@@ -381,7 +384,8 @@ ScriptCheckResult runChecks(const ScriptModel &model, const ScriptIndex *index, 
     ScriptCheckResult result;
     if (!model.profile)
         return result;
-    const CheckContext context{model, *model.profile, index, options, stop};
+    const bool alone = index && index->fileCount() == 1 && index->model(options.path) == &model;
+    const CheckContext context{model, *model.profile, index, alone ? nullptr : index, options, stop};
     for (const ScriptCheck &check : ScriptChecks()) {
         if (stop && stop->load(std::memory_order_relaxed))
             break;

@@ -14,6 +14,9 @@ struct CheckContext
     const ScriptModel &model;
     const ScriptProfile &profile;
     const ScriptIndex *index;       // nullptr: no cross-file checks
+    // The index when it holds files besides this model; nullptr when it holds this model alone,
+    // whose names the model answers itself without the index's tables being built.
+    const ScriptIndex *others;
     const CheckOptions &options;
     const std::atomic<bool> *stop;  // nullptr: the checks run to the end
 };

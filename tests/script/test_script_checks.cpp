@@ -96,6 +96,8 @@ private Q_SLOTS:
     void oneFile();
     void acrossFiles_data();
     void acrossFiles();
+    void aloneInTheIndex_data();
+    void aloneInTheIndex();
     void unclosedWhereItIsMissing_data();
     void unclosedWhereItIsMissing();
     void indexFollowsChanges();
@@ -280,6 +282,46 @@ void TestScriptChecks::acrossFiles()
     QFETCH(QByteArray, text);
     QFETCH(QStringList, expected);
     QCOMPARE(found(checkBeside(other, text).problems), expected);
+}
+
+// A file checked with an index that holds it alone, as the editor checks a script with no other
+// in its folder: the index's findings, each with its message.
+void TestScriptChecks::aloneInTheIndex_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("NPC named twice") << npc("\tend;\n", "Twin") + npc("\tend;\n", "Twin")
+                                     << QStringList{"4:1 Another NPC is named 'Twin' (b.txt:1)"};
+    QTest::newRow("function no file defines") << npc("\tcallfunc \"F_None\";\n\tend;\n")
+        << QStringList{"2:11 No checked file defines the function 'F_None'"};
+    QTest::newRow("function the file defines") << "function\tscript\tF_Here\t{\n\tend;\n}\n"
+                                                      + npc("\tcallfunc \"F_Here\";\n\tend;\n")
+                                               << QStringList{};
+    QTest::newRow("event label the NPC lacks") << npc("\tdonpcevent \"T::OnNone\";\n\tend;\n")
+                                               << QStringList{"2:13 NPC 'T' has no label 'OnNone'"};
+    QTest::newRow("event NPC missing") << npc("\tdonpcevent \"Nobody::OnShow\";\n\tend;\n")
+                                       << QStringList{"2:13 No checked file has an NPC named 'Nobody'"};
+    QTest::newRow("event of the file's duplicate") << npc("\tdonpcevent \"D2::OnGo\";\n\tend;\nOnGo:\n\tend;\n")
+                                                          + "prontera,1,1,4\tduplicate(T)\tD2\t100\n"
+                                                   << QStringList{};
+}
+
+void TestScriptChecks::aloneInTheIndex()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, expected);
+    const auto profile = profileOf();
+    auto model = std::make_shared<const ScriptModel>(
+        BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size()))));
+    ScriptIndex index(profile->ignoreCase);
+    index.add("b.txt", model);
+    CheckOptions options;
+    options.path = "b.txt";
+    QStringList messages;
+    for (const ScriptProblem &problem : CheckScript(*model, &index, options))
+        messages << QStringLiteral("%1:%2 %3").arg(problem.line + 1).arg(problem.column + 1)
+                        .arg(QString::fromStdString(problem.message));
+    QCOMPARE(messages, expected);
 }
 
 // A "}" left out inside an NPC is found at the brace that lacks it, as the indentation tells.
