@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "script_profile.h"
@@ -32,6 +33,13 @@ public:
         m_free += name.size();
         m_left -= name.size();
         return {at, name.size()};
+    }
+
+    // Room for at least bytes of names in one piece, taken now: where it starts and its size.
+    std::pair<char *, size_t> reserve(size_t bytes)
+    {
+        grow(bytes);
+        return {m_free, m_left};
     }
 
 private:

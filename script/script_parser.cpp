@@ -1634,20 +1634,26 @@ bool Parser::anyHeader() const
 
 // Each first touch of a small page costs the kernel more than the item written into it: room of
 // many megabytes is asked for in large pages, where the system has them.
-template <typename Item>
-void adviseLargePages(const std::vector<Item> &items)
+void adviseLargePages(const void *start, size_t bytes)
 {
 #ifdef MADV_HUGEPAGE
     constexpr uintptr_t Large = 2 << 20;
-    const auto begin = reinterpret_cast<uintptr_t>(items.data());
-    const uintptr_t end = begin + items.capacity() * sizeof(Item);
+    const auto begin = reinterpret_cast<uintptr_t>(start);
+    const uintptr_t end = begin + bytes;
     const uintptr_t first = (begin + Large - 1) & ~(Large - 1);
     const uintptr_t last = end & ~(Large - 1);
     if (last > first)
         madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
 #else
-    (void)items;
+    (void)start;
+    (void)bytes;
 #endif
+}
+
+template <typename Item>
+void adviseLargePages(const std::vector<Item> &items)
+{
+    adviseLargePages(items.data(), items.capacity() * sizeof(Item));
 }
 
 ScriptModel Parser::build()
@@ -1666,6 +1672,9 @@ ScriptModel Parser::build()
         adviseLargePages(m_model.blocks);
         adviseLargePages(m_model.labels);
         adviseLargePages(m_model.jumps);
+        // Their names: a script of nothing but jumps and short labels holds a byte of them in 16.
+        const auto names = m_names->reserve(size / 16);
+        adviseLargePages(names.first, names.second);
     }
     topLevel(0);
     // Lines as an editor counts them, without the empty one after a final line end.
