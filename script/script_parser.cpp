@@ -637,13 +637,7 @@ bool Parser::lineEnded(const ScriptToken &lineEnd)
     if (!tab || (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
         || !readHeader(at, end, true, &header))
         return false;
-    Tok &found = *m_next;
-    found = Tok{};
-    found.kind = TokenKind::End;
-    found.header = true;
-    found.start = uint32_t(at);
-    found.line = m_line;
-    found.lineStart = m_lineStart;
+    *m_next = Tok{TokenKind::End, false, false, true, 0, uint32_t(at), 0, m_line, m_lineStart};
     return true;
 }
 
