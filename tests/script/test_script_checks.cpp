@@ -101,6 +101,8 @@ private Q_SLOTS:
     void unclosedWhereItIsMissing_data();
     void unclosedWhereItIsMissing();
     void indexFollowsChanges();
+    void indexLookUps_data();
+    void indexLookUps();
     void manyNames_data();
     void manyNames();
     void severities_data();
@@ -322,6 +324,55 @@ void TestScriptChecks::aloneInTheIndex()
         messages << QStringLiteral("%1:%2 %3").arg(problem.line + 1).arg(problem.column + 1)
                         .arg(QString::fromStdString(problem.message));
     QCOMPARE(messages, expected);
+}
+
+// What the index finds over three files: places in path and line order, "yes" or "no" for labels.
+void TestScriptChecks::indexLookUps_data()
+{
+    QTest::addColumn<QString>("asked");     // "function", "npc" or "label"
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("function defined twice") << "function" << QByteArray("F_A") << QStringList{"a.txt:1", "c.txt:1"};
+    QTest::newRow("function not defined") << "function" << QByteArray("F_B") << QStringList{};
+    QTest::newRow("NPC in two files") << "npc" << QByteArray("Shared") << QStringList{"a.txt:4", "b.txt:1"};
+    QTest::newRow("unique name after ::") << "npc" << QByteArray("only_b") << QStringList{"b.txt:4"};
+    QTest::newRow("the whole name is no unique name") << "npc" << QByteArray("Only::only_b") << QStringList{};
+    QTest::newRow("a function is no NPC") << "npc" << QByteArray("F_A") << QStringList{};
+    QTest::newRow("a name told apart by its last letter") << "npc" << QByteArray("Sharee") << QStringList{};
+    QTest::newRow("label in other case") << "label" << QByteArray("Shared::ongo") << QStringList{"yes"};
+    QTest::newRow("label through a duplicate") << "label" << QByteArray("Copy::OnGo") << QStringList{"yes"};
+    QTest::newRow("label the NPC lacks") << "label" << QByteArray("Shared::OnStop") << QStringList{"no"};
+}
+
+void TestScriptChecks::indexLookUps()
+{
+    QFETCH(QString, asked);
+    QFETCH(QByteArray, name);
+    QFETCH(QStringList, expected);
+    const auto profile = profileOf();
+    const auto modelOf = [&profile](const QByteArray &text) {
+        return std::make_shared<const ScriptModel>(
+            BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size()))));
+    };
+    const QByteArray function = "function\tscript\tF_A\t{\n\tend;\n}\n";
+    ScriptIndex index(profile->ignoreCase);
+    // Added out of path order: the index lists them in it.
+    index.add("c.txt", modelOf(function + "prontera,1,1,4\tduplicate(Shared)\tCopy\t100\n"));
+    index.add("a.txt", modelOf(function + npc("OnGo:\n\tend;\n", "Shared")));
+    index.add("b.txt", modelOf(npc("\tend;\n", "Shared") + npc("\tend;\n", "Only::only_b")));
+    QStringList found;
+    if (asked == "label") {
+        const qsizetype at = name.indexOf("::");
+        found << (index.npcHasLabel(name.left(at).toStdString(), name.mid(at + 2).toStdString()) ? "yes" : "no");
+    } else {
+        const std::string wanted = name.toStdString();
+        const ScriptIndex::Places *places = asked == "npc" ? index.npc(wanted) : index.globalFunction(wanted);
+        if (places)
+            for (const ScriptIndex::Place &place : *places)
+                found << QStringLiteral("%1:%2").arg(QString::fromUtf8(place.path().data(), qsizetype(place.path().size())))
+                             .arg(place.block->line + 1);
+    }
+    QCOMPARE(found, expected);
 }
 
 // A "}" left out inside an NPC is found at the brace that lacks it, as the indentation tells.

@@ -147,6 +147,8 @@ private Q_SLOTS:
     void blocks();
     void itemsStayWithTheirBlock_data();
     void itemsStayWithTheirBlock();
+    void largeTextKeepsItsItems_data();
+    void largeTextKeepsItsItems();
     void headerKinds_data();
     void headerKinds();
     void correctScriptsAreSilent_data();
@@ -337,6 +339,48 @@ void TestScriptModel::itemsStayWithTheirBlock()
     original.reset();
     QCOMPARE(itemsOf(copy), items);
     QCOMPARE(itemsOf(moved), items);
+}
+
+// A text of several MB takes room for its lists and names at once; names denser than that room
+// go on in further pieces. Every block keeps its own items, the last as well as the first.
+void TestScriptModel::largeTextKeepsItsItems_data()
+{
+    QTest::addColumn<int>("blocks");
+    QTest::addColumn<int>("nameLength");
+    QTest::newRow("names longer than the rest of the text") << 40000 << 90;
+    QTest::newRow("short names") << 100000 << 3;
+}
+
+void TestScriptModel::largeTextKeepsItsItems()
+{
+    QFETCH(int, blocks);
+    QFETCH(int, nameLength);
+    // Block i: its header on line 4i, the label on 4i+1, the jump on 4i+2.
+    const auto labelOf = [nameLength](int i) {
+        const QByteArray number = QByteArray::number(i);
+        return "L" + QByteArray(qMax(0, nameLength - 1 - int(number.size())), 'x') + number;
+    };
+    QByteArray text;
+    for (int i = 0; i < blocks; ++i)
+        text += "-\tscript\tN" + QByteArray::number(i) + "\t-1,{\n" + labelOf(i) + ":\n\tgoto " + labelOf(i) + ";\n}\n";
+    QVERIFY(text.size() > 4 << 20);
+    const ScriptModel model = BuildScriptModel(shippedProfile("rathena"), view(text));
+    QCOMPARE(int(model.blocks.size()), blocks);
+    QVERIFY(model.problems.empty());
+    for (const int i : {0, 1, blocks / 2, blocks - 1}) {
+        const ScriptBlock &block = model.blocks[size_t(i)];
+        QCOMPARE(QByteArray::fromStdString(block.name), "N" + QByteArray::number(i));
+        QCOMPARE(block.line, 4 * i);
+        const auto labels = model.labelsOf(block);
+        const auto jumps = model.jumpsOf(block);
+        QCOMPARE(labels.count(), size_t(1));
+        QCOMPARE(jumps.count(), size_t(1));
+        QCOMPARE(QByteArray(labels[0].name.data(), qsizetype(labels[0].name.size())), labelOf(i));
+        QCOMPARE(QByteArray(jumps[0].target.data(), qsizetype(jumps[0].target.size())), labelOf(i));
+        QCOMPARE(labels[0].line, 4 * i + 1);
+        QCOMPARE(jumps[0].line, 4 * i + 2);
+        QCOMPARE(jumps[0].column, 6);
+    }
 }
 
 // Each family's header words, as its loader takes them: "Kind name", or the fault's code.
