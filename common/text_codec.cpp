@@ -59,7 +59,7 @@ inline const unsigned char *skipAsciiWords(const unsigned char *p, const unsigne
 
 namespace TextCodec {
 
-bool isValidUtf8(const QByteArray &bytes)
+bool isValidUtf8(QByteArrayView bytes)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const auto *end = p + bytes.size();
@@ -99,7 +99,7 @@ bool isValidUtf8(const QByteArray &bytes)
     return true;
 }
 
-bool hasUtf8Bom(const QByteArray &bytes)
+bool hasUtf8Bom(QByteArrayView bytes)
 {
     return bytes.startsWith("\xEF\xBB\xBF");
 }

@@ -2,14 +2,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace TextCodec {
 
 // True when the bytes form valid UTF-8 (overlong forms and surrogates are invalid).
-bool isValidUtf8(const QByteArray &bytes);
+bool isValidUtf8(QByteArrayView bytes);
 
-bool hasUtf8Bom(const QByteArray &bytes);
+bool hasUtf8Bom(QByteArrayView bytes);
 
 QString decodeWindows1252(const QByteArray &bytes);
 // The same text as decodeWindows1252, straight to UTF-8 bytes. Bytes moved in are converted

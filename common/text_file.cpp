@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -102,9 +103,9 @@ int sequenceLength(unsigned char lead)
 
 // Where data stops holding whole UTF-8 sequences: before a lead byte whose sequence the block
 // cut off. The rest waits for the next block.
-qsizetype completeLength(const QByteArray &data)
+qsizetype completeLength(QByteArrayView data)
 {
-    const auto *bytes = reinterpret_cast<const unsigned char *>(data.constData());
+    const auto *bytes = reinterpret_cast<const unsigned char *>(data.data());
     for (qsizetype back = 1; back <= 3 && back <= data.size(); ++back) {
         const unsigned char byte = bytes[data.size() - back];
         if ((byte & 0xC0) == 0x80)
@@ -183,17 +184,20 @@ FileResult readInto(const QString &path, TextSink &sink, DecodedText *decoded)
     sink.reserve(file.size());
     decoded->encoding = TextEncoding::Utf8;
     LineBreakWatch lineBreaks;
-    QByteArray block;
-    QByteArray pending;   // the start of a sequence the previous block cut off
+    // One buffer for every block: a fresh one each time would cost fresh pages each time.
+    // It starts with what the previous block cut off of a sequence, at most 3 bytes.
+    QByteArray buffer(ReadBlock + 3, Qt::Uninitialized);
+    qsizetype pending = 0;
     bool first = true;
     bool utf8 = true;
     while (!file.atEnd()) {
-        block = pending + file.read(ReadBlock);
-        if (file.error() != QFileDevice::NoError)
+        const qint64 got = file.read(buffer.data() + pending, ReadBlock);
+        if (got < 0 || file.error() != QFileDevice::NoError)
             return failed;
-        const qsizetype whole = completeLength(block);
-        pending = block.mid(whole);
-        block.truncate(whole);
+        if (got == 0)
+            break;
+        const QByteArrayView filled(buffer.constData(), pending + got);
+        const QByteArrayView block = filled.first(completeLength(filled));
         if (!TextCodec::isValidUtf8(block)) {
             utf8 = false;
             break;
@@ -204,10 +208,12 @@ FileResult readInto(const QString &path, TextSink &sink, DecodedText *decoded)
             skip = utf8Bom.size();
         }
         first = false;
-        lineBreaks.see(block.constData() + skip, block.size() - skip);
-        sink.append(block.constData() + skip, block.size() - skip);
+        lineBreaks.see(block.data() + skip, block.size() - skip);
+        sink.append(block.data() + skip, block.size() - skip);
+        pending = filled.size() - block.size();
+        std::memmove(buffer.data(), filled.data() + block.size(), size_t(pending));
     }
-    if (utf8 && pending.isEmpty()) {
+    if (utf8 && pending == 0) {
         decoded->lineBreaks = lineBreaks.style();
         return {};
     }
