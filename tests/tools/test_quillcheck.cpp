@@ -43,8 +43,9 @@ void TestQuillcheck::initTestCase()
     write("lists/main.conf", "npc_global_list: (\n\t\"calls/caller.txt\",\n@include \"lists/more.conf\"\n)\n"
                              "npc_removed_list: (\n\t\"good.txt\",\n)\n");
     write("lists/more.conf", "\"calls/callee.txt\",\n//\"bad.txt\",\n\"good.txt\",\n");
-    // A set this large starts quillcheck once more, with other memory settings: it must still say
-    // everything once. Not named .txt, which a folder's check would take.
+    // A set of several MB, read into the heap quillcheck takes in large pages: the fault on its
+    // last line is still found, and a missing file named once. Not named .txt, which a folder's
+    // check would take.
     write("big.script", "-\tscript\tBig\t-1,{\n" + QByteArray("\tmes \"Hi\";\n").repeated(800000) + "\tfrobnicate;\n}\n");
     write("big.conf", "npc: big.script\nnpc: gone.txt\n");
     // A link to nothing cannot be read, whoever runs the test.

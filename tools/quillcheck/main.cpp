@@ -27,11 +27,12 @@ namespace {
 
 // The models of every file are kept until all are checked: for a large set, tens of MB of fresh
 // memory, whose first touch of each 4 KB page costs about as much as filling it. In 2 MB pages, from
-// one heap that keeps what it freed for the next file, that cost goes. Starting once more to say
-// so costs about 10 ms, what the large pages save on 5 MB.
-const char LargePages[] = "glibc.malloc.hugetlb=1:glibc.malloc.mmap_threshold=33554432"
-                          ":glibc.malloc.trim_threshold=1073741824:glibc.malloc.arena_max=1";
-constexpr qint64 LargeSet = 8 << 20;
+// one heap that keeps what it freed for the next file, that cost goes. The models and the texts
+// read take about twice the set's size at most.
+size_t HeapFor(qint64 setSize)
+{
+    return size_t(setSize) * 2 + (32 << 20);
+}
 
 enum ExitStatus { Clean = 0, ProblemsFound = 1, UsageOrReadError = 2 };
 
@@ -182,12 +183,10 @@ int main(int argc, char *argv[])
             files.push_back({file, {}, true, {}, {}, {}, false});
     }
 
-    // Nothing is printed before this point: a new start would print it twice.
     qint64 setSize = 0;
     for (const FileWork &work : files)
         setSize += QFileInfo(work.path).size();
-    if (setSize >= LargeSet)
-        StartWithLargePages(argv, LargePages);
+    UseLargePageHeap(HeapFor(setSize));
 
     // The profile: a file given, else the server's, the user's copy first.
     if (profileFile.isEmpty()) {
