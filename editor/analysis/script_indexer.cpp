@@ -6,16 +6,26 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <new>
+
+#include "text_file.h"
 
 namespace {
 
 // Reads a file into a model; nullptr when it cannot be read or holds no script at all.
 std::shared_ptr<const ScriptModel> readModel(const QString &path, const std::shared_ptr<const ScriptProfile> &profile)
 {
+    // A file too large for the editor to open is not read whole either: a log named .txt in a
+    // folder of scripts can be gigabytes.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > TextFile::MaxFileSize)
         return nullptr;
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    try {
+        bytes = file.readAll();
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
     const std::string_view text(bytes.constData(), size_t(bytes.size()));
     if (!HasScriptHeader(*profile, text))
         return nullptr;

@@ -9,6 +9,7 @@
 #include "script_indexer.h"
 #include "script_server_choice.h"
 #include "test_profile.h"
+#include "text_file.h"
 
 namespace {
 
@@ -107,6 +108,27 @@ private Q_SLOTS:
             QVERIFY2(indexer.index()->globalFunction(name.toStdString()), qPrintable(name));
         for (const QString &name : gone)
             QVERIFY2(!indexer.index()->globalFunction(name.toStdString()), qPrintable(name));
+    }
+
+    // A file larger than the editor opens is left out, unread: its script at the end is not seen.
+    void leavesOutFilesTooLarge()
+    {
+        QTemporaryDir folder;
+        QVERIFY(writeFile(folder.filePath(QStringLiteral("a.txt")), functionScript("F_Pay")));
+        QFile huge(folder.filePath(QStringLiteral("huge.txt")));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        // Sparse: the gap takes no disk.
+        QVERIFY(huge.seek(TextFile::MaxFileSize));
+        QVERIFY(huge.write("\n" + functionScript("F_Huge")) > 0);
+        huge.close();
+        ScriptIndexer indexer;
+        QSignalSpy changed(&indexer, &ScriptIndexer::indexChanged);
+        indexer.setProfile(testProfile());
+        indexer.setFiles(IndexedFiles({}, folder.filePath(QStringLiteral("new.txt"))));
+        QTRY_COMPARE(changed.count(), 1);
+        QVERIFY(indexer.index()->globalFunction("F_Pay"));
+        QVERIFY(!indexer.index()->globalFunction("F_Huge"));
+        QCOMPARE(indexer.index()->fileCount(), size_t(1));
     }
 
     // The profiles found, the user's copy first; the choice kept in the settings, rAthena by default.
