@@ -181,54 +181,54 @@ void benchChecker(const ScriptStyler &styler, const QString &tree)
             return;
         file.write(files.back());
     }
-    std::vector<double> lexAll;
-    for (int run = 0; run < 3; ++run)
-        lexAll.push_back(lexSeconds(styler, files));
-    const double lexFiles = bench::median(lexAll);
-    // Median wall and processor seconds of five runs; jobs 0 leaves the checker its own choice.
-    // Spawned as a shell spawns it: a fork of this process, which holds the files and the lexer,
-    // would copy its page tables first and charge that to the checker's start.
+    // One run of the checker, spawned as a shell spawns it (a fork of this process, which holds the
+    // files and the lexer, would copy its page tables first and charge that to the checker's
+    // start): its wall and processor seconds. Jobs 0 leaves the checker its own choice.
     const std::string program = (tree + QStringLiteral("quillcheck")).toStdString();
     const std::string where = folder.path().toStdString();
     const auto check = [&](int jobs, double *processor) {
-        std::vector<double> walls;
-        std::vector<double> runs;
         const std::string jobCount = std::to_string(jobs);
-        for (int run = 0; run < 5; ++run) {
-            std::vector<char *> arguments{const_cast<char *>(program.c_str()), const_cast<char *>(where.c_str())};
-            if (jobs > 0) {
-                arguments.push_back(const_cast<char *>("--jobs"));
-                arguments.push_back(const_cast<char *>(jobCount.c_str()));
-            }
-            arguments.push_back(nullptr);
-            posix_spawn_file_actions_t quiet;
-            posix_spawn_file_actions_init(&quiet);
-            posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-            QElapsedTimer clock;
-            clock.start();
-            pid_t child = 0;
-            const bool started = posix_spawn(&child, program.c_str(), &quiet, nullptr, arguments.data(), environ) == 0;
-            posix_spawn_file_actions_destroy(&quiet);
-            if (!started)
-                return 0.0;
-            int status = 0;
-            rusage usage{};
-            wait4(child, &status, 0, &usage);
-            walls.push_back(clock.nsecsElapsed() / 1e9);
-            runs.push_back(double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-                           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6);
+        std::vector<char *> arguments{const_cast<char *>(program.c_str()), const_cast<char *>(where.c_str())};
+        if (jobs > 0) {
+            arguments.push_back(const_cast<char *>("--jobs"));
+            arguments.push_back(const_cast<char *>(jobCount.c_str()));
         }
-        *processor = bench::median(runs);
-        return bench::median(walls);
+        arguments.push_back(nullptr);
+        posix_spawn_file_actions_t quiet;
+        posix_spawn_file_actions_init(&quiet);
+        posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+        QElapsedTimer clock;
+        clock.start();
+        pid_t child = 0;
+        const bool started = posix_spawn(&child, program.c_str(), &quiet, nullptr, arguments.data(), environ) == 0;
+        posix_spawn_file_actions_destroy(&quiet);
+        if (!started)
+            return 0.0;
+        int status = 0;
+        rusage usage{};
+        wait4(child, &status, 0, &usage);
+        *processor = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        return clock.nsecsElapsed() / 1e9;
     };
-    double allProcessor = 0;
-    double oneProcessor = 0;
-    const double all = check(0, &allProcessor);
-    const double one = check(1, &oneProcessor);
-    std::printf("20 MB in 40 files: lexing on one core %.3f s; quillcheck on %u cores %.3f s: ratio %.2f (at most 1.5); "
-                "on one core %.3f s (%.3f s processor time): ratio %.2f\n",
-                lexFiles, std::thread::hardware_concurrency(), all, all / lexFiles, one, oneProcessor,
-                oneProcessor / lexFiles);
+    // The machine's speed drifts within seconds: each round lexes and checks back to back and
+    // gives its own ratios, and the medians of five rounds are printed, with the range.
+    std::vector<double> lexing, all, one, oneProcessor, allRatios, oneRatios;
+    for (int round = 0; round < 5; ++round) {
+        lexing.push_back(lexSeconds(styler, files));
+        double processor = 0;
+        all.push_back(check(0, &processor));
+        one.push_back(check(1, &processor));
+        oneProcessor.push_back(processor);
+        allRatios.push_back(all.back() / lexing.back());
+        oneRatios.push_back(processor / lexing.back());
+    }
+    std::printf("20 MB in 40 files: lexing on one core %.3f s; quillcheck on %u cores %.3f s: ratio %.2f, runs %.2f "
+                "to %.2f (at most 1.5); on one core %.3f s (%.3f s processor time): ratio %.2f\n",
+                bench::median(lexing), std::thread::hardware_concurrency(), bench::median(all),
+                bench::median(allRatios), *std::min_element(allRatios.begin(), allRatios.end()),
+                *std::max_element(allRatios.begin(), allRatios.end()), bench::median(one),
+                bench::median(oneProcessor), bench::median(oneRatios));
 }
 
 // The tokenizer alone over the text: the floor under any reading of the model.
