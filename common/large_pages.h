@@ -1,4 +1,5 @@
-// Starting a program once more with the C library told to take memory in large pages.
+// Taking memory in large pages: by starting once more with the C library told so, or by
+// advising the heap from within.
 #pragma once
 
 #include <cstddef>

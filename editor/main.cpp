@@ -15,9 +15,9 @@ namespace {
 // analysis); in 2 MB pages that costs about a third less processor time than in 4 KB ones. The C
 // library takes large pages for its big blocks only when told so at start.
 // Blocks under 32 MB come from the heap, whose freed room the next one takes: left to itself the
-// library maps each block of a growing list afresh, and on a 50 MB script that is a quarter of
-// the open's processor time again in fresh pages. Larger blocks (the text and its styles) still
-// go back to the system when freed.
+// library maps many blocks of growing lists afresh, and opening a 50 MB script took about a sixth
+// more processor time. Larger blocks (the text and its styles) still go back to the system when
+// freed.
 const char LargePages[] = "glibc.malloc.hugetlb=1:glibc.malloc.mmap_threshold=33554432";
 
 } // namespace

@@ -28,10 +28,10 @@ namespace {
 // The models of every file are kept until all are checked: for a large set, tens of MB of fresh
 // memory, whose first touch of each 4 KB page costs about as much as filling it. In 2 MB pages, from
 // one heap that keeps what it freed for the next file, that cost goes. The models and the texts
-// read take about twice the set's size at most.
+// read take about twice the set's size at most. Beyond a GB the heap grows as it would anyway.
 size_t HeapFor(qint64 setSize)
 {
-    return size_t(setSize) * 2 + (32 << 20);
+    return size_t(std::min<qint64>(setSize, 512 << 20)) * 2 + (32 << 20);
 }
 
 enum ExitStatus { Clean = 0, ProblemsFound = 1, UsageOrReadError = 2 };
