@@ -65,6 +65,9 @@ void TestTextFileBlocks::readIntoDecodesAcrossBlocks_data()
     // The second block starts with what the first cut off, and cuts off more itself.
     const QByteArray twoCuts = filler(1) + euro + QByteArray(Cut - 5, 'b') + grin + "\n";
     QTest::newRow("characters cut at two cuts") << twoCuts << twoCuts << TextEncoding::Utf8 << LineBreakStyle::Lf << 0;
+    QTest::newRow("mark, then a character cut") << QByteArray("\xEF\xBB\xBF") + filler(4) + euro + "\n"
+                                                << filler(4) + euro + "\n" << TextEncoding::Utf8WithBom
+                                                << LineBreakStyle::Lf << 0;
     QTest::newRow("CR LF cut between CR and LF")
         << filler(1) + "\r\nx\n" << filler(1) + "\r\nx\n" << TextEncoding::Utf8 << LineBreakStyle::CrLf << 0;
     QTest::newRow("lone CR at the cut") << filler(1) + "\rx\n" << filler(1) + "\rx\n" << TextEncoding::Utf8
