@@ -364,23 +364,14 @@ void TestScriptModel::largeTextKeepsItsItems()
     for (int i = 0; i < blocks; ++i)
         text += "-\tscript\tN" + QByteArray::number(i) + "\t-1,{\n" + labelOf(i) + ":\n\tgoto " + labelOf(i) + ";\n}\n";
     QVERIFY(text.size() > 4 << 20);
-    const ScriptModel model = BuildScriptModel(shippedProfile("rathena"), view(text));
-    QCOMPARE(int(model.blocks.size()), blocks);
-    QVERIFY(model.problems.empty());
-    for (const int i : {0, 1, blocks / 2, blocks - 1}) {
-        const ScriptBlock &block = model.blocks[size_t(i)];
-        QCOMPARE(QByteArray::fromStdString(block.name), "N" + QByteArray::number(i));
-        QCOMPARE(block.line, 4 * i);
-        const auto labels = model.labelsOf(block);
-        const auto jumps = model.jumpsOf(block);
-        QCOMPARE(labels.count(), size_t(1));
-        QCOMPARE(jumps.count(), size_t(1));
-        QCOMPARE(QByteArray(labels[0].name.data(), qsizetype(labels[0].name.size())), labelOf(i));
-        QCOMPARE(QByteArray(jumps[0].target.data(), qsizetype(jumps[0].target.size())), labelOf(i));
-        QCOMPARE(labels[0].line, 4 * i + 1);
-        QCOMPARE(jumps[0].line, 4 * i + 2);
-        QCOMPARE(jumps[0].column, 6);
-    }
+    const QStringList described = describe(BuildScriptModel(shippedProfile("rathena"), view(text)));
+    // A line for each block, then none for problems, then the calls.
+    QCOMPARE(described.size(), blocks + 1);
+    QCOMPARE(described.last(), QStringLiteral("0 calls"));
+    for (const int i : {0, 1, blocks / 2, blocks - 1})
+        QCOMPARE(described[i], QStringLiteral("Floating N%1 %2-%3 [%4@%5:0] (%4@%6:6)")
+                                   .arg(i).arg(4 * i).arg(4 * i + 3).arg(QLatin1String(labelOf(i)))
+                                   .arg(4 * i + 1).arg(4 * i + 2));
 }
 
 // Each family's header words, as its loader takes them: "Kind name", or the fault's code.
