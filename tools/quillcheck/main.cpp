@@ -159,12 +159,32 @@ int main(int argc, char *argv[])
     if (paths.isEmpty() && loadList.isEmpty())
         return usage({});
 
+    // The profile: a file given, else the server's, the user's copy first.
+    if (profileFile.isEmpty()) {
+        profileFile = FindScriptProfile(profileFolders(), server);
+        if (profileFile.isEmpty()) {
+            std::fprintf(stderr, "quillcheck: no profile for server '%s'\n", qPrintable(server));
+            return UsageOrReadError;
+        }
+    }
+    auto profile = std::make_shared<ScriptProfile>();
+    QString profileError;
+    if (!ReadScriptProfile(profileFile, profile.get(), &profileError)) {
+        std::fprintf(stderr, "quillcheck: %s\n", qPrintable(profileError));
+        return UsageOrReadError;
+    }
+
     std::vector<FileWork> files;
-    LoadList list;
+    bool readErrors = false;
     if (!loadList.isEmpty()) {
         // Exactly the files the server loads, paths taken from the current folder as it takes them.
-        list = ReadLoadList(loadList);
-        for (const QString &file : std::as_const(list.files))
+        const LoadList list = ReadLoadList(loadList);
+        for (const QString &error : list.errors)
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+        for (const QString &missing : list.missing)
+            std::fprintf(stderr, "%s: listed but not found\n", qPrintable(missing));
+        readErrors = !list.errors.isEmpty() || !list.missing.isEmpty();
+        for (const QString &file : list.files)
             files.push_back({file, {}, false, {}, {}, {}, false});
     }
     // Folders give their .txt files, in a stable order; a file named on its own is checked as it is.
@@ -187,27 +207,6 @@ int main(int argc, char *argv[])
     for (const FileWork &work : files)
         setSize += QFileInfo(work.path).size();
     UseLargePageHeap(HeapFor(setSize));
-
-    // The profile: a file given, else the server's, the user's copy first.
-    if (profileFile.isEmpty()) {
-        profileFile = FindScriptProfile(profileFolders(), server);
-        if (profileFile.isEmpty()) {
-            std::fprintf(stderr, "quillcheck: no profile for server '%s'\n", qPrintable(server));
-            return UsageOrReadError;
-        }
-    }
-    auto profile = std::make_shared<ScriptProfile>();
-    QString profileError;
-    if (!ReadScriptProfile(profileFile, profile.get(), &profileError)) {
-        std::fprintf(stderr, "quillcheck: %s\n", qPrintable(profileError));
-        return UsageOrReadError;
-    }
-
-    for (const QString &error : std::as_const(list.errors))
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-    for (const QString &missing : std::as_const(list.missing))
-        std::fprintf(stderr, "%s: listed but not found\n", qPrintable(missing));
-    bool readErrors = !list.errors.isEmpty() || !list.missing.isEmpty();
 
     // Read and build every model, then index them all, then check each against the index.
     const std::shared_ptr<const ScriptProfile> shared = profile;
