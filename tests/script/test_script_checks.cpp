@@ -67,16 +67,23 @@ QByteArray npc(const QByteArray &body, const QByteArray &name = "T")
     return "-\tscript\t" + name + "\t-1,{\n" + body + "}\n";
 }
 
-// Checks text as "b.txt" beside other as "a.txt": a.txt comes first, so its NPCs are the ones
-// defined first. With a stop flag, the checks that look at it are run.
-ScriptCheckResult checkBeside(const QByteArray &other, const QByteArray &text, const std::atomic<bool> *stop = nullptr)
+std::shared_ptr<const ScriptModel> modelOf(const QByteArray &text)
 {
-    const auto profile = profileOf();
-    ScriptIndex index(profile->ignoreCase);
-    index.add("a.txt", std::make_shared<const ScriptModel>(
-                           BuildScriptModel(profile, std::string_view(other.constData(), size_t(other.size())))));
-    auto model = std::make_shared<const ScriptModel>(
-        BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size()))));
+    return std::make_shared<const ScriptModel>(
+        BuildScriptModel(profileOf(), std::string_view(text.constData(), size_t(text.size()))));
+}
+
+// Checks text as "b.txt" beside other as "a.txt": a.txt comes first, so its NPCs are the ones
+// defined first. Alone, text is the index's only file. With a stop flag, the checks that look at
+// it are run.
+enum class Beside { Other, Alone };
+ScriptCheckResult checkBeside(const QByteArray &other, const QByteArray &text, const std::atomic<bool> *stop = nullptr,
+                              Beside beside = Beside::Other)
+{
+    ScriptIndex index(profileOf()->ignoreCase);
+    if (beside == Beside::Other)
+        index.add("a.txt", modelOf(other));
+    const auto model = modelOf(text);
     index.add("b.txt", model);
     CheckOptions options;
     options.path = "b.txt";
@@ -312,15 +319,8 @@ void TestScriptChecks::aloneInTheIndex()
 {
     QFETCH(QByteArray, text);
     QFETCH(QStringList, expected);
-    const auto profile = profileOf();
-    auto model = std::make_shared<const ScriptModel>(
-        BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size()))));
-    ScriptIndex index(profile->ignoreCase);
-    index.add("b.txt", model);
-    CheckOptions options;
-    options.path = "b.txt";
     QStringList messages;
-    for (const ScriptProblem &problem : CheckScript(*model, &index, options))
+    for (const ScriptProblem &problem : checkBeside({}, text, nullptr, Beside::Alone).problems)
         messages << QStringLiteral("%1:%2 %3").arg(problem.line + 1).arg(problem.column + 1)
                         .arg(QString::fromStdString(problem.message));
     QCOMPARE(messages, expected);
@@ -349,13 +349,8 @@ void TestScriptChecks::indexLookUps()
     QFETCH(QString, asked);
     QFETCH(QByteArray, name);
     QFETCH(QStringList, expected);
-    const auto profile = profileOf();
-    const auto modelOf = [&profile](const QByteArray &text) {
-        return std::make_shared<const ScriptModel>(
-            BuildScriptModel(profile, std::string_view(text.constData(), size_t(text.size()))));
-    };
     const QByteArray function = "function\tscript\tF_A\t{\n\tend;\n}\n";
-    ScriptIndex index(profile->ignoreCase);
+    ScriptIndex index(profileOf()->ignoreCase);
     // Added out of path order: the index lists them in it.
     index.add("c.txt", modelOf(function + "prontera,1,1,4\tduplicate(Shared)\tCopy\t100\n"));
     index.add("a.txt", modelOf(function + npc("OnGo:\n\tend;\n", "Shared")));
@@ -401,9 +396,6 @@ void TestScriptChecks::unclosedWhereItIsMissing()
 void TestScriptChecks::indexFollowsChanges()
 {
     const auto profile = profileOf();
-    const auto modelOf = [&profile](const char *text) {
-        return std::make_shared<const ScriptModel>(BuildScriptModel(profile, text));
-    };
     ScriptIndex index(profile->ignoreCase);
     index.add("f.txt", modelOf("function\tscript\tF_One\t{\n\treturn;\n}\n"));
     index.add("n.txt", modelOf("-\tscript\tN\t-1,{\nOnGo:\n\tend;\n}\n"));
