@@ -62,10 +62,8 @@ public:
             return m_caption;
         const OutlineRow &entry = entries()[size_t(index.row() - 1)];
         const ScriptBlock &block = m_text->model.blocks[size_t(entry.block)];
-        if (entry.label >= 0) {
-            const std::string_view label = m_text->model.labelsOf(block)[size_t(entry.label)].name;
-            return QStringLiteral("    ") + QString::fromUtf8(label.data(), qsizetype(label.size()));
-        }
+        if (entry.label >= 0)
+            return QStringLiteral("    ") + QString::fromUtf8(m_text->model.labelsOf(block)[size_t(entry.label)].name);
         return QStringLiteral("%1 (%2)").arg(QString::fromStdString(block.name), kindWord(block.kind));
     }
 

@@ -227,7 +227,7 @@ QStringList ScriptCompletion::labelsAtCaret() const
     const std::shared_ptr<const AnalysedText> text = m_analysis.latest();
     if (const ScriptBlock *block = text->model.blockAt(line))
         for (const ScriptLabel &label : text->model.labelsOf(*block))
-            labels << QString::fromUtf8(label.name.data(), qsizetype(label.name.size()));
+            labels << QString::fromUtf8(label.name);
     return labels;
 }
 

@@ -57,21 +57,16 @@ QStringList tokensOf(std::string_view text, size_t from = 0, size_t to = std::st
 }
 
 // Everything the model holds, for comparing two readings.
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QStringList describe(const ScriptModel &model)
 {
     QStringList out;
     for (const ScriptBlock &block : model.blocks) {
         QStringList labels;
         for (const ScriptLabel &label : model.labelsOf(block))
-            labels << QStringLiteral("%1@%2:%3").arg(fromView(label.name)).arg(label.line).arg(label.column);
+            labels << QStringLiteral("%1@%2:%3").arg(QString::fromUtf8(label.name)).arg(label.line).arg(label.column);
         QStringList jumps;
         for (const ScriptJump &jump : model.jumpsOf(block))
-            jumps << QStringLiteral("%1@%2:%3").arg(fromView(jump.target)).arg(jump.line).arg(jump.column);
+            jumps << QStringLiteral("%1@%2:%3").arg(QString::fromUtf8(jump.target)).arg(jump.line).arg(jump.column);
         out << QStringLiteral("%1 %2 %3-%4 [%5] (%6)").arg(kindName(block.kind), QString::fromStdString(block.name))
                    .arg(block.line).arg(block.endLine).arg(labels.join(' '), jumps.join(' '));
     }
@@ -92,10 +87,10 @@ QStringList itemsOf(const ScriptModel &model)
             line += QStringLiteral(" (%1)").arg(QString::fromStdString(std::string(block.uniqueName())));
         QStringList labels;
         for (const ScriptLabel &label : model.labelsOf(block))
-            labels << QStringLiteral("%1@%2").arg(fromView(label.name)).arg(label.line);
+            labels << QStringLiteral("%1@%2").arg(QString::fromUtf8(label.name)).arg(label.line);
         QStringList jumps;
         for (const ScriptJump &jump : model.jumpsOf(block))
-            jumps << QStringLiteral("%1@%2").arg(fromView(jump.target)).arg(jump.line);
+            jumps << QStringLiteral("%1@%2").arg(QString::fromUtf8(jump.target)).arg(jump.line);
         QStringList functions;
         for (const ScriptLocalFunction &function : model.functionsOf(block))
             functions << QString::fromStdString(function.name) + (function.defined ? "!" : "");
