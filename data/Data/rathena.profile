@@ -668,3 +668,36 @@ isnpccloaked s?
 rentalcountitem v?
 rentalcountitem2 viiiiiii?
 rentalcountitem3 viiiiiiirrr?
+
+# Commands the server gained after the list above was taken, used by its newer scripts. Where
+# their optional arguments are not sure, the shape leaves room rather than raise a false alarm.
+close3 -
+mesitemlink v?? item id, brackets, shown name
+getinstancevar ri variable, instance id
+setinstancevar rvi variable, value, instance id
+setdialogalign i alignment
+setdialogsize ii width, height
+setdialogpos ii x, y
+setdialogpospercent ii x, y
+getequiparmorlv ?? slot, char id
+open_quest_ui ?? quest id, char id
+openstylist ? char id
+laphine_synthesis -
+laphine_upgrade -
+enchantgradeui ? char id
+item_reform ?? item id, char id
+item_enchant i? enchant id, char id
+refineui ? char id
+getenchantgrade ?? slot, char id
+get_reputation_points i? type, char id
+set_reputation_points ii? type, points, char id
+getbaseexp_ratio i?? percent, base level, char id
+getjobexp_ratio i?? percent, job level, char id
+isdead ? char id
+specialpopup i? popup id, char id
+autoloot ?? rate, char id
+delitemidx i?? index, amount, char id
+sellitem i?? item id, price, amount
+stopselling i item id
+cloakonnpcself s? npc name, char id
+cloakoffnpcself s? npc name, char id
