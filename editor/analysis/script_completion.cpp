@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "analysis_service.h"
 #include "command_catalogue.h"
@@ -149,6 +150,88 @@ QString CommandTipBefore(const QString &lineBeforeCaret, const ScriptProfile *pr
     return CommandTip(commandBefore(lineBeforeCaret), profile);
 }
 
+CaretContext ContextBefore(const QString &lineBeforeCaret)
+{
+    struct Open
+    {
+        QString name;           // the word before the "("
+        bool condition = false; // of if, while, for or switch: the statement starts after it
+    };
+    std::vector<Open> opens;
+    QString statement;          // the first word of the statement, while it may be a command
+    int statementEnd = 0;       // just after that word
+    bool atStart = true;        // no word of the statement read yet
+    bool inString = false;
+    QString word;
+    const auto endStatement = [&] {
+        statement.clear();
+        atStart = true;
+    };
+    const auto isNameCharacter = [](QChar c) { return isWordCharacter(c) || QStringLiteral(".@$'#").contains(c); };
+    const int size = int(lineBeforeCaret.size());
+    for (int i = 0; i < size; ++i) {
+        const QChar c = lineBeforeCaret[i];
+        if (inString) {
+            if (c == QLatin1Char('\\'))
+                ++i;
+            else if (c == QLatin1Char('"'))
+                inString = false;
+            continue;
+        }
+        if (isNameCharacter(c)) {
+            const int start = i;
+            while (i + 1 < size && isNameCharacter(lineBeforeCaret[i + 1]))
+                ++i;
+            word = lineBeforeCaret.mid(start, i - start + 1);
+            if (word.compare(QLatin1String("else"), Qt::CaseInsensitive) == 0) {
+                endStatement();
+            } else if (atStart) {
+                atStart = false;
+                statement = word;
+                statementEnd = i + 1;
+            }
+            continue;
+        }
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t'))
+            continue;   // "if (" names its "(" as "if(" does
+        const QString before = word;
+        word.clear();
+        if (c == QLatin1Char('"')) {
+            inString = true;
+        } else if (c == QLatin1Char('/') && i + 1 < size && lineBeforeCaret[i + 1] == QLatin1Char('/')) {
+            return {true, {}};
+        } else if (c == QLatin1Char('(')) {
+            static const QStringList conditions{QStringLiteral("if"), QStringLiteral("while"), QStringLiteral("for"),
+                                                QStringLiteral("switch")};
+            opens.push_back({before, conditions.contains(before, Qt::CaseInsensitive) && before == statement});
+        } else if (c == QLatin1Char(')')) {
+            if (!opens.empty()) {
+                const bool condition = opens.back().condition;
+                opens.pop_back();
+                if (condition && opens.empty())
+                    endStatement();
+            }
+        } else if (c == QLatin1Char(';') && !opens.empty() && opens.front().condition) {
+            // A "for" loop's own parts.
+        } else if (c == QLatin1Char(';') || c == QLatin1Char('{') || c == QLatin1Char('}')) {
+            opens.clear();
+            endStatement();
+        } else if (c == QLatin1Char(':') && opens.empty()
+                   && !(i + 1 < size && lineBeforeCaret[i + 1] == QLatin1Char(':'))
+                   && !(i > 0 && lineBeforeCaret[i - 1] == QLatin1Char(':'))) {
+            endStatement();     // after a label or a case
+        } else if (c == QLatin1Char('=') && opens.empty() && !atStart) {
+            statement.clear();  // an assignment: its first word is a variable
+        }
+    }
+    if (inString)
+        return {true, {}};
+    if (!opens.empty())
+        return {false, opens.back().name};
+    // A statement's command takes its arguments after its name.
+    return {false, !statement.isEmpty() && statementEnd < size ? statement : QString()};
+}
+
 ScriptCompletion::ScriptCompletion(EditControl &control, const AnalysisService &analysis, const QStringList &keywords)
     : EditFeature(control)
     , m_analysis(analysis)
@@ -244,13 +327,21 @@ void ScriptCompletion::characterAdded(int character)
         text.SendScintilla(QsciScintillaBase::SCI_CALLTIPCANCEL);
         return;
     }
-    if (character == ' ' || character == '(') {
-        const QString help = CommandTipBefore(lineBeforeCaret, m_profile.get());
+    // A blank or "(" after a command's name brings up its tip; a "," among its arguments again.
+    if (character == ' ' || character == '(' || character == ',') {
+        QString help = character == ',' ? QString() : CommandTipBefore(lineBeforeCaret, m_profile.get());
+        if (help.isEmpty() && character != '(') {
+            const CaretContext context = ContextBefore(lineBeforeCaret);
+            help = context.inText ? QString() : CommandTip(context.command, m_profile.get());
+        }
         if (!help.isEmpty())
             text.SendScintilla(QsciScintillaBase::SCI_CALLTIPSHOW, static_cast<unsigned long>(caret), help.toUtf8().constData());
         return;
     }
     if (character > 0x7F || !isWordCharacter(QChar(character)) || text.SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE))
+        return;
+    // Words typed in a string or a comment are the script's text, not names to complete.
+    if (ContextBefore(lineBeforeCaret).inText)
         return;
     const QStringList words = CompletionWords(lineBeforeCaret, m_keywords, labelsAtCaret());
     if (!words.isEmpty())

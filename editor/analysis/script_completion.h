@@ -27,6 +27,15 @@ QString CommandTip(const QString &name, const ScriptProfile *profile);
 // The tip of the command named just before a closing blank or "(" of lineBeforeCaret.
 QString CommandTipBefore(const QString &lineBeforeCaret, const ScriptProfile *profile);
 
+// Where the caret stands, from its line up to it: in a string or a "//" comment, where no word is
+// offered, or among the arguments of a command or function, named as written.
+struct CaretContext
+{
+    bool inText = false;
+    QString command;    // the innermost open "(" belongs to it, else it starts the statement
+};
+CaretContext ContextBefore(const QString &lineBeforeCaret);
+
 class ScriptCompletion : public EditFeature
 {
     Q_OBJECT

@@ -83,6 +83,37 @@ private Q_SLOTS:
         QCOMPARE(CommandTipBefore(line, testProfile().get()), tip);
     }
 
+    // Where the caret stands: no offer in text, and the tip of the command whose arguments these are.
+    void context_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("inText");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("after a comma") << "\twarp \"prontera\"," << false << "warp";
+        QTest::newRow("after a closed string") << "\tmes \"a, b\" + " << false << "mes";
+        QTest::newRow("in a string") << "\tmes \"Hello wor" << true << "";
+        QTest::newRow("after an escaped quote") << "\tmes \"say \\\"hi" << true << "";
+        QTest::newRow("in a comment") << "\tclose; // warp " << true << "";
+        QTest::newRow("innermost parenthesis") << "\tmes getitemname(rand(1, 5)," << false << "getitemname";
+        QTest::newRow("after a condition") << "\tif (.@a == 1) warp \"x\"," << false << "warp";
+        QTest::newRow("after a loop's parts") << "\tfor (.@i = 0; .@i < 3; .@i++) warp \"x\"," << false << "warp";
+        QTest::newRow("after else") << "\t} else warp \"x\"," << false << "warp";
+        QTest::newRow("after a case") << "\tcase 1: warp \"x\"," << false << "warp";
+        QTest::newRow("after an event in a string") << "\tdonpcevent \"A::OnB\"," << false << "donpcevent";
+        QTest::newRow("an assignment") << "\t.@x = 1 + " << false << "";
+        QTest::newRow("the name still typed") << "\twarp" << false << "";
+    }
+
+    void context()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, inText);
+        QFETCH(QString, command);
+        const CaretContext context = ContextBefore(line);
+        QCOMPARE(context.inText, inText);
+        QCOMPARE(context.command, command);
+    }
+
     // Completion offers the profile's commands; resting the mouse on one tells its shape.
     void profileCommands()
     {
@@ -128,6 +159,17 @@ private Q_SLOTS:
         editor.setText(QString());
         QTest::keyClicks(&editor, QStringLiteral("mes "));
         QVERIFY(editor.SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE) != 0);
+
+        // Words in a string are not completed; a comma among the arguments brings the tip back.
+        editor.setText(QString());
+        QTest::keyClicks(&editor, QStringLiteral("mes \"message"));
+        QVERIFY(!offered());
+        QTest::keyClicks(&editor, QStringLiteral("\";"));
+        QVERIFY(editor.SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE) == 0);
+        QTest::keyClicks(&editor, QStringLiteral(" mes \"a\","));
+        QVERIFY(editor.SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE) != 0);
+        QTest::keyClicks(&editor, QStringLiteral(" mes"));
+        QVERIFY(offered());
     }
 };
 
