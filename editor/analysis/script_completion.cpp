@@ -5,7 +5,6 @@
 #include <QToolTip>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "analysis_service.h"
@@ -21,6 +20,12 @@ constexpr int LettersBeforeOffer = 3;
 bool isWordCharacter(QChar c)
 {
     return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+
+// A variable's sigil: the word after it names a variable, not a command.
+bool isSigil(QChar c)
+{
+    return QStringLiteral(".@$'#").contains(c);
 }
 
 QString trailingWord(const QString &text)
@@ -77,7 +82,7 @@ QStringList CompletionWords(const QString &lineBeforeCaret, const QStringList &k
         return {};
     const QString before = lineBeforeCaret.left(lineBeforeCaret.size() - word.size());
     // A variable's name follows its sigil: nothing to offer.
-    if (!before.isEmpty() && QStringLiteral(".@$'#").contains(before.back()))
+    if (!before.isEmpty() && isSigil(before.back()))
         return {};
     static const QRegularExpression jump(QStringLiteral("\\b(goto|callsub)\\s*\\(?\\s*$"),
                                          QRegularExpression::CaseInsensitiveOption);
@@ -104,7 +109,7 @@ QString commandBefore(const QString &lineBeforeCaret)
     const QString word = trailingWord(before);
     // A variable of the same name is no command.
     const QString ahead = before.left(before.size() - word.size());
-    if (!ahead.isEmpty() && QStringLiteral(".@$'#").contains(ahead.back()))
+    if (!ahead.isEmpty() && isSigil(ahead.back()))
         return {};
     return word;
 }
@@ -167,7 +172,7 @@ CaretContext ContextBefore(const QString &lineBeforeCaret)
         statement.clear();
         atStart = true;
     };
-    const auto isNameCharacter = [](QChar c) { return isWordCharacter(c) || QStringLiteral(".@$'#").contains(c); };
+    const auto isNameCharacter = [](QChar c) { return isWordCharacter(c) || isSigil(c); };
     const int size = int(lineBeforeCaret.size());
     for (int i = 0; i < size; ++i) {
         const QChar c = lineBeforeCaret[i];
@@ -276,7 +281,7 @@ QString ScriptCompletion::tipAt(int position) const
     // A variable's name is no command, nor is a label being defined.
     const char before = start > 0 ? char(text.SendScintilla(QsciScintillaBase::SCI_GETCHARAT, static_cast<unsigned long>(start - 1))) : ' ';
     const char after = end < length ? char(text.SendScintilla(QsciScintillaBase::SCI_GETCHARAT, static_cast<unsigned long>(end))) : ' ';
-    if ((before && std::strchr(".@$'#", before)) || after == ':')
+    if ((before && isSigil(QLatin1Char(before))) || after == ':')
         return {};
     return CommandTip(QString::fromUtf8(bytes, qsizetype(end - start)), m_profile.get());
 }

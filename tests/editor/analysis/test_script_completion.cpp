@@ -89,17 +89,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("inText");
         QTest::addColumn<QString>("command");
-        QTest::newRow("after a comma") << "\twarp \"prontera\"," << false << "warp";
-        QTest::newRow("after a closed string") << "\tmes \"a, b\" + " << false << "mes";
-        QTest::newRow("in a string") << "\tmes \"Hello wor" << true << "";
-        QTest::newRow("after an escaped quote") << "\tmes \"say \\\"hi" << true << "";
+        QTest::newRow("after a closed string") << "\tmes \"a, b; A::OnB\" + " << false << "mes";
+        QTest::newRow("in a string, after an escaped quote") << "\tmes \"say \\\"hi" << true << "";
         QTest::newRow("in a comment") << "\tclose; // warp " << true << "";
         QTest::newRow("innermost parenthesis") << "\tmes getitemname(rand(1, 5)," << false << "getitemname";
         QTest::newRow("after a condition") << "\tif (.@a == 1) warp \"x\"," << false << "warp";
         QTest::newRow("after a loop's parts") << "\tfor (.@i = 0; .@i < 3; .@i++) warp \"x\"," << false << "warp";
         QTest::newRow("after else") << "\t} else warp \"x\"," << false << "warp";
         QTest::newRow("after a case") << "\tcase 1: warp \"x\"," << false << "warp";
-        QTest::newRow("after an event in a string") << "\tdonpcevent \"A::OnB\"," << false << "donpcevent";
         QTest::newRow("an assignment") << "\t.@x = 1 + " << false << "";
         QTest::newRow("the name still typed") << "\twarp" << false << "";
     }
